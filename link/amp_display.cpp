@@ -1,0 +1,4 @@
+#include "link/DisplayZarvinStatus.h"
+
+void DisplayZarvinStatus::gShowAmpState() {}
+void DisplayZarvinStatus::gShowAmpTune() {}

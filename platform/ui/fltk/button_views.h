@@ -1,0 +1,58 @@
+#pragma once
+#include "platform/ui/fltk/control_view.h"
+
+namespace ui::fltk {
+
+/// Command button: click, and press and release with the mouse button and shift state.
+class ButtonView : public ControlView {
+ public:
+  ButtonView(Control& control, ViewContext& context);
+
+ protected:
+  void onCallback() override;
+
+ private:
+  void onEvent(int event);
+};
+
+/// Label: its text as written on its back colour.
+class LabelView : public ControlView {
+ public:
+  LabelView(Control& control, ViewContext& context);
+};
+
+/// Frame: a group with a caption on its border; holds the widgets of its controls.
+class FrameView : public ControlView {
+ public:
+  FrameView(Control& control, ViewContext& context);
+  Fl_Group* group() override { return m_group; }
+
+ protected:
+  void showCaption(const std::string& caption) override;
+  void place(const PixelRect& r) override;
+
+ private:
+  Fl_Group* m_group;
+};
+
+/// Option button: one of the option buttons of its container is set.
+class OptionView : public ControlView {
+ public:
+  OptionView(Control& control, ViewContext& context);
+
+ protected:
+  void syncDetails(const Control& c) override;
+  void onCallback() override;
+};
+
+/// Check box: value 0 or 1.
+class CheckView : public ControlView {
+ public:
+  CheckView(Control& control, ViewContext& context);
+
+ protected:
+  void syncDetails(const Control& c) override;
+  void onCallback() override;
+};
+
+}  // namespace ui::fltk

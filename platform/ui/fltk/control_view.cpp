@@ -1,0 +1,148 @@
+#include "platform/ui/fltk/control_view.h"
+
+#include <FL/Fl.H>
+
+#include <utility>
+
+#include "platform/ui/fltk/caption_text.h"
+#include "platform/ui/fltk/colour_map.h"
+#include "platform/ui/fltk/units.h"
+#include "platform/ui/form.h"
+#include "platform/ui/user_actions.h"
+
+namespace ui::fltk {
+namespace {
+
+bool sameFont(const Font& a, const Font& b) {
+  return a.name == b.name && a.size == b.size && a.bold == b.bold;
+}
+
+}  // namespace
+
+ControlView::ControlView(Control& control, ViewContext& context, Fl_Widget* widget)
+    : m_control(control), m_context(context), m_widget(widget) {
+  m_widget->callback(&ControlView::callbackTrampoline, this);
+}
+
+void ControlView::callbackTrampoline(Fl_Widget*, void* view) {
+  static_cast<ControlView*>(view)->onCallback();
+}
+
+void ControlView::sync(int originX, int originY) {
+  syncGeometry(originX, originY);
+  syncLook();
+  syncDetails(m_control);
+  syncState();
+  m_fresh = false;
+}
+
+void ControlView::syncGeometry(int originX, int originY) {
+  const Control& c = m_control;
+  PixelRect r{originX + twipsToPixels(c.left), originY + twipsToPixels(c.top),
+              twipsToPixels(c.width), twipsToPixels(c.height)};
+  if (!m_fresh && r == m_shown.rect) return;
+  m_shown.rect = r;
+  place(r);
+}
+
+void ControlView::syncLook() {
+  const Control& c = m_control;
+  Shown& s = m_shown;
+  if (m_fresh || c.caption != s.caption) {
+    s.caption = c.caption;
+    showCaption(c.caption);
+  }
+  if (m_fresh || c.foreColor != s.fore || c.backColor != s.back || c.fillColor != s.fill) {
+    s.fore = c.foreColor;
+    s.back = c.backColor;
+    s.fill = c.fillColor;
+    showColours(c);
+    m_widget->redraw();
+  }
+  if (m_fresh || !sameFont(c.font, s.font)) {
+    s.font = c.font;
+    showFont(toFlFont(c.font));
+    m_widget->redraw();
+  }
+  if (m_fresh || c.toolTip != s.toolTip) {
+    s.toolTip = c.toolTip;
+    m_widget->copy_tooltip(c.toolTip.empty() ? nullptr : c.toolTip.c_str());
+  }
+  if (m_fresh || c.min != s.min || c.max != s.max || c.smallChange != s.smallChange ||
+      c.largeChange != s.largeChange) {
+    s.min = c.min;
+    s.max = c.max;
+    s.smallChange = c.smallChange;
+    s.largeChange = c.largeChange;
+    showRange(c);
+  }
+}
+
+void ControlView::syncState() {
+  const Control& c = m_control;
+  if (m_fresh || c.enabled != m_shown.enabled) {
+    m_shown.enabled = c.enabled;
+    if (c.enabled) {
+      m_widget->activate();
+    } else {
+      m_widget->deactivate();
+    }
+  }
+  if (m_fresh || c.visible != m_shown.visible) {
+    m_shown.visible = c.visible;
+    if (c.visible) {
+      m_widget->show();
+    } else {
+      m_widget->hide();
+    }
+  }
+}
+
+void ControlView::showCaption(const std::string& caption) {
+  m_widget->copy_label(labelText(caption).c_str());
+}
+
+void ControlView::showColours(const Control& c) {
+  m_widget->color(toFlColor(c.backColor));
+  m_widget->labelcolor(toFlColor(c.foreColor));
+}
+
+void ControlView::showFont(const FlFont& font) {
+  m_widget->labelfont(font.face);
+  m_widget->labelsize(font.size);
+}
+
+void ControlView::place(const PixelRect& r) {
+  m_widget->resize(r.x, r.y, r.w, r.h);
+  if (m_widget->parent() != nullptr) m_widget->parent()->redraw();
+}
+
+void ControlView::post(std::function<void()> action) {
+  m_context.events.post(m_control.form(), std::move(action));
+}
+
+void ControlView::postFocus() {
+  Control& c = m_control;
+  post([&c] { userFocus(c); });
+}
+
+int programButton(int flButton) {
+  switch (flButton) {
+    case FL_RIGHT_MOUSE:
+      return kRightButton;
+    case FL_MIDDLE_MOUSE:
+      return kMiddleButton;
+    default:
+      return kLeftButton;
+  }
+}
+
+int programShift(int flState) {
+  int shift = 0;
+  if ((flState & FL_SHIFT) != 0) shift |= 1;
+  if ((flState & FL_CTRL) != 0) shift |= 2;
+  if ((flState & FL_ALT) != 0) shift |= 4;
+  return shift;
+}
+
+}  // namespace ui::fltk

@@ -1,0 +1,173 @@
+#include "platform/ui/fltk/fltk_ui.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Help_Dialog.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_ask.H>
+#include <FL/fl_draw.H>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "platform/ui/fltk/background_launch.h"
+#include "platform/ui/fltk/form_view.h"
+#include "platform/ui/fltk/message_box.h"
+#include "platform/ui/fltk/png_writer.h"
+#include "platform/ui/fltk/units.h"
+
+namespace ui::fltk {
+namespace {
+
+bool isRegularFile(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string withExtension(const std::string& fileName, const std::string& extension) {
+  std::size_t slash = fileName.find_last_of('/');
+  std::size_t dot = fileName.find_last_of('.');
+  bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+  return (hasExtension ? fileName.substr(0, dot) : fileName) + extension;
+}
+
+// True when the descriptor is open and has nothing to read: input, an error, a hang-up or a
+// closed descriptor would all wake the wait at once, again and again.
+bool isQuiet(int fd) {
+  pollfd p{fd, POLLIN, 0};
+  return poll(&p, 1, 0) == 0;
+}
+
+}  // namespace
+
+FltkUi::FltkUi(std::string programTitle) : m_title(std::move(programTitle)) {
+  Fl::background(212, 208, 200);  // the button face colour
+}
+
+FltkUi::~FltkUi() {
+  disarmInputWatch();
+  m_views.clear();
+}
+
+void FltkUi::formAdded(Form& form) {
+  m_views.push_back(std::make_unique<FormView>(form, m_events));
+}
+
+void FltkUi::formRemoved(Form& form) {
+  m_events.dropFor(form);
+  m_views.erase(std::remove_if(m_views.begin(), m_views.end(),
+                               [&form](const auto& view) { return &view->form() == &form; }),
+                m_views.end());
+}
+
+FormView* FltkUi::viewOf(const Form& form) const {
+  for (const auto& view : m_views) {
+    if (&view->form() == &form) return view.get();
+  }
+  return nullptr;
+}
+
+void FltkUi::syncForms() {
+  for (auto& view : m_views) view->sync();
+}
+
+void FltkUi::doEvents(double maxSeconds) {
+  syncForms();
+  armInputWatch();
+  Fl::wait(m_events.empty() ? std::max(0.0, maxSeconds) : 0.0);
+  while (m_events.runNext()) {
+  }
+  syncForms();
+  Fl::flush();
+}
+
+void FltkUi::messageBox(const std::string& text) {
+  syncForms();
+  runMessageBox(m_title, text);
+}
+
+void FltkUi::beep() {
+  fl_beep();
+}
+
+int FltkUi::screenWidth() {
+  return Fl::w() * kTwipsPerPixel;
+}
+
+int FltkUi::screenHeight() {
+  return Fl::h() * kTwipsPerPixel;
+}
+
+std::string FltkUi::currentFolder() {
+  std::vector<char> buffer(PATH_MAX + 1);
+  if (getcwd(buffer.data(), buffer.size()) == nullptr) return ".";
+  std::string folder = buffer.data();
+  if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  return folder;
+}
+
+void FltkUi::showHelp(const std::string& fileName) {
+  std::string html = withExtension(fileName, ".html");
+  if (isRegularFile(html)) {
+    if (html.front() != '/') html = currentFolder() + "/" + html;
+    if (!m_help) m_help = std::make_unique<Fl_Help_Dialog>();
+    m_help->load(html.c_str());
+    m_help->show();
+    return;
+  }
+  launchInBackground({"xdg-open", fileName});
+}
+
+void FltkUi::watchFileDescriptor(int fd) {
+  disarmInputWatch();
+  m_watchedFd = fd;
+  armInputWatch();
+}
+
+// The watch wakes Fl::wait once; it is armed again at the next doEvents, and only when the
+// input has been read meanwhile, so that unread input never makes the loop spin. A descriptor
+// in error or hung up is left to the serial port's own reads to notice.
+void FltkUi::armInputWatch() {
+  if (m_watchArmed || m_watchedFd < 0 || !isQuiet(m_watchedFd)) return;
+  Fl::add_fd(m_watchedFd, FL_READ, &FltkUi::onInputReady, this);
+  m_watchArmed = true;
+}
+
+void FltkUi::disarmInputWatch() {
+  if (!m_watchArmed) return;
+  Fl::remove_fd(m_watchedFd, FL_READ);
+  m_watchArmed = false;
+}
+
+void FltkUi::onInputReady(int, void* ui) {
+  static_cast<FltkUi*>(ui)->disarmInputWatch();
+}
+
+bool FltkUi::saveScreenshot(const Form& form, const std::string& pngPath) {
+  FormView* view = viewOf(form);
+  Fl_Window* window = view == nullptr ? nullptr : view->window();
+  if (window == nullptr || !window->shown()) return false;
+  Fl::flush();
+  window->make_current();
+  std::unique_ptr<uchar[]> pixels(fl_read_image(nullptr, 0, 0, window->w(), window->h()));
+  return pixels && writePng(pngPath, window->w(), window->h(), pixels.get());
+}
+
+Fl_Window* FltkUi::windowOf(const Form& form) const {
+  FormView* view = viewOf(form);
+  return view == nullptr ? nullptr : view->window();
+}
+
+Fl_Widget* FltkUi::widgetOf(const Control& control) const {
+  FormView* view = viewOf(control.form());
+  return view == nullptr ? nullptr : view->widgetOf(control);
+}
+
+int FltkUi::menuBarHeight(const Form& form) const {
+  FormView* view = viewOf(form);
+  return view == nullptr ? 0 : view->menuBarHeight();
+}
+
+}  // namespace ui::fltk

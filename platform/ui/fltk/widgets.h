@@ -1,0 +1,79 @@
+#pragma once
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Widget.H>
+
+#include <functional>
+#include <utility>
+
+namespace ui::fltk {
+
+/// An FLTK widget that reports its events: beforeEvent sees each event before the widget
+/// handles it, afterEvent sees it afterwards with the widget's answer. The hooks only record;
+/// they never run program code.
+template <class W>
+class Hooked : public W {
+ public:
+  template <class... Args>
+  explicit Hooked(Args... args) : W(args...) {}
+
+  std::function<void(int event)> beforeEvent;
+  std::function<void(int event, int handled)> afterEvent;
+
+  int handle(int event) override {
+    if (beforeEvent) beforeEvent(event);
+    int handled = W::handle(event);
+    if (afterEvent) afterEvent(event, handled);
+    return handled;
+  }
+};
+
+/// Calls report each time the widget accepts the keyboard focus.
+template <class W>
+void whenFocused(Hooked<W>& widget, std::function<void()> report) {
+  widget.afterEvent = [report = std::move(report)](int event, int handled) {
+    if (event == FL_FOCUS && handled != 0) report();
+  };
+}
+
+/// A filled rectangle or circle (the circle as large as the smaller side, centred) with a
+/// one-pixel border.
+class ShapeWidget : public Fl_Widget {
+ public:
+  ShapeWidget(int x, int y, int w, int h);
+  bool circle = false;
+  Fl_Color fill = FL_BLACK;
+  Fl_Color border = FL_BLACK;
+
+ protected:
+  void draw() override;
+};
+
+/// A straight line of a given width between two points. The widget covers the points'
+/// bounding box, widened by the line width; the ends are given in window coordinates.
+class LineWidget : public Fl_Widget {
+ public:
+  LineWidget(int x, int y, int w, int h);
+  /// Places the line from (x1, y1) to (x2, y2).
+  void place(int x1, int y1, int x2, int y2, int width);
+
+ protected:
+  void draw() override;
+
+ private:
+  int m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0, m_width = 1;
+};
+
+/// A group drawn as a frame: an engraved border with the caption over its top-left edge, on
+/// the group's colour. The caption is drawn as written ("@" and "&" included).
+class FrameGroup : public Fl_Group {
+ public:
+  FrameGroup(int x, int y, int w, int h);
+
+ protected:
+  void draw() override;
+
+ private:
+  void drawFrame();
+};
+
+}  // namespace ui::fltk

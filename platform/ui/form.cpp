@@ -1,0 +1,54 @@
+#include "platform/ui/form.h"
+
+#include <stdexcept>
+
+#include "platform/ui/ui.h"
+
+namespace ui {
+
+Form::Form(Ui& ui, std::string name) : m_ui(ui), m_name(std::move(name)) { m_ui.registerForm(*this); }
+
+Form::~Form() { m_ui.unregisterForm(*this); }
+
+Control& Form::add(Kind kind, const std::string& name, int index, Control* container) {
+  if (find(name, index) != nullptr) throw std::logic_error("duplicate control " + name);
+  m_controls.push_back(std::make_unique<Control>(*this, kind, name, index, container));
+  return *m_controls.back();
+}
+
+Control* Form::find(const std::string& name, int index) const {
+  for (const auto& c : m_controls) {
+    if (c->name() == name && c->index() == index) return c.get();
+  }
+  return nullptr;
+}
+
+Control& Form::get(const std::string& name, int index) const {
+  Control* c = find(name, index);
+  if (c == nullptr) {
+    throw std::out_of_range(m_name + " has no control " + name + "(" + std::to_string(index) + ")");
+  }
+  return *c;
+}
+
+void Form::showModal() {
+  visible = true;
+  while (visible && !m_unloaded) m_ui.doEvents(0.05);
+}
+
+void Form::close() {
+  bool cancel = false;
+  if (onQueryUnload) onQueryUnload(cancel);
+  if (!cancel) unload();
+}
+
+void Form::unload() {
+  if (m_unloaded) return;
+  visible = false;
+  m_unloaded = true;
+  if (onUnload) onUnload();
+}
+
+void Form::setFocus(Control& c) { m_focus = &c; }
+
+}  // namespace ui

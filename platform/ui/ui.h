@@ -1,0 +1,46 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class Form;
+
+/// The window services the program relies on. Implemented by the FLTK renderer and by the
+/// headless test platform.
+class Ui {
+ public:
+  virtual ~Ui() = default;
+
+  /// Runs every pending window event, timer and scripted input. When nothing is pending it
+  /// may sleep until the next event, but never longer than maxSeconds.
+  virtual void doEvents(double maxSeconds) = 0;
+  /// A message box with an OK button; returns when the user has closed it.
+  virtual void messageBox(const std::string& text) = 0;
+  virtual void beep() = 0;
+  /// Screen size in twips.
+  virtual int screenWidth() = 0;
+  virtual int screenHeight() = 0;
+  /// The working folder, without a trailing slash.
+  virtual std::string currentFolder() = 0;
+  /// Shows the named help file.
+  virtual void showHelp(const std::string& fileName) = 0;
+
+  /// Ends the program at once (throws ProgramEnd through the caller's stack).
+  [[noreturn]] void endProgram(int exitCode = 0);
+
+  void registerForm(Form& form);
+  void unregisterForm(Form& form);
+  const std::vector<Form*>& forms() const { return m_forms; }
+  Form* findForm(const std::string& name) const;
+
+ protected:
+  /// Renderers hook these to create and drop their windows.
+  virtual void formAdded(Form&) {}
+  virtual void formRemoved(Form&) {}
+
+ private:
+  std::vector<Form*> m_forms;
+};
+
+}  // namespace ui

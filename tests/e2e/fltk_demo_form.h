@@ -1,0 +1,134 @@
+// A demo form with a control of every kind, and the fixture of the FLTK renderer's tests.
+#pragma once
+#include <FL/Fl.H>
+#include <FL/Fl_Window.H>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "platform/ui/fltk/fltk_ui.h"
+#include "platform/ui/form.h"
+
+namespace fltk_test {
+
+using ui::Control;
+using ui::Kind;
+
+inline Control& place(Control& c, int left, int top, int width, int height,
+                      const std::string& caption) {
+  c.left = left;
+  c.top = top;
+  c.width = width;
+  c.height = height;
+  c.caption = caption;
+  return c;
+}
+
+// A small panel with a control of every kind, frames inside frames and a menu bar.
+inline void buildDemo(ui::Form& f) {
+  f.caption = "Renderer demo";
+  f.width = 9000;
+  f.height = 6000;
+  f.backColor = ui::kPanelGrey;
+  f.isMainWindow = true;
+  Control& file = place(f.add(Kind::Menu, "mnuFile"), 0, 0, 0, 0, "&File");
+  place(f.add(Kind::MenuItem, "mnuFileExit", -1, &file), 0, 0, 0, 0, "E&xit");
+  Control& help = place(f.add(Kind::Menu, "mnuHelp"), 0, 0, 0, 0, "Help");
+  place(f.add(Kind::MenuItem, "mnuHelpAbout", -1, &help), 0, 0, 0, 0, "About").enabled = false;
+
+  Control& meter = place(f.add(Kind::Frame, "fraMeter"), 240, 240, 4200, 2400, "Meter @ & Co");
+  meter.backColor = ui::kFrameGrey;
+  meter.font.size = 9.6;
+  place(f.add(Kind::Button, "cmdMeter", -1, &meter), 240, 360, 600, 420, "->").toolTip = "Next";
+  Control& lbl = place(f.add(Kind::Label, "lblMeter", -1, &meter), 960, 360, 3000, 420, "A & B");
+  lbl.backColor = ui::kLightGrey;
+  Control& pb = place(f.add(Kind::ProgressBar, "pbMeter", -1, &meter), 240, 960, 3720, 300, "");
+  pb.max = 21;
+  pb.value = 14;
+  Control& sli = place(f.add(Kind::Slider, "sliRFGain", -1, &meter), 240, 1440, 3720, 420, "");
+  sli.max = 63;
+  sli.value = 40;
+  place(f.add(Kind::Label, "lblAt", -1, &meter), 240, 1920, 1500, 360, "x@y @").backColor =
+      ui::kWhite;
+
+  Control& outer = place(f.add(Kind::Frame, "Frame1"), 4680, 240, 4080, 2400, "Frequency (V)");
+  outer.backColor = ui::kFrameGrey;
+  Control& inner = place(f.add(Kind::Frame, "fraFreq", -1, &outer), 120, 600, 3840, 1080, "");
+  for (int i = 0; i < 3; ++i) {
+    Control& digit =
+        place(f.add(Kind::Button, "cmdF", i, &inner), 120 + i * 840, 120, 780, 840, "0");
+    digit.font = {"Courier New", 36, true};
+  }
+  Control& circle = place(f.add(Kind::Shape, "shaInBand", -1, &outer), 3480, 240, 360, 300, "");
+  circle.shape = ui::ShapeKind::Circle;
+  circle.fillColor = 0xC000;
+
+  Control& opts = place(f.add(Kind::Frame, "fraOpts"), 240, 2880, 4200, 2040, "Options");
+  place(f.add(Kind::OptionButton, "optA", -1, &opts), 240, 360, 1800, 360, "Opt &A").value = 1;
+  place(f.add(Kind::OptionButton, "optB", -1, &opts), 240, 780, 1800, 360, "Opt &B");
+  place(f.add(Kind::CheckBox, "chkX", -1, &opts), 240, 1200, 1800, 360, "Check && X");
+  Control& combo = place(f.add(Kind::ComboBox, "cmbChMode", -1, &opts), 2280, 360, 1200, 360, "U");
+  combo.items = {"U", "L", "A&B", "C"};
+  combo.font = {"MS Sans Serif", 10.8, false};
+
+  place(f.add(Kind::TextBox, "txtLoadCh"), 4680, 2880, 600, 360, "00");
+  Control& vsc = place(f.add(Kind::VScrollBar, "vscLoadCh"), 5340, 2880, 255, 720, "");
+  vsc.min = 99;
+  vsc.max = 0;
+  Control& data = place(f.add(Kind::TextBox, "txtInData"), 5880, 2880, 2880, 1440, "F1234567\r\n");
+  data.font = {"MS Sans Serif", 9.6, false};
+  data.backColor = ui::kSysWindow;
+  data.foreColor = ui::kSysWindowText;
+  Control& line = place(f.add(Kind::Line, "Line1"), 120, 5400, 8760, 0, "");
+  line.lineWidth = 2;
+  line.foreColor = ui::kYellow;
+  f.add(Kind::Timer, "tmrTick").interval = 50;
+}
+
+class FltkUiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display";
+    ui = std::make_unique<ui::fltk::FltkUi>("Zarvin");
+    form = std::make_unique<ui::Form>(*ui, "frmDemo");
+    buildDemo(*form);
+    form->show();
+    for (int i = 0; i < 5; ++i) ui->doEvents(0.02);
+  }
+  void TearDown() override {
+    form.reset();
+    if (ui) ui->doEvents(0);
+  }
+
+ public:
+  Fl_Widget& widget(const std::string& name, int index = -1) {
+    Fl_Widget* w = ui->widgetOf(form->get(name, index));
+    EXPECT_NE(w, nullptr) << name;
+    return *w;
+  }
+  // Sends a synthetic mouse event to the form's window at the centre of a widget.
+  void mouse(int event, Fl_Widget& target, int flButton, int dy = 0) {
+    Fl_Window* window = ui->windowOf(*form);
+    Fl::e_x = target.x() + target.w() / 2;
+    Fl::e_y = target.y() + target.h() / 2 + dy;
+    Fl::e_x_root = window->x_root() + Fl::e_x;
+    Fl::e_y_root = window->y_root() + Fl::e_y;
+    Fl::e_keysym = FL_Button + flButton;
+    Fl::e_state = event == FL_PUSH ? (FL_BUTTON1 << (flButton - 1)) : 0;
+    Fl::handle(event, window);
+  }
+
+ protected:
+  void pumpFor(double seconds) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < end) ui->doEvents(0.01);
+  }
+
+  std::unique_ptr<ui::fltk::FltkUi> ui;
+  std::unique_ptr<ui::Form> form;
+};
+
+}  // namespace fltk_test

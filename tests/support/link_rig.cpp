@@ -1,0 +1,14 @@
+#include "tests/support/link_rig.h"
+
+LinkRig::LinkRig(int firmware, double startSeconds) : scheduler(startSeconds), radio(firmware) {
+  port.onComm = [this] { link.MSComm1_OnComm(); };
+}
+
+void LinkRig::openPort(const std::string& settings) {
+  port.setCommPort(1);
+  port.setSettings(settings);
+  port.setInBufferSize(4096);
+  port.setNullDiscard(true);
+  port.setParityReplace(":");
+  port.setPortOpen(true);
+}

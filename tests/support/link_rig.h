@@ -1,0 +1,31 @@
+#pragma once
+#include "link/DisplayZarvinStatus.h"
+#include "link/front_panel.h"
+#include "platform/platform.h"
+#include "tests/support/headless_ui.h"
+#include "tests/support/scheduler.h"
+#include "tests/support/sim_serial_port.h"
+#include "tests/support/temp_folder.h"
+#include "tools/radiosim/sim_radio.h"
+
+/// The link module on the headless platform: a virtual clock, a simulated radio on an open
+/// simulated port, a fresh front panel and a temporary working folder.
+struct LinkRig {
+  explicit LinkRig(int firmware = 2, double startSeconds = 36000.0);
+
+  /// Opens port 1 with the program's settings.
+  void openPort(const std::string& settings = "9600,O,7,1");
+  /// Seconds since midnight now.
+  double now() { return clock.now(); }
+
+  TempFolder folder;
+  Scheduler scheduler;
+  VirtualClock clock{scheduler};
+  HeadlessUi ui{scheduler, folder.path()};
+  SimRadio radio;
+  SimSerialPort port{scheduler, radio};
+  TextFiles files{folder.path()};
+  Platform platform{clock, ui, port, files};
+  FrontPanel panel{ui};
+  DisplayZarvinStatus link{platform, panel};
+};
