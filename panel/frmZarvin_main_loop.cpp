@@ -1,0 +1,145 @@
+// The main loop: one pass after the other, each showing what the radio reported, keeping the
+// link alive, keeping the transmit indicator right and serving the request flags in order.
+#include "panel/frmZarvin.h"
+
+namespace {
+
+constexpr double kAmpTuneTimeout = 20.0;
+constexpr int kMaxUnansweredSyncs = 5;
+// The pass yields this long at most when nothing happens, so the idle program sleeps.
+constexpr double kPassYield = 0.01;
+
+struct RequestFlag {
+  bool frmZarvin::*flag;
+  void (frmZarvin::*action)();
+};
+
+// The order in which a pass serves the flags.
+constexpr RequestFlag kRequestFlags[] = {
+    {&frmZarvin::audioSourceFlag, &frmZarvin::audioSourceCmd},
+    {&frmZarvin::agcFlag, &frmZarvin::agcCmd},
+    {&frmZarvin::audioFlag, &frmZarvin::audioCmd},
+    {&frmZarvin::bfoFlag, &frmZarvin::bfoCmd},
+    {&frmZarvin::bfo100Flag, &frmZarvin::bfo100Cmd},
+    {&frmZarvin::clippingFlag, &frmZarvin::clippingCmd},
+    {&frmZarvin::band160MFlag, &frmZarvin::band160MCmd},
+    {&frmZarvin::band75MFlag, &frmZarvin::band75MCmd},
+    {&frmZarvin::band60MFlag, &frmZarvin::band60MCmd},
+    {&frmZarvin::band40MFlag, &frmZarvin::band40MCmd},
+    {&frmZarvin::band30MFlag, &frmZarvin::band30MCmd},
+    {&frmZarvin::band20MFlag, &frmZarvin::band20MCmd},
+    {&frmZarvin::band17MFlag, &frmZarvin::band17MCmd},
+    {&frmZarvin::band15MFlag, &frmZarvin::band15MCmd},
+    {&frmZarvin::band12MFlag, &frmZarvin::band12MCmd},
+    {&frmZarvin::band10MFlag, &frmZarvin::band10MCmd},
+    {&frmZarvin::bandWWVFlag, &frmZarvin::bandWWVCmd},
+    {&frmZarvin::bandMARSFlag, &frmZarvin::bandMARSCmd},
+    {&frmZarvin::meterFlag, &frmZarvin::meterCmd},
+    {&frmZarvin::freqFlag, &frmZarvin::freqCmd},
+    {&frmZarvin::modeFlag, &frmZarvin::modeCmd},
+    {&frmZarvin::muteFlag, &frmZarvin::muteCmd},
+    {&frmZarvin::pttFlag, &frmZarvin::pttCmd},
+    {&frmZarvin::sideToneFlag, &frmZarvin::sideToneCmd},
+    {&frmZarvin::tuneFlag, &frmZarvin::tuneCmd},
+    {&frmZarvin::viewInDataFlag, &frmZarvin::viewInDataCmd},
+    {&frmZarvin::voxFlag, &frmZarvin::voxCmd},
+    {&frmZarvin::xmitFlag, &frmZarvin::xmitCmd},
+    {&frmZarvin::ampPwrFlag, &frmZarvin::ampPwrCmd},
+    {&frmZarvin::ampOprFlag, &frmZarvin::ampOprCmd},
+    {&frmZarvin::tuneAmpFlag, &frmZarvin::tuneAmpCmd},
+    {&frmZarvin::m2vFlag, &frmZarvin::m2vCmd},
+    {&frmZarvin::v2mFlag, &frmZarvin::v2mCmd},
+    {&frmZarvin::m2cFlag, &frmZarvin::m2cCmd},
+    {&frmZarvin::c2mFlag, &frmZarvin::c2mCmd},
+    {&frmZarvin::getStatusFlag, &frmZarvin::getStatusCmd},
+};
+
+}  // namespace
+
+frmZarvin::Entry frmZarvin::mainLoop() {
+  link.gComBreak = false;
+  link.gScanning = false;
+  link.gSyncCount = 0;
+  m_loopArmed = true;
+  for (;;) {
+    if (lblREMOTE.caption != panelMode) {
+      if (panelMode == "REMOTE" && lblREMOTE.caption == "LOCAL") return Entry::LocalSetup;
+      if (panelMode == "LOCAL" && lblREMOTE.caption == "REMOTE") return Entry::RemoteSetup;
+      // No set-up has run, or the radio reported no usable state: synchronise again, which
+      // waits for the radio or for new port settings while handling events.
+      return Entry::Synchronise;
+    }
+    Entry next = mainLoopPass();
+    if (next != Entry::LoopEntry) return next;
+  }
+}
+
+frmZarvin::Entry frmZarvin::mainLoopPass() {
+  platform.ui.doEvents(kPassYield);
+  if (link.gComBreak) return Entry::PortSetupReopen;
+  link.gUpdateDisplay();
+  if (panelMode == "REMOTE") {
+    if (link.gAmpTuning) {
+      double t = link.now();
+      if (static_cast<float>(t) < static_cast<float>(link.gAmpTuneStart)) {
+        link.gAmpTuneStart -= 86400.0;  // midnight passed; the time is tested next pass
+      } else if (t - link.gAmpTuneStart > kAmpTuneTimeout) {
+        link.gSyncChar = "U";
+        link.gAmpTuning = false;
+        // Back to receive before the message waits for OK: never leave the transmitter keyed.
+        link.gSendSync(link.gSyncChar);
+        platform.ui.messageBox("Tune Cancelled");
+        getStatusCmd();
+      }
+    }
+    link.gSendSync(link.gSyncChar);
+    if (link.MSComm1.inBufferCount() > 0) link.gReadResponse();
+    if (link.gXmitNew) {
+      link.gSyncCount = 0;
+      if (link.gSyncChar == "U") {
+        lblU.backColor = link.gXmit ? ui::kRed : ui::kGreen;
+      } else if (link.gSyncChar == "K") {
+        lblU.backColor = ui::kRed;
+      }
+      link.gXmitNew = false;
+    }
+    if (link.gSyncCount > kMaxUnansweredSyncs) {
+      platform.ui.messageBox("No Sync Response. OK to Restart.");
+      return Entry::PortSetupFull;
+    }
+  }
+  showTransmitState();
+  serveRequestFlags();
+  if (link.gPortSetupChanged) return Entry::PortSetupFull;
+  if (lblREMOTE.caption == "REMOTE" && link.gAudioSetupChanged) return Entry::RemoteSetup;
+  if (link.MSComm1.inBufferCount() > 0) link.gReadResponse();
+  return Entry::LoopEntry;
+}
+
+void frmZarvin::showTransmitState() {
+  if (lblXMTRCV.caption == "Receive" && link.gXmit) {
+    lblU.backColor = ui::kRed;
+    lblXMTRCV.backColor = ui::kRed;
+    lblXMTRCV.caption = "Transmit";
+    link.gShowMeterFunction();
+    cmdFreq.enabled = false;
+    cmdEnter.enabled = false;
+    for (ui::Control* digit : cmdF) digit->enabled = false;
+  } else if (lblXMTRCV.caption == "Transmit" && !link.gXmit) {
+    lblXMTRCV.backColor = ui::kGreen;
+    lblXMTRCV.caption = "Receive";
+    link.gShowMeterFunction();
+    // Frequency entry comes back as the running set-up gives it: in LOCAL operation only
+    // where the firmware allows it.
+    bool entry = panelMode != "LOCAL" || localFreqEnabled;
+    cmdFreq.enabled = entry;
+    cmdEnter.enabled = entry;
+    for (ui::Control* digit : cmdF) digit->enabled = entry;
+  }
+}
+
+void frmZarvin::serveRequestFlags() {
+  for (const RequestFlag& r : kRequestFlags) {
+    if (this->*r.flag) (this->*r.action)();
+  }
+}

@@ -1,0 +1,170 @@
+// The load event: title and idle panel, port settings, opening the port, synchronising with
+// the radio and the driver that moves between the start-up steps, the set-ups and the loop.
+#include "panel/frmZarvin.h"
+#include "platform/serial/port_naming.h"
+
+namespace {
+
+constexpr char kPortSetupFile[] = "PortSetup.txt";
+
+int handshakeValue(const std::string& name) {
+  if (name == "comNone") return 0;
+  if (name == "comXonXoff" || name == "comXOnXOff") return 1;
+  if (name == "comRTS") return 2;
+  if (name == "comRTSXonXoff" || name == "comRTSXOnXOff") return 3;
+  return 0;
+}
+
+}  // namespace
+
+void frmZarvin::Form_Load() {
+  Entry next = startUp();
+  for (;;) next = runEntry(next);
+}
+
+frmZarvin::Entry frmZarvin::runEntry(Entry entry) {
+  try {
+    switch (entry) {
+      case Entry::PortSetupFull:
+        return portSetupFull();
+      case Entry::PortSetupReopen:
+        return portSetupReopen();
+      case Entry::Synchronise:
+        return synchronise();
+      case Entry::RemoteSetup:
+        return remoteSetup();
+      case Entry::LocalSetup:
+        return localSetup();
+      case Entry::LoopEntry:
+        return mainLoop();
+    }
+  } catch (const RuntimeError&) {
+    // The main loop's error handling: whatever was under way is abandoned.
+  }
+  return Entry::LoopEntry;
+}
+
+frmZarvin::Entry frmZarvin::startUp() {
+  link.gTitle = "Zarvin " + std::string("0.930") + " : " + "4-29-15:1618";
+  form.caption = link.gTitle;
+  lblInfo.caption = "";
+  lblU.visible = false;
+  keypadDone = true;
+  link.gDelay(0.5);
+  lblU.caption = "";
+  lblXMTRCV.enabled = false;
+  lblXMTRCV.font.bold = true;
+  lblXMTRCV.caption = "Receive";
+  lblXMTRCV.backColor = ui::kGreen;
+  for (ui::Control* digit : cmdF) digit->enabled = false;
+  bfoOn = false;
+  lblBFOState.caption = "OFF";
+  link.gBFOOffset = "100";
+  lblPorM.caption = "";
+  lblBFOOn.caption = "";
+  lblREMOTE.foreColor = ui::kRed;
+  lblREMOTE.caption = "NoComm";
+  lblComStat.caption = "No Com";
+  shaTrace.visible = false;
+  form.show();
+  struct StateLabel {
+    ui::Control& label;
+    const char* caption;
+  } stateLabels[] = {
+      {lblMIC, "MIC"},      {lblAUDIO2, "AUDIO2"}, {lblPATCH, "PATCH"},  {lblREMOTEAudio, "REMOTE"},
+      {lblUSB, "USB"},      {lblLSB, "LSB"},       {lblAME, "AME"},      {lblCW, "CW"},
+      {lblAGCSlow, "SLOW"}, {lblAGCMed, "MED"},    {lblAGCFast, "FAST"}, {lblAGCOff, "OFF"}};
+  for (StateLabel& s : stateLabels) {
+    s.label.caption = s.caption;
+    s.label.foreColor = ui::kSysGrayText;
+  }
+  for (ui::Control* c : {&lblAmpPwr, &lblAmpOpStby, &lblAmpTuned}) c->caption = "";
+  for (ui::Control* c : {&cmdAmpPwr, &cmdAmpOpr, &cmdTuneAmp}) c->enabled = false;
+  txtInData.visible = true;
+  pbMeter.enabled = true;
+  txtInfo.visible = true;
+  txtInfo.caption = std::string("Opening ") + kPortSetupFile + " File.. ";
+  if (link.fileExists(kPortSetupFile)) {
+    txtInfo.caption = std::string(kPortSetupFile) + " File Opened";
+    std::vector<std::string> lines;
+    step([&] { lines = platform.files.readLines(kPortSetupFile); });
+    // A shorter file leaves the missing settings as they were.
+    std::string* settings[] = {&link.gPortNumber, &link.gPortSettings, &link.gHandshake};
+    for (size_t i = 0; i < 3 && i < lines.size(); ++i) *settings[i] = lines[i];
+    txtInfo.caption = "";
+    return Entry::PortSetupFull;
+  }
+  mnuPortSetup_Click();
+  // Without settings the synchronisation waits, handling events, for Port Setup's Apply.
+  return link.gPortSetupChanged ? Entry::PortSetupFull : Entry::Synchronise;
+}
+
+frmZarvin::Entry frmZarvin::portSetupFull() {
+  link.gPortSetupChanged = false;
+  m_handshaking = handshakeValue(link.gHandshake);
+  return portSetupReopen();
+}
+
+frmZarvin::Entry frmZarvin::portSetupReopen() {
+  openPort();
+  return Entry::Synchronise;
+}
+
+void frmZarvin::openPort() {
+  SerialPort& port = link.MSComm1;
+  m_lastOpenTry = link.now();
+  try {
+    if (port.portOpen()) {
+      pendingInCount = port.inBufferCount();
+      if (pendingInCount > 0) port.input();
+      port.setPortOpen(false);
+    }
+    int number = 0;
+    if (!parsePortNumber(link.gPortNumber, number)) {
+      throw RuntimeError(kErrPortOpenFailed, "No such port: \"" + link.gPortNumber + "\"");
+    }
+    port.setCommPort(number);
+    port.setHandshaking(m_handshaking);
+    port.setSettings(link.gPortSettings);
+    port.setInputLen(0);
+    port.setInBufferSize(4096);
+    port.setInputMode(0);
+    port.setOutBufferSize(256);
+    port.setRThreshold(0);
+    port.setSThreshold(0);
+    port.setNullDiscard(true);
+    port.setParityReplace(":");
+    port.setPortOpen(true);
+    port.clearInBuffer();
+    port.setRTSEnable(true);
+  } catch (const RuntimeError& e) {
+    // Not fatal: the synchronisation keeps trying, and Port Setup can correct the settings.
+    lblComStat.caption = "Com Error";
+    link.gShowInfo(errorText("Port COM" + link.gPortNumber, e));
+  }
+}
+
+int frmZarvin::waitingChars() {
+  try {
+    return link.MSComm1.portOpen() ? link.MSComm1.inBufferCount() : 0;
+  } catch (const RuntimeError&) {
+    return 0;
+  }
+}
+
+void frmZarvin::sendStatusRequest() {
+  link.gSendCommand("?", true, 0.6);
+}
+
+void frmZarvin::detectFirmware() {
+  if (!link.gGotBang) {
+    link.gFWType = 2;
+    lblFWType.caption = "F/W: v604M Adapt";
+  } else if (link.gGotQ) {
+    link.gFWType = 3;
+    lblFWType.caption = "F/W: v604M NonAdapt";
+  } else {
+    link.gFWType = 1;
+    lblFWType.caption = "F/W: v601C";
+  }
+}

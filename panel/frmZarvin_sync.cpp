@@ -1,0 +1,50 @@
+// Synchronising with the radio: "?" until it answers, then the set-up its state asks for.
+#include "panel/frmZarvin.h"
+
+namespace {
+
+constexpr double kReopenInterval = 5.0;
+
+}  // namespace
+
+frmZarvin::Entry frmZarvin::synchronise() {
+  link.gDelay(0.5);
+  link.gRemoteNew = false;
+  // An answer from before a restart must not count: the radio has to answer afresh.
+  link.gGotHashDot = false;
+  sendStatusRequest();
+  // The first answer counts with any R line, complete or not.
+  if (waitingChars() > 0) {
+    step([&] { link.gReadResponse(); });
+    if (link.gRemoteNew) {
+      link.gShowRemote();
+      lblREMOTE.foreColor = ui::kWhite;
+      if (link.gRemote == "R1") return Entry::RemoteSetup;
+      if (link.gRemote == "R0") return Entry::LocalSetup;
+    }
+  }
+  for (;;) {
+    platform.ui.doEvents(0);
+    if (link.gPortSetupChanged) return Entry::PortSetupFull;
+    // A port that could not be opened (an unplugged adapter) is tried again now and then.
+    if (!link.MSComm1.portOpen() && !link.gPortNumber.empty() &&
+        link.elapsedSince(m_lastOpenTry) >= kReopenInterval) {
+      openPort();
+    }
+    sendStatusRequest();
+    if (waitingChars() > 0) {
+      step([&] { link.gFlushInput(); });
+      sendStatusRequest();
+      step([&] { link.gReadResponse(); });
+      if (link.gGotHashDot) {
+        link.gShowRemote();
+        lblREMOTE.foreColor = ui::kWhite;
+        if (link.gRemote == "R1") return Entry::RemoteSetup;
+        if (link.gRemote == "R0") return Entry::LocalSetup;
+        // A full answer without a usable R line: keep asking.
+      }
+    } else if (link.MSComm1.commEvent() == kCommEventBreak) {
+      link.gDelay(5.0);
+    }
+  }
+}

@@ -1,0 +1,48 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "panel/frmZarvin.h"
+#include "platform/platform.h"
+#include "tests/support/headless_ui.h"
+#include "tests/support/scheduler.h"
+#include "tests/support/sim_serial_port.h"
+#include "tests/support/temp_folder.h"
+#include "tools/radiosim/sim_radio.h"
+
+/// The whole program on the headless platform: the main window with its real child windows,
+/// a simulated radio on port 1 and a temporary working folder. A scenario schedules its
+/// script with at() and then runs the load event with runFor() or runUntilEnd().
+struct ProgramRig {
+  explicit ProgramRig(int firmware = 2, double startSeconds = 36000.0);
+
+  /// Writes PortSetup.txt naming port 1 at 9600 baud with the given handshake name.
+  void writePortSetup(const std::string& handshake = "comNone");
+  /// Schedules a scripted action `seconds` after the start.
+  void at(double seconds, std::function<void()> action);
+  /// Runs the program for `seconds`; returns true when it ended by itself (shutdown).
+  bool runFor(double seconds);
+  /// Seconds since the start.
+  double elapsed() const { return scheduler.time() - start; }
+  /// Everything the program wrote to the radio.
+  std::string sent() const { return port.written(); }
+  /// The commands the radio received, in order (without their LF).
+  const std::vector<std::string>& commands() const;
+
+  ui::Control& control(const std::string& name, int index = -1) { return ui.panel(name, index); }
+  /// Clicks a control of the main window (ignored when it cannot be reached).
+  bool click(const std::string& name, int index = -1);
+
+  double start;
+  TempFolder folder;
+  Scheduler scheduler;
+  VirtualClock clock{scheduler};
+  HeadlessUi ui{scheduler, folder.path()};
+  SimRadio radio;
+  SimSerialPort port{scheduler, radio};
+  TextFiles files{folder.path()};
+  Platform platform{clock, ui, port, files};
+  frmZarvin frm{platform};
+  DisplayZarvinStatus& link = frm.link;
+  int exitCode = -1;
+};
