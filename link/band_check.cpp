@@ -1,4 +1,70 @@
-#include "link/DisplayZarvinStatus.h"
+// Whether the transmitter may be keyed on the radio's frequency, and showing it.
+#include <cstdint>
 
-bool DisplayZarvinStatus::gIsInBand() { return false; }
-void DisplayZarvinStatus::gShowInBand(bool& inBand) { (void)inBand; }
+#include "link/DisplayZarvinStatus.h"
+#include "platform/runtime_error.h"
+
+namespace {
+
+struct Band {
+  std::int32_t lowHz;  // both edges excluded
+  std::int32_t highHz;
+};
+
+constexpr std::int32_t kChannelsHz[] = {5330500, 5346500, 5366500, 5371500, 5403500};
+constexpr Band kBandsHz[] = {{1800000, 2000000},   {3500000, 4000000},   {7000000, 7300000},
+                             {10100000, 10150000}, {14000000, 14350000}, {18068000, 18168000},
+                             {21000000, 21450000}, {24890000, 24990000}, {28000000, 29700000}};
+
+std::string trimBlanks(const std::string& s) {
+  size_t b = s.find_first_not_of(' ');
+  if (b == std::string::npos) return "";
+  return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+/// The frequency digits in Hz: the digits and a trailing "0". Anything but digits is a type
+/// mismatch, as the conversion reported it.
+std::int32_t frequencyHz(const std::string& item) {
+  std::string digits = trimBlanks(item.size() > 7 ? item.substr(item.size() - 7) : item) + "0";
+  std::int32_t hz = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') throw RuntimeError(kErrTypeMismatch, "Type mismatch");
+    hz = hz * 10 + (c - '0');
+  }
+  return hz;
+}
+
+}  // namespace
+
+bool DisplayZarvinStatus::gIsInBand() {
+  if (gAllBands) return true;
+  std::int32_t hz = frequencyHz(gFreq);
+  for (std::int32_t channel : kChannelsHz) {
+    if (hz == channel) return true;
+  }
+  for (const Band& band : kBandsHz) {
+    if (hz > band.lowHz && hz < band.highHz) return true;
+  }
+  return false;
+}
+
+void DisplayZarvinStatus::gShowInBand(bool& inBand) {
+  if (gScanning) inBand = false;
+  // A radio under its own front panel's control keeps its transmit controls and PTT enable:
+  // the panel only shows the band state then.
+  bool panelControls = frm.lblREMOTE.caption != "LOCAL";
+  if (panelControls) {
+    frm.cmdPTT.enabled = inBand;
+    frm.cmdXmit.enabled = inBand;
+    frm.cmdTune.enabled = inBand;
+  }
+  if (inBand) {
+    if (panelControls && gPTT == "'0") gTogglePTT();
+    frm.shaInBand.fillColor = ui::kGreen;
+    frm.lblInBand.caption = "In Band";
+  } else {
+    if (panelControls && gPTT == "'1") gTogglePTT();
+    frm.shaInBand.fillColor = ui::kRed;
+    frm.lblInBand.caption = gScanning ? "Scanning" : "Out Of Band";
+  }
+}

@@ -1,11 +1,137 @@
+// Commands whose form depends on the radio's firmware generation: generation 2 takes
+// absolute codes followed by the frequency, generations 1 and 3 only step ("M"/"A" and
+// "m"/"a").
+#include <string>
+
 #include "link/DisplayZarvinStatus.h"
 
-void DisplayZarvinStatus::gSetFrequency(const std::string& digits) { (void)digits; }
-void DisplayZarvinStatus::gNextAGC() {}
+namespace {
+
+bool isSevenDigits(const std::string& s) {
+  if (s.size() != 7) return false;
+  for (char c : s) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+bool isFrequencyItem(const std::string& item) {
+  return item.size() == 8 && item[0] == 'F' && isSevenDigits(item.substr(1));
+}
+
+/// The code after `code` in its cycle of four ("A1".."A4" or "M1".."M4"), or "" for an
+/// unknown code.
+std::string nextCode(const std::string& code, char tag) {
+  for (char d = '1'; d <= '4'; ++d) {
+    if (code == std::string{tag, d}) return std::string{tag, d == '4' ? '1' : char(d + 1)};
+  }
+  return "";
+}
+
+bool isModeCode(const std::string& code) {
+  return !nextCode(code, 'M').empty();
+}
+
+}  // namespace
+
+void DisplayZarvinStatus::gSetFrequency(const std::string& digits) {
+  if (!isSevenDigits(digits)) return;
+  gSendCommand("F" + digits, true, 0.45);
+  gReadResponse();
+}
+
+void DisplayZarvinStatus::gNextAGC() {
+  std::string text;
+  if (gFWType == 2) {
+    // An absolute code needs a known current code and a frequency to send with it: garbage
+    // never goes to the radio.
+    std::string next = nextCode(gAGC, 'A');
+    if (next.empty() || !isFrequencyItem(gFreq)) return;
+    text = next + "\n" + gFreq.str() + "\n";
+  } else if (gFWType == 3) {
+    text = "a\n";
+  } else if (gFWType == 1) {
+    text = "A\n";
+  }
+  gSendCommand(text, true, 0.1);
+  gReadResponse();
+}
+
 int DisplayZarvinStatus::gModeIndex(const std::string& mode) const {
-  (void)mode;
+  if (mode == "M2") return 1;
+  if (mode == "M3") return 2;
+  if (mode == "M4") return 3;
   return 0;
 }
-void DisplayZarvinStatus::gSetMode(const std::string& newMode) { (void)newMode; }
-void DisplayZarvinStatus::gNextMode() {}
-void DisplayZarvinStatus::gTogglePTT() {}
+
+void DisplayZarvinStatus::gSetMode(const std::string& newMode) {
+  if (!isModeCode(newMode)) return;
+  if (gFWType == 2) {
+    if (!isFrequencyItem(gFreq)) return;
+    gFlushInput();
+    MSComm1.output(newMode + "\n" + gFreq.str() + "\n");
+    gDelay(0.3);
+    gReadResponse();
+  } else if (gFWType == 1 || gFWType == 3) {
+    if (gFWType == 1) gPTTSetting = gPTT;
+    int current = gModeIndex(gMode) + 4;
+    int target = gModeIndex(newMode) + 4;
+    if (current == target) return;
+    if (current > target) current -= 4;
+    gSendCommand(std::string(target - current, gFWType == 1 ? 'M' : 'm'), true, 0.3);
+    gReadResponse();
+    if (gFWType == 1 && gPTT != gPTTSetting) gTogglePTT();
+  } else {
+    return;  // no generation known yet: there is no step command to send
+  }
+  if (gModeNew) {
+    gShowMode();
+    gModeNew = false;
+  }
+  if (gSideToneNew) {
+    gShowSideTone();
+    gSideToneNew = false;
+  }
+  if (gAudioSourceNew) {
+    gShowAudioSource();
+    gAudioSourceNew = false;
+  }
+  if (gPTTNew) {
+    gShowPTT();
+    gPTTNew = false;
+  }
+}
+
+void DisplayZarvinStatus::gNextMode() {
+  if (gFWType == 2) {
+    std::string next = nextCode(gMode, 'M');
+    if (next.empty() || !isFrequencyItem(gFreq)) return;
+    gFlushInput();
+    MSComm1.output(next + "\n" + gFreq.str() + "\n");
+    gDelay(0.3);
+  } else {
+    gSendCommand(gFWType == 1 ? "M" : gFWType == 3 ? "m" : "", true, 0.1);
+  }
+  double start = now();
+  gModeNew = false;
+  // The limit is tested between reads only: a read begun just before 2.0 s runs to its end.
+  while (elapsedSince(start) < 2.0 && !gModeNew) gReadResponse();
+  if (!gModeNew) {
+    platform.ui.messageBox("MODE Change Error");
+    gSendCommand("?", true, 1.0);
+    gReadResponse();
+  }
+  gShowMode();
+  gModeNew = false;
+}
+
+void DisplayZarvinStatus::gTogglePTT() {
+  if (gFWType == 1) {
+    gSendCommand("'", false, 0.2);
+  } else if (gPTT == "'0") {
+    gSendCommand("'1", true, 0.2);
+  } else if (gPTT == "'1") {
+    gSendCommand("'0", true, 0.2);
+  }
+  gReadResponse();
+}
