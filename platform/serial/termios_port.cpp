@@ -128,6 +128,7 @@ void TermiosSerialPort::openDevice(int portNumber, const SerialSettings& setting
     throw;
   }
   m_fd = fd;
+  if (onDescriptorChanged) onDescriptorChanged(m_fd);
   ++m_openings;
   m_pending.clear();
   m_decoded.clear();
@@ -137,6 +138,7 @@ void TermiosSerialPort::openDevice(int portNumber, const SerialSettings& setting
 void TermiosSerialPort::closeDevice() {
   if (m_fd < 0) return;
   flushPending();
+  if (onDescriptorChanged) onDescriptorChanged(-1);
   ::close(m_fd);
   m_fd = -1;
   m_pending.clear();

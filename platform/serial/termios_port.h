@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <functional>
 #include <string>
 
 #include "platform/serial/parmrk_decoder.h"
@@ -21,6 +22,9 @@ class TermiosSerialPort : public SerialPort {
   /// A serial node with no UART behind it counts as absent.
   bool portExists(int portNumber) override;
   int fileDescriptor() const override { return m_fd; }
+  /// Told the new descriptor after each opening, and -1 just before it is closed (so that a
+  /// window loop watching it never watches a closed one).
+  std::function<void(int fd)> onDescriptorChanged;
 
  protected:
   void openDevice(int portNumber, const SerialSettings& settings, int handshaking) override;

@@ -1,6 +1,6 @@
 // radiosim: the simulated radio on a pseudo-terminal, for running the panel without a radio.
 //
-//   radiosim [--firmware 1|2|3] [--link PATH] [--meter] [--local]
+//   radiosim [--firmware 1|2|3] [--link PATH] [--log PATH] [--meter] [--local]
 //
 // Prints the slave's path as its first line; point the program's serial port at it (or at
 // PATH, a symbolic link to it). SIGUSR1 switches the radio between REMOTE and LOCAL as its
@@ -32,6 +32,7 @@ struct Options {
   std::string link;
   bool meter = false;
   bool local = false;
+  std::string log;  // file that receives every complete command, one a line
 };
 
 std::optional<Options> parseOptions(int argc, char** argv) {
@@ -44,6 +45,8 @@ std::optional<Options> parseOptions(int argc, char** argv) {
       if (options.firmware < 1 || options.firmware > 3) return std::nullopt;
     } else if (arg == "--link" && hasValue) {
       options.link = argv[++i];
+    } else if (arg == "--log" && hasValue) {
+      options.log = argv[++i];
     } else if (arg == "--meter") {
       options.meter = true;
     } else if (arg == "--local") {
@@ -126,6 +129,7 @@ class Simulator {
     const ssize_t n = read(m_pty.master(), buffer, sizeof buffer);
     if (n > 0) {
       m_queue.schedule(Clock::now(), m_radio.receive(std::string(buffer, n)));
+      logCommands();
       return;
     }
     // We hold the slave open, so a hang-up should not come; if the driver reports one
@@ -133,6 +137,18 @@ class Simulator {
     if ((revents & (POLLHUP | POLLERR)) || (n < 0 && errno != EAGAIN && errno != EINTR)) {
       m_masterRestUntil = Clock::now() + 200ms;
     }
+  }
+
+  // Appends the commands received since the last call to the log file, so that a test can
+  // see what the program sent.
+  void logCommands() {
+    if (m_options.log.empty()) return;
+    std::FILE* file = std::fopen(m_options.log.c_str(), "a");
+    if (file == nullptr) return;
+    for (; m_logged < m_radio.commandLog.size(); ++m_logged) {
+      std::fprintf(file, "%s\n", m_radio.commandLog[m_logged].c_str());
+    }
+    std::fclose(file);
   }
 
   void sendDueReplies() {
@@ -161,6 +177,7 @@ class Simulator {
   Clock::time_point m_masterRestUntil{};
   int m_meterTick = 0;
   bool m_stopping = false;
+  size_t m_logged = 0;
 };
 
 int runSimulator(const Options& options) {
@@ -184,7 +201,9 @@ int runSimulator(const Options& options) {
 int main(int argc, char** argv) {
   const std::optional<Options> options = parseOptions(argc, argv);
   if (!options) {
-    std::fprintf(stderr, "usage: radiosim [--firmware 1|2|3] [--link PATH] [--meter] [--local]\n");
+    std::fprintf(
+        stderr,
+        "usage: radiosim [--firmware 1|2|3] [--link PATH] [--log PATH] [--meter] [--local]\n");
     return 2;
   }
   try {

@@ -1,0 +1,42 @@
+// The program: the front panel on FLTK, the serial port through termios, the wall clock and
+// the text files of the folder it was started in.
+#include <unistd.h>
+
+#include <climits>
+#include <string>
+
+#include "app/child_windows.h"
+#include "panel/frmZarvin.h"
+#include "platform/clock.h"
+#include "platform/runtime_error.h"
+#include "platform/serial/termios_port.h"
+#include "platform/text_files.h"
+#include "platform/ui/fltk/fltk_ui.h"
+
+namespace {
+
+std::string workingFolder() {
+  char path[PATH_MAX];
+  return getcwd(path, sizeof path) != nullptr ? path : ".";
+}
+
+}  // namespace
+
+int main() {
+  std::string folder = workingFolder();
+  WallClock clock;
+  ui::fltk::FltkUi ui("Zarvin");
+  TermiosSerialPort port(folder);
+  // The window loop wakes as soon as the radio's answer arrives, not at its next tick.
+  port.onDescriptorChanged = [&ui](int fd) { ui.watchFileDescriptor(fd); };
+  TextFiles files(folder);
+  Platform platform{clock, ui, port, files};
+  frmZarvin main(platform);
+  wireChildWindows(main);
+  try {
+    main.Form_Load();
+  } catch (const ProgramEnd& end) {
+    return end.exitCode;
+  }
+  return 0;
+}

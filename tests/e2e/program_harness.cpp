@@ -1,0 +1,123 @@
+#include "tests/e2e/program_harness.h"
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace {
+
+pid_t spawn(const std::vector<std::string>& argv, const std::string& folder) {
+  pid_t pid = fork();
+  if (pid != 0) return pid;
+  if (chdir(folder.c_str()) != 0) _exit(126);
+  std::vector<char*> args;
+  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+  execv(args[0], args.data());
+  _exit(127);
+}
+
+void stop(pid_t& pid) {
+  if (pid <= 0) return;
+  kill(pid, SIGTERM);
+  for (int i = 0; i < 50; ++i) {
+    if (waitpid(pid, nullptr, WNOHANG) == pid) {
+      pid = -1;
+      return;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+  pid = -1;
+}
+
+std::string run(const std::string& command) {
+  std::string output;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[256];
+    while (fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
+    pclose(pipe);
+  }
+  return output;
+}
+
+}  // namespace
+
+ProgramHarness::ProgramHarness(int firmware, const std::vector<std::string>& simOptions) {
+  std::vector<std::string> argv = {
+      ZARVIN_BUILD_DIR "/radiosim", "--firmware", std::to_string(firmware),  "--link",
+      m_folder.file("COM1"),        "--log",      m_folder.file("radio.log")};
+  argv.insert(argv.end(), simOptions.begin(), simOptions.end());
+  m_radio = spawn(argv, m_folder.path());
+  waitFor([this] { return m_folder.exists("COM1"); }, 5.0);
+  m_folder.write("PortSetup.txt", "1\r\n9600,O,7,1\r\ncomNone\r\n");
+}
+
+ProgramHarness::~ProgramHarness() {
+  stop(m_program);
+  stop(m_radio);
+}
+
+void ProgramHarness::startProgram() {
+  m_program = spawn({ZARVIN_BUILD_DIR "/zarvin"}, m_folder.path());
+}
+
+bool ProgramHarness::waitFor(const std::function<bool()>& cond, double seconds) {
+  auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  while (!cond()) {
+    if (std::chrono::steady_clock::now() > end) return cond();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return true;
+}
+
+std::vector<std::string> ProgramHarness::commands() const {
+  std::vector<std::string> lines;
+  std::istringstream in(m_folder.read("radio.log"));
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::string ProgramHarness::mainWindow() const {
+  std::string ids = run("xdotool search --name 'Zarvin 0.930' 2>/dev/null");
+  return ids.substr(0, ids.find('\n'));
+}
+
+bool ProgramHarness::xdotool(const std::string& arguments) {
+  return std::system(("xdotool " + arguments + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+bool ProgramHarness::screenshot(const std::string& pngPath) const {
+  std::string id = mainWindow();
+  if (id.empty()) return false;
+  return std::system(("import -window " + id + " " + pngPath + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+int ProgramHarness::waitForExit(double seconds) {
+  int status = 0;
+  bool ended = waitFor([&] { return waitpid(m_program, &status, WNOHANG) == m_program; }, seconds);
+  if (!ended) return -1;
+  m_program = -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+double ProgramHarness::programCpuSeconds() const {
+  std::ifstream stat("/proc/" + std::to_string(m_program) + "/stat");
+  std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+  // Fields after the command name (which may hold blanks) start behind its closing ')'.
+  std::istringstream fields(text.substr(text.rfind(')') + 2));
+  std::string field;
+  unsigned long utime = 0, stime = 0;
+  for (int i = 3; i <= 15 && fields >> field; ++i) {
+    if (i == 14) utime = std::stoul(field);
+    if (i == 15) stime = std::stoul(field);
+  }
+  return static_cast<double>(utime + stime) / sysconf(_SC_CLK_TCK);
+}

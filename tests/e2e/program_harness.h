@@ -1,0 +1,44 @@
+#pragma once
+#include <sys/types.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_folder.h"
+
+/// The real program end to end: build/radiosim on a pseudo-terminal (logging every command it
+/// receives) and build/zarvin in a fresh working folder whose COM1 links to it, on the test's
+/// X display. Both are stopped when the harness goes.
+class ProgramHarness {
+ public:
+  explicit ProgramHarness(int firmware = 2, const std::vector<std::string>& simOptions = {});
+  ~ProgramHarness();
+  ProgramHarness(const ProgramHarness&) = delete;
+  ProgramHarness& operator=(const ProgramHarness&) = delete;
+
+  /// Starts the program in the working folder.
+  void startProgram();
+  /// Waits (really) until cond holds or the time passes; returns cond's last value.
+  static bool waitFor(const std::function<bool()>& cond, double seconds);
+  /// The commands the radio has received so far, one per entry.
+  std::vector<std::string> commands() const;
+  /// The main window's X window id, or "" when it is not shown (yet).
+  std::string mainWindow() const;
+  /// Runs an xdotool command line (arguments after "xdotool"); true on success.
+  static bool xdotool(const std::string& arguments);
+  /// Saves the main window as a PNG; true when the file was written.
+  bool screenshot(const std::string& pngPath) const;
+  /// Waits for the program to end; its exit code, or -1 when it is still running.
+  int waitForExit(double seconds);
+  /// CPU seconds (user and system) the program has used so far.
+  double programCpuSeconds() const;
+
+  const TempFolder& folder() const { return m_folder; }
+  pid_t programPid() const { return m_program; }
+
+ private:
+  TempFolder m_folder;
+  pid_t m_radio = -1;
+  pid_t m_program = -1;
+};
