@@ -76,9 +76,11 @@ TEST_F(FltkUiTest, RealPointerPressAndReleaseThroughXdotool) {
     down = button;
     for (int i = 0; i < 300 && up == 0; ++i) ui->doEvents(0.01);
   };
-  std::string command = "xdotool mousemove " + std::to_string(window->x_root() + w.x() + 10) + " " +
-                        std::to_string(window->y_root() + w.y() + 10) +
-                        " mousedown 3 sleep 0.3 mouseup 3 &";
+  // The window must be mapped where FLTK thinks it is before the pointer goes there.
+  for (int i = 0; i < 30; ++i) ui->doEvents(0.01);
+  std::string command =
+      "xdotool mousemove --sync " + std::to_string(window->x_root() + w.x() + 10) + " " +
+      std::to_string(window->y_root() + w.y() + 10) + " mousedown 3 sleep 0.3 mouseup 3 &";
   ASSERT_EQ(std::system(command.c_str()), 0);
   for (int i = 0; i < 300 && up == 0; ++i) ui->doEvents(0.01);
   EXPECT_EQ(down, ui::kRightButton);
