@@ -106,9 +106,10 @@ void DisplayZarvinStatus::gUpdateDisplay() {
       gAmpTuneNew = false;
     }
     if (gChannelNew) {
-      const std::string& channel = gChannel.str();
-      for (int i = 0; i < 7; ++i) frm.cmdChanF[i]->caption = channel.substr(i + 3, 1);
-      showCaption(frm.cmbChMode, channel.substr(10, 1),
+      // Padded again: a flag raised before any channel line was stored shows blanks.
+      const FixedText<11> channel = gChannel.str();
+      for (int i = 0; i < 7; ++i) frm.cmdChanF[i]->caption = channel.str().substr(i + 3, 1);
+      showCaption(frm.cmbChMode, channel.str().substr(10, 1),
                   {{"1", "U"}, {"2", "L"}, {"3", "A"}, {"4", "C"}});
       gChannelNew = false;
     }

@@ -42,6 +42,10 @@ enum class Kind {
 
 enum class ShapeKind { Rectangle, Circle };
 
+/// Where a label's text sits: at the top left (the default), at the top right, or in the middle
+/// of the label both ways (a short state or value in its box).
+enum class Alignment { Left, Right, Center };
+
 /// Mouse buttons as the program sees them.
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
@@ -95,6 +99,7 @@ class Control {
   int height = 0;
   int lineWidth = 1;                    // Line: pixels
   ShapeKind shape = ShapeKind::Rectangle;
+  Alignment alignment = Alignment::Left;  // label text
   std::vector<std::string> items;       // combo box list
   bool editableText = true;             // combo box: text may be typed
   int interval = 0;                     // timer: milliseconds

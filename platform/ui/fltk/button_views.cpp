@@ -44,7 +44,29 @@ void ButtonView::onCallback() {
 LabelView::LabelView(Control& control, ViewContext& context)
     : ControlView(control, context, newWidget<Fl_Box>()) {
   widget().box(FL_FLAT_BOX);
-  widget().align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
+  showAlignment(m_alignment);
+}
+
+void LabelView::syncDetails(const Control& c) {
+  if (c.alignment == m_alignment) return;
+  m_alignment = c.alignment;
+  showAlignment(m_alignment);
+  widget().redraw();
+}
+
+void LabelView::showAlignment(Alignment alignment) {
+  Fl_Align inside = FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP;
+  switch (alignment) {
+    case Alignment::Left:
+      widget().align(inside | FL_ALIGN_LEFT | FL_ALIGN_TOP);
+      break;
+    case Alignment::Right:
+      widget().align(inside | FL_ALIGN_RIGHT | FL_ALIGN_TOP);
+      break;
+    case Alignment::Center:
+      widget().align(inside);
+      break;
+  }
 }
 
 FrameView::FrameView(Control& control, ViewContext& context)

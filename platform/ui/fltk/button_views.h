@@ -19,6 +19,13 @@ class ButtonView : public ControlView {
 class LabelView : public ControlView {
  public:
   LabelView(Control& control, ViewContext& context);
+
+ protected:
+  void syncDetails(const Control& c) override;
+
+ private:
+  void showAlignment(Alignment alignment);
+  Alignment m_alignment = Alignment::Left;
 };
 
 /// Frame: a group with a caption on its border; holds the widgets of its controls.

@@ -1,0 +1,140 @@
+// The front panel in a real FLTK window (Xvfb): the window is built and shown without its
+// start-up, status lines go through the parser and the display dispatch, and the panel is
+// saved as build/panel.png for a person to look at.
+#include <gtest/gtest.h>
+// After gtest: the X11 headers define None.
+#include <FL/Fl.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "panel/frmZarvin.h"
+#include "platform/clock.h"
+#include "platform/serial/termios_port.h"
+#include "platform/text_files.h"
+#include "platform/ui/fltk/fltk_ui.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+struct Rgb {
+  int r, g, b;
+  bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
+};
+
+class PanelWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display";
+    ui = std::make_unique<ui::fltk::FltkUi>("Zarvin");
+    port = std::make_unique<TermiosSerialPort>(folder.path());  // never opened
+    platform = std::make_unique<Platform>(Platform{clock, *ui, *port, files});
+    frm = std::make_unique<frmZarvin>(*platform);
+    frm->form.caption = "Zarvin 0.930 : 4-29-15:1618";
+    frm->form.show();
+    pump();
+  }
+  void TearDown() override {
+    frm.reset();
+    if (ui) ui->doEvents(0);
+  }
+
+  void pump() {
+    for (int i = 0; i < 5; ++i) ui->doEvents(0.02);
+  }
+
+  /// What the radio's lines would do: parsed into the store, then shown.
+  void receive(std::string lines) {
+    frm->link.gParseInData(lines);
+    frm->link.gUpdateDisplay();
+  }
+
+  /// The window's pixels as drawn, menu bar included.
+  std::unique_ptr<unsigned char[]> readWindow() {
+    Fl_Window* window = ui->windowOf(frm->form);
+    Fl::flush();
+    window->make_current();
+    return std::unique_ptr<unsigned char[]>(fl_read_image(nullptr, 0, 0, window->w(), window->h()));
+  }
+
+  Rgb pixel(const unsigned char* image, int x, int y) {
+    const unsigned char* p = image + 3 * (y * ui->windowOf(frm->form)->w() + x);
+    return {p[0], p[1], p[2]};
+  }
+
+  WallClock clock;
+  TempFolder folder;
+  TextFiles files{folder.path()};
+  std::unique_ptr<ui::fltk::FltkUi> ui;
+  std::unique_ptr<TermiosSerialPort> port;
+  std::unique_ptr<Platform> platform;
+  std::unique_ptr<frmZarvin> frm;
+};
+
+TEST_F(PanelWindow, ShowsTheRadioStatusAndSavesAScreenshot) {
+  // A radio in REMOTE on 14.2 MHz USB, slow AGC, microphone, FWD meter while receiving;
+  // the PTT enable is already on, so the band check sends nothing on the closed port.
+  receive(
+      "R1\nF1420000\nM1\nA2\nH1\n\"1\nI0\nD4\n'1\n(1\nS0\nV1\nO1\nT1\nP0714050001\n"
+      "J07\nJ12\nJ09\n");
+  // A garbled frequency line: the digits stay, the band check's error shows in the info box.
+  receive("F14A0000\n");
+  frm->lblComStat.caption = "Com OK";
+  frm->lblFWType.caption = "F/W: v604M Adapt";
+  frm->cmdAudio.enabled = true;
+  frm->txtInData.visible = true;
+  frm->txtInData.caption = "F1420000<M1<A2<H1<\"1<I0<D4<'1<(1<S0<V1<";
+  pump();
+
+  Fl_Window* window = ui->windowOf(frm->form);
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(window->shown());
+  int bar = ui->menuBarHeight(frm->form);
+  EXPECT_GT(bar, 0);
+  EXPECT_EQ(window->w(), 713);  // 10692 twips
+  EXPECT_EQ(window->h(), 516 + bar);
+  EXPECT_STREQ(window->label(), "Zarvin 0.930 : 4-29-15:1618");
+  EXPECT_EQ(frm->cmdF[2]->caption, "2");
+  EXPECT_EQ(frm->lblInBand.caption, "In Band");
+  EXPECT_EQ(frm->lblMeter.caption, "FWD");
+  EXPECT_EQ(frm->lblMeterPk.caption, " 12");
+  EXPECT_EQ(frm->pbMeter.value, 9);
+  EXPECT_EQ(frm->cmbChMode.caption, "U");
+  EXPECT_TRUE(frm->txtInfo.visible);
+  EXPECT_EQ(frm->txtInfo.caption, "gUpdateDisplay: Err 13. Type mismatch");
+
+  // State labels and the meter scale are centred; other labels read from their left.
+  auto horizontal = [&](ui::Control& c) {
+    return ui->widgetOf(c)->align() & (FL_ALIGN_LEFT | FL_ALIGN_RIGHT);
+  };
+  EXPECT_EQ(horizontal(frm->lblUSB), 0);
+  EXPECT_EQ(horizontal(frm->lblMeterScale), 0);
+  EXPECT_EQ(horizontal(frm->lblInfo), FL_ALIGN_LEFT);
+
+  std::string path = std::string(ZARVIN_BUILD_DIR) + "/panel.png";
+  std::remove(path.c_str());
+  ASSERT_TRUE(ui->saveScreenshot(frm->form, path));
+
+  auto image = readWindow();
+  ASSERT_TRUE(image);
+  // The window's grey between the border line and the groups, a group's grey inside one.
+  EXPECT_EQ(pixel(image.get(), 12, bar + 300), (Rgb{128, 128, 128}));
+  EXPECT_EQ(pixel(image.get(), 270, bar + 230), (Rgb{192, 192, 192}));
+  // The in-band circle is green at its centre.
+  EXPECT_EQ(pixel(image.get(), 266 + 232 + 9, bar + 16 + 22 + 9), (Rgb{0, 255, 0}));
+  // The first VFO digit button holds dark strokes: its "1" was drawn.
+  Fl_Widget* digit = ui->widgetOf(*frm->cmdF[0]);
+  int dark = 0;
+  for (int y = digit->y(); y < digit->y() + digit->h(); ++y) {
+    for (int x = digit->x(); x < digit->x() + digit->w(); ++x) {
+      Rgb p = pixel(image.get(), x, y);
+      if (p.r + p.g + p.b < 150) ++dark;
+    }
+  }
+  EXPECT_GT(dark, 60);
+}
+
+}  // namespace
