@@ -263,8 +263,23 @@ class frmZarvin : public FrontPanel {
   int waitingChars();
   /// Sends "?" and waits its 0.6 s.
   void sendStatusRequest();
-  /// Polls with "?" until a full answer; false after ten polls without one.
+  /// Polls with "?" until a full answer, yielding between polls; false after ten polls
+  /// without one, or as soon as gPortSetupChanged is raised.
   bool waitForFullAnswer();
+  // ---- REMOTE and LOCAL set-up helpers (panel/frmZarvin_setups.cpp).
+  /// Where a set-up goes when its wait for a full answer failed: the port set-up when new
+  /// settings were applied, otherwise the synchronisation with "No Com" shown.
+  Entry giveUpWaiting();
+  /// Calls action up to `attempts` times, waiting `settle` seconds after each, until item
+  /// equals target; nothing when it already does.
+  void stepRadioTo(const std::string& target, const FixedText<2>& item, int attempts,
+                   void (frmZarvin::*action)(), double settle);
+  /// Audio input, audio source, clipping, PTT enable and VOX to their targets, each shown.
+  void stepRadioToWantedAudio();
+  /// Shows the radio's frequency; sets a fallback (after a message) while it reports none
+  /// that is valid, three times at most.
+  void makeFrequencyValid();
+  // ---- End of the set-up helpers.
   /// Runs one statement of the start-up: a run-time error skips it until the main loop has
   /// been reached once; from then on errors go back to the loop entry.
   template <class F>

@@ -1,0 +1,131 @@
+// The LOCAL set-up on the simulated radio: which parts of the panel stay usable for each
+// firmware generation, and what it leaves of the REMOTE set-up's panel.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/ui/user_actions.h"
+#include "tests/support/program_rig.h"
+
+namespace {
+
+// Buttons that act on the radio's settings: locked whatever the firmware. (cmdAudioSource is
+// locked too, but the audio-input display unlocks it whenever the radio reports local audio.)
+constexpr const char* kLockedInLocal[] = {"cmdMute",     "cmdBFO",   "cmdAGC",  "cmdMode",
+                                          "cmdSideTone", "cmdAudio", "cmdVOX",  "cmdClipping",
+                                          "cmdPTT",      "cmdTune",  "cmdXmit", "sliRFGain"};
+
+// Frequency entry and scanning: usable in LOCAL operation with the adaptive firmware only.
+constexpr const char* kFrequencyEntry[] = {"cmdFreq", "cmdEnter", "mnuScanFreqs", "mnuScanBands"};
+
+TEST(LocalSetup, PanelStatesFollowTheFirmware) {
+  struct Case {
+    int firmware;
+    bool frequencyEntry;
+    bool meterEnabled;
+  } cases[] = {
+      {2, true, false},  // adaptive: frequency entry kept, the meter locked
+      {1, false, true},  // oldest: frequency entry locked, the meter as it was
+      {3, false, true},  // non-adaptive: the same
+  };
+  for (const Case& c : cases) {
+    ProgramRig rig(c.firmware);
+    rig.writePortSetup();
+    rig.radio.state.remote = false;
+    rig.runFor(8.0);
+    SCOPED_TRACE(c.firmware);
+    EXPECT_EQ(rig.frm.panelMode, "LOCAL");
+    EXPECT_EQ(rig.link.gFWType, c.firmware);
+    for (const char* name : kLockedInLocal) EXPECT_FALSE(rig.control(name).enabled) << name;
+    EXPECT_TRUE(rig.control("cmdViewInData").enabled);
+    for (const char* name : kFrequencyEntry) {
+      EXPECT_EQ(rig.control(name).enabled, c.frequencyEntry) << name;
+    }
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(rig.control("cmdF", i).enabled, c.frequencyEntry);
+    EXPECT_EQ(rig.frm.localFreqEnabled, c.frequencyEntry);
+    EXPECT_EQ(rig.control("cmdMeter").enabled, c.meterEnabled);
+    EXPECT_EQ(rig.control("pbMeter").enabled, c.meterEnabled);
+    for (const char* name : {"fraLeftButtons", "fraRightButtons", "fraRF", "fraBand"}) {
+      EXPECT_TRUE(rig.control(name).visible) << name;
+    }
+    EXPECT_FALSE(rig.control("lblU").visible);
+    EXPECT_FALSE(rig.control("txtInData").visible);
+    EXPECT_EQ(rig.link.gSyncChar, " ");  // the keep-alive is a single blank
+    EXPECT_FALSE(rig.frm.bfoOn);
+    EXPECT_EQ(rig.link.gBFOOffset, "100");
+  }
+}
+
+TEST(LocalSetup, SendsNothingButStatusRequests) {
+  ProgramRig rig;
+  rig.writePortSetup();
+  rig.radio.state.remote = false;
+  rig.radio.state.vox = 1;  // not as the REMOTE set-up would want it: left alone here
+  rig.runFor(10.0);
+  ASSERT_FALSE(rig.commands().empty());
+  for (const std::string& c : rig.commands()) EXPECT_EQ(c, "?");
+  EXPECT_EQ(rig.radio.state.vox, 1);
+}
+
+TEST(LocalSetup, KeepsWhatTheRemoteSetUpGaveTheAmplifierAndBfo) {
+  ProgramRig rig;
+  rig.writePortSetup();
+  rig.at(8.0, [&] {
+    EXPECT_EQ(rig.frm.panelMode, "REMOTE");
+    EXPECT_TRUE(rig.control("cmdAmpPwr").enabled);
+    for (const RadioReply& r : rig.radio.switchRemote(false)) rig.port.deliver(r);
+  });
+  rig.runFor(14.0);
+  EXPECT_EQ(rig.frm.panelMode, "LOCAL");
+  EXPECT_TRUE(rig.control("cmdAmpPwr").enabled);
+  EXPECT_TRUE(rig.control("fraBFO").visible);
+  EXPECT_TRUE(rig.control("sliBFO").visible);
+  EXPECT_FALSE(rig.control("cmdBFO").enabled);
+  EXPECT_EQ(rig.control("txtInData").caption, "");
+}
+
+TEST(LocalSetup, ShowsTheBfoOff) {
+  ProgramRig rig;
+  rig.writePortSetup();
+  ui::Control& slider = rig.control("sliBFO");
+  slider.max = 200;
+  rig.at(7.0, [&] { rig.click("cmdBFO"); });
+  rig.at(7.5, [&] {
+    EXPECT_TRUE(ui::userSetValue(slider, 150));
+    rig.port.clearWrites();
+    for (const RadioReply& r : rig.radio.switchRemote(false)) rig.port.deliver(r);
+  });
+  rig.runFor(13.0);
+  EXPECT_EQ(rig.frm.panelMode, "LOCAL");
+  EXPECT_FALSE(rig.frm.bfoOn);
+  EXPECT_EQ(rig.link.gBFOOffset, "100");
+  EXPECT_EQ(rig.control("lblBFOState").caption, "OFF");
+  EXPECT_EQ(rig.control("lblBFOOn").caption, "");
+  EXPECT_EQ(rig.control("lblBFOslider").caption, "000");
+  EXPECT_EQ(slider.value, 100);
+  EXPECT_FALSE(slider.enabled);
+  EXPECT_TRUE(slider.visible);
+  EXPECT_EQ(rig.sent().find('B'), std::string::npos);  // nothing sent to the radio
+}
+
+TEST(LocalSetup, WithoutAFullAnswerGoesBackToTheSynchronisation) {
+  ProgramRig rig;
+  rig.writePortSetup();
+  rig.radio.state.remote = false;
+  // The "." line arrives spoilt: only the synchronisation's first answer counts.
+  rig.radio.faults.garbleTags = ".";
+  bool sawNoCom = false;
+  for (double t = 0.05; t < 20.0; t += 0.05) {
+    rig.at(t, [&] { sawNoCom = sawNoCom || rig.control("lblComStat").caption == "No Com"; });
+  }
+  rig.at(20.0, [&] {
+    EXPECT_NE(rig.link.gSyncChar, " ");  // no set-up has finished
+    rig.radio.faults.garbleTags = "";
+  });
+  rig.runFor(26.0);
+  EXPECT_TRUE(sawNoCom);
+  EXPECT_EQ(rig.link.gSyncChar, " ");
+  EXPECT_EQ(rig.frm.panelMode, "LOCAL");
+}
+
+}  // namespace
