@@ -1,17 +1,114 @@
-// Keypad frequency entry. (placeholder: not built yet)
+// Keypad frequency entry: "Freq" starts a blinking cursor over the seven frequency digits,
+// each digit key overwrites the digit under it, "Enter" sends what the buttons show.
+#include "panel/frequency_digits.h"
 #include "panel/frmZarvin.h"
 
+namespace {
+
+constexpr double kBlinkHalf = 0.3;  // blanked for this long, then shown for as long
+constexpr double kEnterSettle = 0.2;
+
+/// Waits up to `seconds`, yielding to window events, and ends early once Enter has ended the
+/// entry, so that Enter takes effect at once rather than at the end of the blink cycle.
+void waitUnlessEntered(frmZarvin& frm, double seconds) {
+  double start = frm.link.now();
+  for (;;) {
+    double elapsed = frm.link.elapsedSince(start);
+    if (frm.keypadDone || elapsed >= seconds) return;
+    frm.platform.ui.doEvents(seconds - elapsed);
+  }
+}
+
+/// Takes the digit key pressed during the cycle just ended into the blinking place.
+void takeKeyedDigit(frmZarvin& frm) {
+  frm.cmdF[frm.keypadPos]->caption = frm.keyDigit;
+  frm.keypadPos = frm.keypadPos + 1 == 7 ? 0 : frm.keypadPos + 1;
+  frm.keyDigitFlag = false;
+  std::string keyed = "F";
+  for (ui::Control* digit : frm.cmdF) keyed += digit->caption;
+  frm.link.gKeypadFreq = keyed;
+}
+
+}  // namespace
+
 void frmZarvin::freqCmd() {
+  keypadActive = true;
+  lblInfo.caption = "";
+  keypadDone = false;
+  keyDigitFlag = false;  // a key pressed before the entry began is not part of it
+  keypadPos = 0;
+  // Only digits keyed in this entry may be sent: an Enter with none keyed must not resend
+  // the frequency of an earlier entry.
+  link.gKeypadFreq = "";
+  while (!keypadDone) {
+    ui::Control& digit = *cmdF[keypadPos];
+    std::string kept = digit.caption;
+    digit.caption = " ";
+    waitUnlessEntered(*this, kBlinkHalf);
+    // Enter rewrites every digit itself; only a blank still standing is ours to undo.
+    if (digit.caption == " ") digit.caption = kept;
+    if (keypadDone) break;
+    waitUnlessEntered(*this, kBlinkHalf);
+    if (keypadDone) break;
+    if (keyDigitFlag) takeKeyedDigit(*this);
+    platform.ui.doEvents(0);
+  }
   freqFlag = false;
 }
-void frmZarvin::cmd0_Click() {}
-void frmZarvin::cmd1_Click() {}
-void frmZarvin::cmd2_Click() {}
-void frmZarvin::cmd3_Click() {}
-void frmZarvin::cmd4_Click() {}
-void frmZarvin::cmd5_Click() {}
-void frmZarvin::cmd6_Click() {}
-void frmZarvin::cmd7_Click() {}
-void frmZarvin::cmd8_Click() {}
-void frmZarvin::cmd9_Click() {}
-void frmZarvin::cmdEnter_Click() {}
+
+namespace {
+
+void keyDigitPressed(frmZarvin& frm, const char* digit) {
+  frm.keyDigit = digit;
+  frm.keyDigitFlag = true;
+}
+
+}  // namespace
+
+void frmZarvin::cmd0_Click() {
+  keyDigitPressed(*this, "0");
+}
+void frmZarvin::cmd1_Click() {
+  keyDigitPressed(*this, "1");
+}
+void frmZarvin::cmd2_Click() {
+  keyDigitPressed(*this, "2");
+}
+void frmZarvin::cmd3_Click() {
+  keyDigitPressed(*this, "3");
+}
+void frmZarvin::cmd4_Click() {
+  keyDigitPressed(*this, "4");
+}
+void frmZarvin::cmd5_Click() {
+  keyDigitPressed(*this, "5");
+}
+void frmZarvin::cmd6_Click() {
+  keyDigitPressed(*this, "6");
+}
+void frmZarvin::cmd7_Click() {
+  keyDigitPressed(*this, "7");
+}
+void frmZarvin::cmd8_Click() {
+  keyDigitPressed(*this, "8");
+}
+void frmZarvin::cmd9_Click() {
+  keyDigitPressed(*this, "9");
+}
+
+void frmZarvin::cmdEnter_Click() {
+  if (keypadDone) return;
+  // Ended before the send, whose settle wait yields: a second Enter meanwhile sends nothing.
+  keypadDone = true;
+  std::string keyed = link.gKeypadFreq;
+  bool send = keyed.size() == 8 && keyed[0] == 'F' &&
+              freqdigits::inRange(freqdigits::valueOfSeven(keyed.substr(1)));
+  // Every digit is rewritten, the one the blink has blanked included: the keyed frequency
+  // until the main loop shows the radio's answer, or the radio's own when refused.
+  const std::string& shown = send ? keyed : link.gFreq.str();
+  for (size_t i = 0; i < cmdF.size(); ++i) {
+    cmdF[i]->caption = shown.size() > i + 1 ? shown.substr(i + 1, 1) : "";
+  }
+  if (send) link.gSendCommand(keyed, true, kEnterSettle);
+  keypadActive = false;
+}
