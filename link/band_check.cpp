@@ -55,8 +55,10 @@ void DisplayZarvinStatus::gShowInBand(bool& inBand) {
   bool panelControls = frm.lblREMOTE.caption != "LOCAL";
   if (panelControls) {
     frm.cmdPTT.enabled = inBand;
-    frm.cmdXmit.enabled = inBand;
-    frm.cmdTune.enabled = inBand;
+    // A transmitter keyed from the panel must always be able to go back to receive, even
+    // when the frequency has left the band meanwhile.
+    frm.cmdXmit.enabled = inBand || frm.cmdXmit.caption == "&XMT OFF";
+    frm.cmdTune.enabled = inBand || frm.cmdTune.caption == "T&UNE OFF";
   }
   if (inBand) {
     if (panelControls && gPTT == "'0") gTogglePTT();

@@ -1,5 +1,6 @@
 // The main loop: one pass after the other, each showing what the radio reported, keeping the
 // link alive, keeping the transmit indicator right and serving the request flags in order.
+#include "link/panel_keying.h"
 #include "panel/frmZarvin.h"
 
 namespace {
@@ -84,10 +85,13 @@ frmZarvin::Entry frmZarvin::mainLoopPass() {
       if (static_cast<float>(t) < static_cast<float>(link.gAmpTuneStart)) {
         link.gAmpTuneStart -= 86400.0;  // midnight passed; the time is tested next pass
       } else if (t - link.gAmpTuneStart > kAmpTuneTimeout) {
-        link.gSyncChar = "U";
         link.gAmpTuning = false;
-        // Back to receive before the message waits for OK: never leave the transmitter keyed.
-        link.gSendSync(link.gSyncChar);
+        // Back to receive before the message waits for OK: never leave the transmitter keyed,
+        // unless the user keyed it with XMT or TUNE, whose buttons unkey it.
+        if (!keyedByXmitOrTune(*this)) {
+          link.gSyncChar = "U";
+          link.gSendSync(link.gSyncChar);
+        }
         platform.ui.messageBox("Tune Cancelled");
         getStatusCmd();
       }

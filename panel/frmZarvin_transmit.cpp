@@ -1,18 +1,171 @@
-// Transmit, tune and amplifier actions. (placeholder: not built yet)
+// Keying the transmitter (XMT), the tune carrier (TUNE) and the external amplifier.
+//
+// "K" keys and "U" unkeys; both are also the keep-alive character, so each action leaves the
+// new state in gSyncChar for the main loop's keep-alive to repeat. The state of XMT and TUNE
+// is their caption, compared whole, access-key marker included.
+#include <initializer_list>
+#include <string>
+
+#include "link/panel_keying.h"
 #include "panel/frmZarvin.h"
 
+namespace {
+
+constexpr const char* kXmitOn = "&XMT ON";    // receiving: a click keys
+constexpr const char* kXmitOff = "&XMT OFF";  // transmitting: a click unkeys
+constexpr const char* kTuneOn = "T&UNE ON";
+constexpr const char* kTuneOff = "T&UNE OFF";
+constexpr const char* kSwitchingUp = " >> ";
+constexpr const char* kSwitchingDown = " << ";
+constexpr double kAmpSettle = 0.2;
+constexpr double kRestoreSettle = 0.5;
+
+// The restore after a tune must end even when the radio never reports the saved value: one
+// step more than the longest way round the mode cycle (3) and the audio-source cycle (2).
+constexpr int kMaxModeSteps = 4;
+constexpr int kMaxSourceSteps = 3;
+
+bool isOneOf(const std::string& value, std::initializer_list<const char*> codes) {
+  for (const char* code : codes) {
+    if (value == code) return true;
+  }
+  return false;
+}
+
+bool isModeCode(const std::string& v) {
+  return isOneOf(v, {"M1", "M2", "M3", "M4"});
+}
+bool isSourceCode(const std::string& v) {
+  return isOneOf(v, {"H1", "H2", "H3"});
+}
+bool isSideToneCode(const std::string& v) {
+  return isOneOf(v, {"S0", "S1"});
+}
+bool isPttCode(const std::string& v) {
+  return isOneOf(v, {"'0", "'1"});
+}
+
+// Keys the transmitter in AME for tuning; the settings that the tune changes are kept for
+// its end.
+void startTune(frmZarvin& f) {
+  DisplayZarvinStatus& link = f.link;
+  f.savedMode = link.gMode;
+  f.savedSideTone = link.gSideTone;
+  f.savedPTT = link.gPTT;
+  f.savedAudioSource = link.gAudioSource;
+  link.gSetMode("M3");
+  link.gSendSync("K");
+  link.gSyncChar = "K";
+  f.cmdTune.caption = kTuneOff;
+  f.cmdXmit.enabled = false;
+  f.cmdMode.enabled = false;
+}
+
+// Brings the mode back. Generation 2 sets it; the others can only step it round.
+void restoreMode(frmZarvin& f) {
+  DisplayZarvinStatus& link = f.link;
+  if (!isModeCode(f.savedMode)) return;
+  if (link.gFWType == 2) {
+    link.gSetMode(f.savedMode);
+    return;
+  }
+  for (int step = 0; step < kMaxModeSteps && link.gMode != f.savedMode; ++step) link.gNextMode();
+}
+
+// Unkeys and puts back what the tune changed, each only towards a value the radio had
+// really reported at the start.
+void stopTune(frmZarvin& f) {
+  DisplayZarvinStatus& link = f.link;
+  link.gSendSync("U");
+  link.gReadResponse();
+  restoreMode(f);
+  if (isSourceCode(f.savedAudioSource)) {
+    for (int step = 0; step < kMaxSourceSteps && link.gAudioSource != f.savedAudioSource; ++step) {
+      link.gSendCommand("H", true, kRestoreSettle);
+      link.gReadResponse();
+    }
+  }
+  if (isSideToneCode(f.savedSideTone) && link.gSideTone != f.savedSideTone) {
+    link.gSendCommand("S", true, kRestoreSettle);
+    link.gReadResponse();
+  }
+  // On the oldest firmware a mode step may switch the PTT enable, and stepping the mode
+  // does not put it back.
+  if (link.gFWType == 1 && isPttCode(f.savedPTT) && link.gPTT != f.savedPTT) link.gTogglePTT();
+  link.gSyncChar = "U";
+  f.cmdTune.caption = kTuneOn;
+  f.cmdXmit.enabled = true;
+  f.cmdMode.enabled = true;
+}
+
+}  // namespace
+
 void frmZarvin::xmitCmd() {
+  // XMT and TUNE lock each other out. Their buttons' enabled state alone cannot hold that:
+  // the in-band display enables both on every frequency report.
+  if (cmdTune.caption == kTuneOff) {
+    xmitFlag = false;
+    return;
+  }
+  if (cmdXmit.caption == kXmitOn) {
+    link.gSendSync("K");
+    cmdXmit.caption = kXmitOff;
+    link.gSyncChar = "K";
+    cmdTune.enabled = false;
+  } else if (cmdXmit.caption == kXmitOff) {
+    link.gSendSync("U");
+    cmdXmit.caption = kXmitOn;
+    link.gSyncChar = "U";
+    cmdTune.enabled = true;
+  }
   xmitFlag = false;
 }
+
 void frmZarvin::tuneCmd() {
+  if (cmdTune.caption == kTuneOn) {
+    if (cmdXmit.caption != kXmitOff) startTune(*this);
+  } else if (cmdTune.caption == kTuneOff) {
+    stopTune(*this);
+  }
   tuneFlag = false;
 }
+
 void frmZarvin::ampPwrCmd() {
+  if (lblAmpPwr.caption == "OFF") {
+    lblAmpPwr.caption = kSwitchingUp;
+    link.gSendCommand("O2", true, kAmpSettle);
+  } else if (lblAmpPwr.caption == "ON") {
+    lblAmpPwr.caption = kSwitchingDown;
+    link.gSendCommand("O1", true, kAmpSettle);
+  }
   ampPwrFlag = false;
 }
+
 void frmZarvin::ampOprCmd() {
+  if (lblAmpOpStby.caption == "Standby") {
+    lblAmpOpStby.caption = kSwitchingUp;
+    link.gSendCommand("O4", true, kAmpSettle);
+  } else if (lblAmpOpStby.caption == "Operate") {
+    lblAmpOpStby.caption = kSwitchingDown;
+    link.gSendCommand("O3", true, kAmpSettle);
+  }
   ampOprFlag = false;
 }
+
 void frmZarvin::tuneAmpCmd() {
+  if (link.gAmpTuning) {
+    link.gAmpTuning = false;
+    // A transmitter that the user keyed with XMT or TUNE stays keyed: only the cycle ends.
+    if (!keyedByXmitOrTune(*this)) {
+      link.gSyncChar = "U";
+      link.gSendCommand("U", false, kAmpSettle);
+    }
+  } else if (lblAmpTuned.caption == "Start Tune") {
+    lblAmpTuned.caption = kSwitchingUp;
+    link.gAmpTuning = true;
+    link.gAmpTuneStart = link.now();
+    link.gSendCommand("K", false, kAmpSettle);
+    link.gSyncChar = "K";
+  }
   tuneAmpFlag = false;
 }

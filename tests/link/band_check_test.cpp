@@ -90,6 +90,21 @@ TEST_F(InBandDisplay, ScanningForcesOutOfBandInTheCallersVariable) {
   EXPECT_EQ(rig.port.written(), "'0\n");
 }
 
+TEST_F(InBandDisplay, KeyedTransmitterKeepsItsWayBackToReceive) {
+  rig.link.gPTT = "'0";
+  rig.panel.cmdXmit.caption = "&XMT OFF";
+  bool inBand = false;
+  rig.link.gShowInBand(inBand);
+  EXPECT_TRUE(rig.panel.cmdXmit.enabled);   // it unkeys
+  EXPECT_FALSE(rig.panel.cmdTune.enabled);  // it would key
+  EXPECT_FALSE(rig.panel.cmdPTT.enabled);
+  rig.panel.cmdXmit.caption = "&XMT ON";
+  rig.panel.cmdTune.caption = "T&UNE OFF";
+  rig.link.gShowInBand(inBand);
+  EXPECT_FALSE(rig.panel.cmdXmit.enabled);
+  EXPECT_TRUE(rig.panel.cmdTune.enabled);
+}
+
 TEST_F(InBandDisplay, LocalOperationOnlyShowsTheState) {
   rig.panel.lblREMOTE.caption = "LOCAL";
   rig.panel.cmdXmit.enabled = false;

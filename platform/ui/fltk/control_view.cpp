@@ -99,7 +99,7 @@ void ControlView::syncState() {
 }
 
 void ControlView::showCaption(const std::string& caption) {
-  m_widget->copy_label(labelText(caption).c_str());
+  m_widget->copy_label(labelText(multiLineText(caption)).c_str());
 }
 
 void ControlView::showColours(const Control& c) {

@@ -1,0 +1,180 @@
+// The Help menu on a real FLTK front panel (under Xvfb): About opens modally over a disabled
+// panel and gives it back when closed; Zarvin Help shows the help page beside the panel.
+// Both are saved as screenshots in the build folder (about.png, help.png).
+#include <gtest/gtest.h>
+// After gtest: the X11 headers define None.
+#include <FL/Fl.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "app/child_windows.h"
+#include "panel/frmZarvin.h"
+#include "platform/clock.h"
+#include "platform/serial/termios_port.h"
+#include "platform/text_files.h"
+#include "platform/ui/fltk/fltk_ui.h"
+#include "platform/ui/fltk/png_writer.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+bool isPng(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::string signature(8, '\0');
+  file.read(signature.data(), 8);
+  return file && signature == "\x89PNG\r\n\x1a\n";
+}
+
+std::string buildFile(const std::string& name) {
+  return std::string(ZARVIN_BUILD_DIR) + "/" + name;
+}
+
+// Runs `step` every 50 ms inside FLTK's waits until it returns true: the way to act while a
+// modal window holds the test inside its own event loop.
+void everyTick(void* data) {
+  auto* step = static_cast<std::function<bool()>*>(data);
+  if (!(*step)()) Fl::repeat_timeout(0.05, everyTick, data);
+}
+
+// The top-level FLTK window with this title, or nullptr.
+Fl_Window* windowTitled(const std::string& title) {
+  for (Fl_Window* w = Fl::first_window(); w != nullptr; w = Fl::next_window(w)) {
+    if (w->label() != nullptr && title == w->label()) return w;
+  }
+  return nullptr;
+}
+
+// Saves a window that is no form of the program (the help viewer) as a PNG.
+bool saveWindow(Fl_Window* window, const std::string& path) {
+  Fl::flush();
+  window->make_current();
+  std::unique_ptr<unsigned char[]> pixels(fl_read_image(nullptr, 0, 0, window->w(), window->h()));
+  return pixels && ui::fltk::writePng(path, window->w(), window->h(), pixels.get());
+}
+
+// Makes a folder the process's working folder for its lifetime.
+class WorkingFolder {
+ public:
+  explicit WorkingFolder(const std::string& path) {
+    m_ok = getcwd(m_previous, sizeof m_previous) != nullptr && chdir(path.c_str()) == 0;
+  }
+  ~WorkingFolder() {
+    if (m_ok && chdir(m_previous) != 0) std::abort();
+  }
+  bool ok() const { return m_ok; }
+
+ private:
+  char m_previous[PATH_MAX] = "";
+  bool m_ok = false;
+};
+
+class HelpMenu : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display";
+    ui = std::make_unique<ui::fltk::FltkUi>("Zarvin");
+    port = std::make_unique<TermiosSerialPort>(folder.path());  // never opened
+    platform = std::make_unique<Platform>(Platform{clock, *ui, *port, files});
+    frm = std::make_unique<frmZarvin>(*platform);
+    wireChildWindows(*frm);
+    frm->link.gTitle = "Zarvin 0.930 : 4-29-15:1618";
+    frm->form.caption = frm->link.gTitle;
+    frm->form.show();
+    pumpFor(0.2);
+  }
+  void TearDown() override {
+    frm.reset();
+    if (ui) ui->doEvents(0);
+  }
+
+  void pumpFor(double seconds) {
+    double end = clock.now() + seconds;
+    while (clock.now() < end) ui->doEvents(0.02);
+  }
+  bool panelLive() {
+    Fl_Window* window = ui->windowOf(frm->form);
+    return frm->form.enabled && window != nullptr && window->active();
+  }
+
+  WallClock clock;
+  TempFolder folder;
+  TextFiles files{folder.path()};
+  std::unique_ptr<ui::fltk::FltkUi> ui;
+  std::unique_ptr<TermiosSerialPort> port;
+  std::unique_ptr<Platform> platform;
+  std::unique_ptr<frmZarvin> frm;
+};
+
+TEST_F(HelpMenu, AboutOpensOverADisabledPanelAndGivesItBack) {
+  std::string png = buildFile("about.png");
+  std::remove(png.c_str());
+  bool shown = false;
+  bool panelHeld = false;
+  bool saved = false;
+  double opened = clock.now();
+  std::function<bool()> step = [&] {
+    ui::Form* about = ui->findForm("frmHelp");
+    Fl_Window* window = about == nullptr ? nullptr : ui->windowOf(*about);
+    bool drawn = window != nullptr && window->shown() && clock.now() - opened > 0.5;
+    if (!drawn && clock.now() - opened < 5.0) return false;
+    if (about == nullptr) return true;  // nothing to close: the test reports it
+    shown = drawn;
+    panelHeld = !frm->form.enabled && !ui->windowOf(frm->form)->active();
+    saved = drawn && ui->saveScreenshot(*about, png);
+    about->close();  // the close box
+    return true;
+  };
+  Fl::add_timeout(0.05, everyTick, &step);
+  frm->mnuHelpAbout_Click();  // returns when the box has closed
+  Fl::remove_timeout(everyTick, &step);
+  pumpFor(0.2);
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(panelHeld);
+  EXPECT_TRUE(saved);
+  EXPECT_TRUE(isPng(png));
+  EXPECT_EQ(ui->findForm("frmHelp"), nullptr);
+  EXPECT_TRUE(panelLive());
+}
+
+TEST_F(HelpMenu, HelpPageOpensBesideThePanelAndCloses) {
+  std::ifstream page(std::string(ZARVIN_SOURCE_DIR) + "/help/ZarvinV093.html");
+  ASSERT_TRUE(page) << "help/ZarvinV093.html missing";
+  std::stringstream html;
+  html << page.rdbuf();
+  folder.write("ZarvinV093.html", html.str());
+  // The program opens its files in its working folder, as scripts/run arranges it.
+  WorkingFolder here(folder.path());
+  ASSERT_TRUE(here.ok());
+
+  frm->mnuHelpZarvin_Click();
+  pumpFor(0.5);
+  Fl_Window* viewer = windowTitled("Zarvin Help");
+  std::string png = buildFile("help.png");
+  std::remove(png.c_str());
+  bool found = viewer != nullptr && viewer->shown();
+  EXPECT_TRUE(found) << "no help window";
+  if (found) {
+    // The help is read beside a live panel: the viewer is no modal window.
+    EXPECT_TRUE(panelLive());
+    viewer->size(640, 960);  // more of the page in the picture
+    pumpFor(0.3);
+    EXPECT_TRUE(saveWindow(viewer, png));
+    EXPECT_TRUE(isPng(png));
+    viewer->hide();
+    pumpFor(0.2);
+    EXPECT_FALSE(viewer->shown());
+  }
+  EXPECT_TRUE(panelLive());
+}
+
+}  // namespace
