@@ -1,0 +1,269 @@
+#include "lists/list_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "lists/list_rules.h"
+#include "platform/runtime_error.h"
+#include "platform/text_files.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+using lists::ListRow;
+
+TEST(ListRowLine, ParsesEachLineByTheRowRule) {
+  struct Case {
+    const char* line;
+    ListRow row;
+  };
+  const Case cases[] = {
+      {"14.250 USB Net  here ", {"14.250", "USB", "Net  here "}},  // inner, trailing blanks kept
+      {"7.150   lsb    local", {"7.150", "lsb", "local"}},         // runs of blanks skipped
+      {"  ", {"", "", ""}},                                        // what an empty row writes
+      {"", {"", "", ""}},                                          // empty line
+      {"7.150  Net", {"7.150", "Net", ""}},   // empty mode: info's first word moves up
+      {" USB x", {"", "USB", "x"}},           // a line starting with a blank
+      {"14.25", {"14.25", "", ""}},           // no blank: a frequency alone
+      {"14.25 CW", {"14.25", "CW", ""}},      // nothing after the mode
+      {"14.25 CW    ", {"14.25", "CW", ""}},  // only blanks after the mode
+      {"14 250 USB", {"14", "250", "USB"}},   // a blank inside the frequency splits it
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(lists::parseRowLine(c.line), c.row) << "line \"" << c.line << "\"";
+  }
+}
+
+TEST(ListRowLine, WritesThreeTextsWithOneBlankBetween) {
+  struct Case {
+    ListRow row;
+    const char* line;
+  };
+  const Case cases[] = {
+      {{"14.250", "USB", "Net"}, "14.250 USB Net"},
+      {{"", "", ""}, "  "},                          // an empty row is two blanks
+      {{"7.15", "", "info"}, "7.15  info"},          // empty mode: two blanks
+      {{"7.15", "CW", "  lead"}, "7.15 CW   lead"},  // leading blanks written as typed
+  };
+  for (const Case& c : cases) EXPECT_EQ(lists::rowLine(c.row), c.line);
+}
+
+TEST(ListRowLine, LeadingBlanksOfTheInfoAreLostInARoundTrip) {
+  ListRow row{"7.15", "CW", "  lead  trail "};
+  EXPECT_EQ(lists::parseRowLine(lists::rowLine(row)), (ListRow{"7.15", "CW", "lead  trail "}));
+}
+
+TEST(ListRows, FillsExactlyTheRowCount) {
+  struct Case {
+    std::vector<std::string> lines;
+    std::size_t filled;  // rows with a frequency
+  };
+  std::vector<std::string> twenty(20, "14.2 USB x");
+  const Case cases[] = {
+      {{}, 0},                          // missing or empty file
+      {{"7.1 LSB a", "7.2 LSB b"}, 2},  // fewer lines than rows
+      {twenty, 14},                     // more lines than rows: the rest ignored
+  };
+  for (const Case& c : cases) {
+    auto rows = lists::rowsFromLines(c.lines, lists::kBandListRows);
+    ASSERT_EQ(rows.size(), lists::kBandListRows);
+    std::size_t filled = 0;
+    for (const ListRow& row : rows) filled += row.freq.empty() ? 0 : 1;
+    EXPECT_EQ(filled, c.filled);
+  }
+}
+
+TEST(ListRows, AnEmptyMiddleLineKeepsItsRow) {
+  auto rows = lists::rowsFromLines({"7.1 LSB a", "", "7.3 LSB c"}, 14);
+  EXPECT_EQ(rows[0].freq, "7.1");
+  EXPECT_EQ(rows[1], ListRow{});
+  EXPECT_EQ(rows[2].freq, "7.3");
+}
+
+TEST(ListFile, WritesFourteenCrlfLinesExactly) {
+  TempFolder folder;
+  TextFiles files(folder.path());
+  std::vector<ListRow> rows(14);
+  rows[0] = {"7.150", "LSB", "Net"};
+  rows[13] = {"7.20000", "USB", ""};
+  lists::writeListFile(files, "M40List.txt", rows);
+  std::string expected = "7.150 LSB Net\r\n";
+  for (int k = 1; k < 13; ++k) expected += "  \r\n";
+  expected += "7.20000 USB \r\n";
+  EXPECT_EQ(folder.read("M40List.txt"), expected);
+  EXPECT_EQ(folder.list().size(), 1u);  // no temporary file left behind
+}
+
+TEST(ListFile, ReadsLfAndCrlfAlikeAndDropsExtraLinesOnTheNextWrite) {
+  TempFolder folder;
+  TextFiles files(folder.path());
+  std::string text = "7.1 LSB a\n7.2 USB b\r\n";
+  for (int k = 0; k < 16; ++k) text += "7.3 CW c\r\n";
+  folder.write("M40List.txt", text);
+  auto rows = lists::readListFile(files, "M40List.txt", 14);
+  EXPECT_EQ(rows[0], (ListRow{"7.1", "LSB", "a"}));
+  EXPECT_EQ(rows[1], (ListRow{"7.2", "USB", "b"}));  // the CR is not part of the info
+  lists::writeListFile(files, "M40List.txt", rows);
+  auto lines = TextFiles(folder.path()).readLines("M40List.txt");
+  EXPECT_EQ(lines.size(), 14u);
+}
+
+TEST(ListFile, AFailedWriteRaisesAndKeepsTheOldFile) {
+  TempFolder folder;
+  TextFiles files(folder.path());
+  folder.write("M40List.txt", "old\r\n");
+  ::chmod(folder.file("M40List.txt").c_str(), 0444);
+  EXPECT_THROW(lists::writeListFile(files, "M40List.txt", std::vector<ListRow>(14)), RuntimeError);
+  EXPECT_EQ(folder.read("M40List.txt"), "old\r\n");
+  EXPECT_EQ(folder.list().size(), 1u);
+}
+
+TEST(BandListFile, NamesEachBandsFile) {
+  struct Case {
+    const char* band;
+    const char* file;
+  };
+  const Case cases[] = {
+      {"160", "M160List.txt"}, {"75", "M75List.txt"},
+      {"60", "M60List.txt"},   {"40", "M40List.txt"},
+      {"30", "M30List.txt"},   {"20", "M20List.txt"},
+      {"17", "M17List.txt"},   {"15", "M15List.txt"},
+      {"12", "M12List.txt"},   {"10", "M10List.txt"},
+      {"WWV", "WWVList.txt"},  {"MARS", "MarsList.txt"},  // the only mixed-case name
+  };
+  for (const Case& c : cases) EXPECT_EQ(lists::bandListFileName(c.band), c.file);
+  EXPECT_FALSE(lists::bandListFileName("80"));  // no such band
+}
+
+TEST(BandListFrequency, FillsSevenPlacesAndTestsTheRange) {
+  struct Case {
+    const char* text;
+    const char* digits;  // nullptr: refused
+  };
+  const Case cases[] = {
+      {"14.250", "1425000"},    // two-digit MHz part fills from place 1
+      {"14.25000", "1425000"},  // five decimals fill exactly
+      {"7.15", "0715000"},      // one-digit MHz part fills from place 2
+      {"1.8", "0180000"},       // lowest band
+      {"1.6", "0160000"},       // lower bound included
+      {"29.7", "2970000"},      // upper end of 10 m
+      {"29.99999", "2999999"},  // upper bound included
+      {"1.59", nullptr},        // just below the lower bound
+      {"7", nullptr},           // a bare 7 is 70 MHz
+      {"0.5", nullptr},         // 0050000, below the range
+      {"3,500", nullptr},       // the comma is skipped: 3500000
+      {"35.000", nullptr},      // above the range
+      {"7.1a5", "0715000"},     // letters are skipped
+      {"", nullptr},            // nothing typed
+      {"14.2500001", nullptr},  // more digits than places: refused, not cut
+      {"7.150000", nullptr},    // seven digits after a one-digit MHz part
+      {"7.15000", "0715000"},   // six digits after it fit exactly
+  };
+  for (const Case& c : cases) {
+    auto digits = lists::bandListFrequency(c.text);
+    if (c.digits) {
+      EXPECT_EQ(digits, std::string(c.digits)) << c.text;
+    } else {
+      EXPECT_FALSE(digits) << c.text << " gave " << *digits;
+    }
+  }
+}
+
+TEST(ModeWords, TurnsWordsIntoCodes) {
+  struct Case {
+    const char* word;
+    lists::ModeWords words;
+    const char* code;  // nullptr: keep the radio's mode
+  };
+  using lists::ModeWords;
+  const Case cases[] = {
+      {"USB", ModeWords::BandList, "M1"},     {"lsb", ModeWords::BandList, "M2"},  // any case
+      {"Ame", ModeWords::BandList, "M3"},     {"cw", ModeWords::BandList, "M4"},
+      {"AM", ModeWords::BandList, nullptr},    // only the scanner takes AM
+      {"am", ModeWords::Scanner, "M3"},        //
+      {"", ModeWords::BandList, nullptr},      // empty word
+      {"USB ", ModeWords::BandList, nullptr},  // compared whole
+      {"FM", ModeWords::Scanner, nullptr},     // unknown word
+  };
+  for (const Case& c : cases) {
+    auto code = lists::modeCodeForWord(c.word, c.words);
+    if (c.code) {
+      EXPECT_EQ(code, std::string(c.code)) << c.word;
+    } else {
+      EXPECT_FALSE(code) << c.word;
+    }
+  }
+  EXPECT_EQ(lists::modeWordForCode("M2"), std::string("LSB"));
+  EXPECT_FALSE(lists::modeWordForCode("M5"));
+}
+
+TEST(MhzText, ShowsTheRadiosFrequencyWithFiveDecimals) {
+  struct Case {
+    const char* freq;
+    const char* text;  // nullptr: not a valid frequency
+  };
+  const Case cases[] = {
+      {"F1425000", "14.25000"},  // two-digit MHz part
+      {"F0715000", "7.15000"},   // leading zero dropped
+      {"F0180000", "1.80000"},   //
+      {"F2999999", "29.99999"},  //
+      {"F0015000", "0.15000"},   // only the first zero is dropped
+      {"F14250: ", nullptr},     // garbled line
+      {"", nullptr},             // nothing received yet
+      {"        ", nullptr},     // blank status item
+  };
+  for (const Case& c : cases) {
+    auto text = lists::mhzTextOfFrequency(c.freq);
+    if (c.text) {
+      EXPECT_EQ(text, std::string(c.text)) << c.freq;
+    } else {
+      EXPECT_FALSE(text) << c.freq;
+    }
+  }
+}
+
+TEST(LeadingNumber, ReadsTheLeadingDecimalNumber) {
+  struct Case {
+    const char* text;
+    double value;
+  };
+  const Case cases[] = {
+      {"14.25", 14.25},   //
+      {" 7 .1 5", 7.15},  // blanks ignored wherever they stand
+      {"\t3\n.5", 3.5},   // tabs and line feeds too
+      {"3,500", 3.0},     // a comma ends the number
+      {"abc", 0.0},       // no leading number
+      {"", 0.0},          //
+      {".5x", 0.5},       // no integer part
+      {"-2", -2.0},       // a sign
+      {"1e1x", 10.0},     // an exponent
+      {"7e", 7.0},        // an exponent without digits is not one
+      {".", 0.0},         // a point alone
+  };
+  for (const Case& c : cases) EXPECT_DOUBLE_EQ(lists::leadingNumber(c.text), c.value) << c.text;
+}
+
+TEST(SortRows, OrdersByValueWithTheLaterOfEqualRowsFirst) {
+  std::vector<ListRow> rows(14);
+  rows[0] = {"14.25", "USB", "first"};
+  rows[1] = {"7.15", "LSB", "low"};
+  rows[2] = {"14.250", "CW", "second"};
+  // rows[3] empty, rows[4] holds only an info text: both dropped
+  rows[4] = {"", "", "orphan"};
+  auto sorted = lists::sortRows(rows);
+  ASSERT_EQ(sorted.size(), 14u);
+  EXPECT_EQ(sorted[0], rows[1]);
+  EXPECT_EQ(sorted[1], rows[2]);  // the later of the two equal rows
+  EXPECT_EQ(sorted[2], rows[0]);
+  for (std::size_t k = 3; k < 14; ++k) EXPECT_EQ(sorted[k], ListRow{}) << k;
+}
+
+TEST(SortRows, ComparesAsSinglePrecision) {
+  // 7.1500001 and 7.15 differ as doubles but are the same float: the later row wins.
+  std::vector<ListRow> rows = {{"7.1500001", "", "a"}, {"7.15", "", "b"}};
+  auto sorted = lists::sortRows(rows);
+  EXPECT_EQ(sorted[0].info, "b");
+  EXPECT_EQ(sorted[1].info, "a");
+}
+
+}  // namespace
