@@ -1,0 +1,88 @@
+// The scanner's opening, its file and its ways out.
+#include "lists/frmScanFreqs.h"
+
+#include "lists/list_file.h"
+#include "lists/scan_rules.h"
+#include "platform/runtime_error.h"
+
+namespace {
+
+/// Closes the window on every way out of its modal show, an exception included, so that the
+/// front panel is never left disabled.
+struct CloseOnExit {
+  ui::Form& form;
+  ~CloseOnExit() {
+    if (!form.unloaded()) form.close();
+  }
+};
+
+}  // namespace
+
+void frmScanFreqs::showModal() {
+  CloseOnExit guard{form};
+  Form_Load();
+  form.showModal();
+}
+
+void frmScanFreqs::Form_Load() {
+  // Beside the front panel's band frame; the scanner is not pulled back onto the screen.
+  form.top = frm.form.top;
+  form.left = frm.form.left + frm.form.width - frm.fraBand.width;
+
+  if (!link.fileExists(listFileName)) return;
+  std::vector<std::string> lines;
+  try {
+    lines = platform.files.readLines(listFileName);
+  } catch (const RuntimeError& e) {
+    link.gShowInfo(errorText("Form_Load", e));
+    return;
+  }
+  std::vector<lists::ListRow> rows = lists::rowsFromLines(lines, kRows);
+  for (int k = 0; k < kRows; ++k) {
+    txtFreq[k]->caption = rows[k].freq;
+    txtMode[k]->caption = rows[k].mode;
+    txtInfo[k]->caption = rows[k].info;
+  }
+  // A file that ends before its dwell line keeps the window's own default.
+  if (lines.size() > static_cast<std::size_t>(kRows)) {
+    dwellSecs = lists::dwellSecondsFromText(lines[kRows]);
+    txtDelay.caption = std::to_string(dwellSecs);
+  }
+}
+
+void frmScanFreqs::cmdStop_Click() {
+  txtDelay.caption = std::to_string(dwellSecs);
+  stopScan = true;
+}
+
+void frmScanFreqs::cmdWriteFile_Click() {
+  std::vector<lists::ListRow> rows;
+  for (int k = 0; k < kRows; ++k) {
+    rows.push_back({txtFreq[k]->caption, txtMode[k]->caption, txtInfo[k]->caption});
+  }
+  // The dwell goes out in whole seconds that the next opening reads back: during a scan the
+  // box counts the seconds elapsed, so the dwell in force is written instead.
+  int dwell = m_scanning ? dwellSecs : dwellFromBox();
+  std::vector<std::string> lines = lists::linesFromRows(rows);
+  lines.push_back(std::to_string(dwell));
+  try {
+    platform.files.writeLines(listFileName, lines);
+  } catch (const RuntimeError& e) {
+    platform.ui.messageBox(errorText(listFileName, e));
+    return;
+  }
+  if (!m_scanning) txtDelay.caption = std::to_string(dwell);
+}
+
+void frmScanFreqs::Form_QueryUnload(bool& cancel) {
+  (void)cancel;  // closing always proceeds
+  cmdStop_Click();
+}
+
+void frmScanFreqs::Form_Unload() {
+  frm.form.enabled = true;
+}
+
+int frmScanFreqs::dwellFromBox() const {
+  return lists::dwellSecondsFromText(txtDelay.caption);
+}

@@ -1,0 +1,304 @@
+#include <gtest/gtest.h>
+
+#include "lists/scan_rules.h"
+#include "platform/ui/user_actions.h"
+#include "tests/lists/scan_script.h"
+#include "tests/support/program_rig.h"
+
+namespace {
+
+using namespace scan_script;
+
+TEST(FreqTextToUnits, FillsSevenPlacesAndReadsTheLeadingNumber) {
+  struct Case {
+    const char* text;
+    long units;
+  } cases[] = {
+      {"1.800", 180000},    // one-digit MHz part: filling starts at place 2
+      {"14.00", 1400000},   // the 20 m preset's two decimals
+      {"14.350", 1435000},  // two-digit MHz part
+      {"7.300", 730000},    // the 40 m upper limit
+      {"29.700", 2970000},  // the 10 m upper limit
+      {"14.3x0", 143},      // reading stops at the letter
+      {"", 0},              // empty
+      {"Error", 0},         // what a refused limit box shows
+      {"x14.35", 0},        // no leading digit
+      {"14.3500000", 0},    // more characters than the places hold
+      {"1.8000000", 0},     // likewise after a one-digit MHz part
+      {"1.80000", 180000},  // exactly fills the places after a one-digit MHz part
+      {"1.800000", 0},      // one character more
+  };
+  for (const Case& c : cases) EXPECT_EQ(lists::freqTextToUnits(c.text), c.units) << c.text;
+}
+
+TEST(SweepCommand, SevenDigitsWithALeadingZeroBelowTenMegahertz) {
+  EXPECT_EQ(lists::sweepCommand(180000), "F0180000");
+  EXPECT_EQ(lists::sweepCommand(730000), "F0730000");
+  EXPECT_EQ(lists::sweepCommand(999999), "F0999999");
+  EXPECT_EQ(lists::sweepCommand(1000000), "F1000000");
+  EXPECT_EQ(lists::sweepCommand(1435000), "F1435000");
+}
+
+/// The whole program with the band sweep opened from its menu once REMOTE is reached.
+struct SweepRig {
+  SweepRig() {
+    rig.writePortSetup();
+    rig.at(kOpen, [this] { rig.frm.mnuScanBands_Click(); });
+  }
+  ui::Control& c(const std::string& name, int index = -1) {
+    return rig.ui.control("frmScanBands", name, index);
+  }
+  void click(const std::string& name, int index = -1) {
+    EXPECT_TRUE(ui::userClick(c(name, index))) << name;
+  }
+  void closeAt(double t) {
+    rig.at(t, [this] { window(rig, "frmScanBands")->close(); });
+  }
+  /// The frequency commands sent from `from` seconds on.
+  std::vector<Sent> frequenciesFrom(double from) {
+    std::vector<Sent> sent;
+    for (const Sent& s : sentFrom(rig, from)) {
+      if (s.bytes[0] == 'F') sent.push_back(s);
+    }
+    return sent;
+  }
+  ProgramRig rig;
+};
+
+class ScanBands : public ::testing::Test, public SweepRig {};
+
+TEST_F(ScanBands, Preset160AtOneKilohertzSlowSweepsTheBandAndStartsAgain) {
+  int beepsBefore = 0;
+  rig.at(kReady, [&] {
+    beepsBefore = rig.ui.beeps();
+    click("cmd160M");
+    EXPECT_EQ(c("txtScanLow").caption, "1.800");
+    EXPECT_EQ(c("txtScanHi").caption, "2.000");
+    EXPECT_TRUE(ui::userChooseOption(c("Option1", 4)));  // 1KHz
+    EXPECT_TRUE(ui::userChooseOption(c("Option2", 1)));  // Slow Scan
+    click("cmdScanUp");
+  });
+  rig.at(kReady + 0.05, [&] {
+    EXPECT_EQ(c("txtFreq").caption, "F01800000");  // the command and one "0"
+    EXPECT_FALSE(c("cmdScanUp").enabled);
+  });
+  closeAt(353.0);
+  rig.runFor(354.0);
+
+  std::vector<Sent> sent = frequenciesFrom(kReady);
+  ASSERT_GE(sent.size(), 202u);
+  for (int k = 0; k < 201; ++k) {
+    EXPECT_EQ(sent[k].bytes, lists::sweepCommand(180000 + 100 * k) + "\n") << k;
+    // Each step: the 0.1 s settle, the answer, then the 1.5 s of Slow Scan.
+    if (k > 0) {
+      EXPECT_NEAR(sent[k].time - sent[k - 1].time, 1.5 + 0.19, 0.05) << k;
+    }
+  }
+  // The top: a beep and 2.0 s, then the next pass from the lower limit.
+  EXPECT_EQ(sent[201].bytes, "F0180000\n");
+  EXPECT_NEAR(sent[201].time - sent[200].time, 0.19 + 1.5 + 2.0, 0.1);
+  EXPECT_EQ(rig.ui.beeps() - beepsBefore, 1);
+  // The sweep never touches the mode.
+  for (const Sent& s : sentFrom(rig, kReady)) EXPECT_NE(s.bytes[0], 'M') << s.bytes;
+}
+
+TEST_F(ScanBands, LowerAboveUpperBeepsEveryTwoSecondsAndSendsNothing) {
+  int beepsBefore = 0;
+  rig.at(kReady, [&] {
+    beepsBefore = rig.ui.beeps();
+    ui::userSetText(c("txtScanLow"), "14.300");
+    ui::userSetText(c("txtScanHi"), "14.200");
+    click("cmdScanUp");
+  });
+  rig.at(15.0, [&] {
+    EXPECT_EQ(rig.ui.beeps() - beepsBefore, 4);  // at 8, 10, 12 and 14 s
+    click("cmdStop");
+  });
+  rig.at(16.5, [&] {
+    EXPECT_TRUE(c("cmdScanUp").enabled);  // the sweep ended after the wait
+    EXPECT_EQ(rig.ui.beeps() - beepsBefore, 4);
+  });
+  closeAt(17.0);
+  rig.runFor(17.5);
+  EXPECT_TRUE(frequenciesFrom(kReady).empty());
+}
+
+TEST_F(ScanBands, PauseHoldsTheSweepAndContinueGoesOnFromTheNextStep) {
+  rig.at(kReady, [&] {
+    click("cmd20M");
+    click("cmdScanUp");
+  });
+  rig.at(9.0, [&] {
+    click("cmdPauseCont");
+    EXPECT_EQ(c("cmdPauseCont").caption, "Con't");
+    EXPECT_FALSE(c("cmdStop").enabled);
+  });
+  rig.at(14.0, [&] {
+    click("cmdPauseCont");
+    EXPECT_EQ(c("cmdPauseCont").caption, "Pause");
+    EXPECT_TRUE(c("cmdStop").enabled);
+  });
+  closeAt(16.0);
+  rig.runFor(16.5);
+  std::vector<Sent> sent = frequenciesFrom(kReady);
+  // No frequency while paused; the link was kept alive meanwhile.
+  for (const Sent& s : sent) EXPECT_FALSE(s.time > 9.5 && s.time < 14.0) << s.time;
+  EXPECT_LT(largestGap(keepAlives(rig, 9.5, 14.0)), 2.5);
+  EXPECT_GE(keepAlives(rig, 9.5, 14.0).size(), 2u);
+  // One unbroken run of 100 Hz steps from 14.00 MHz, across the pause.
+  ASSERT_GE(sent.size(), 6u);
+  bool resumed = false;
+  for (size_t k = 0; k < sent.size(); ++k) {
+    EXPECT_EQ(sent[k].bytes, lists::sweepCommand(1400000 + 10 * static_cast<long>(k)) + "\n");
+    if (sent[k].time >= 14.0) resumed = true;
+  }
+  EXPECT_TRUE(resumed);
+}
+
+TEST_F(ScanBands, StopDuringTheWaitAtTheTopEndsBeforeTheNextPass) {
+  rig.at(kReady, [&] {
+    ui::userSetText(c("txtScanLow"), "7.100");
+    ui::userSetText(c("txtScanHi"), "7.100");  // one frequency a pass
+    click("cmdScanUp");
+  });
+  rig.at(9.0, [&] { click("cmdStop"); });  // in the 2.0 s at the top
+  rig.at(11.0, [&] { EXPECT_TRUE(c("cmdScanUp").enabled); });
+  closeAt(12.0);
+  rig.runFor(12.5);
+  EXPECT_EQ(bytesOf(frequenciesFrom(kReady)), std::vector<std::string>{"F0710000\n"});
+}
+
+TEST_F(ScanBands, RadioGoingLocalDuringTheSweepClosesTheWindow) {
+  rig.at(kReady, [&] {
+    click("cmd40M");
+    click("cmdScanUp");
+  });
+  // The radio's own panel takes over; this firmware would go on obeying frequencies.
+  rig.at(10.0, [&] { radioGoesLocal(rig); });
+  rig.at(11.0, [&] {
+    EXPECT_EQ(window(rig, "frmScanBands"), nullptr);
+    EXPECT_TRUE(rig.frm.form.enabled);
+  });
+  rig.runFor(13.0);
+  for (const Sent& s : frequenciesFrom(kReady)) EXPECT_LT(s.time, 10.7) << s.bytes;
+  EXPECT_FALSE(frequenciesFrom(kReady).empty());
+  EXPECT_EQ(rig.control("lblREMOTE").caption, "LOCAL");  // the main loop took it up
+}
+
+TEST_F(ScanBands, RadioGoingLocalWhilePausedClosesTheWindow) {
+  rig.at(kReady, [&] {
+    click("cmd40M");
+    click("cmdScanUp");
+  });
+  rig.at(9.0, [&] { click("cmdPauseCont"); });
+  rig.at(10.0, [&] { radioGoesLocal(rig); });  // seen with the keep-alive's answers
+  rig.at(11.0, [&] { EXPECT_EQ(window(rig, "frmScanBands"), nullptr); });
+  rig.runFor(12.0);
+  for (const Sent& s : frequenciesFrom(kReady)) EXPECT_LT(s.time, 9.5) << s.bytes;
+}
+
+TEST_F(ScanBands, PanelShowingLocalClosesTheWindowAtScan) {
+  rig.at(kReady, [&] {
+    rig.control("lblREMOTE").caption = "LOCAL";
+    click("cmd40M");
+    click("cmdScanUp");
+    // Closed at once, as by its close box; freed when its modal show has returned.
+    EXPECT_TRUE(window(rig, "frmScanBands")->unloaded());
+    EXPECT_TRUE(rig.frm.form.enabled);
+  });
+  rig.at(kReady + 0.5, [&] { EXPECT_EQ(window(rig, "frmScanBands"), nullptr); });
+  rig.runFor(9.0);
+  EXPECT_TRUE(frequenciesFrom(kReady).empty());
+}
+
+TEST_F(ScanBands, LimitsOutsideTheRadiosRangeShowError) {
+  struct Case {
+    const char* low;
+    const char* high;
+    const char* lowShown;  // what each box shows after Scan
+    const char* highShown;
+  } cases[] = {
+      {"", "14.350", "", "14.350"},                 // empty lower limit: ends silently
+      {"14.000", "", "14.000", "Error"},            // empty upper limit
+      {"14.3x0", "14.350", "Error", "14.350"},      // a letter inside
+      {"1.500", "35.000", "Error", "35.000"},       // the lower limit is tested first
+      {"14.000", "35.000", "14.000", "Error"},      // above the radio's range
+      {"14.0000000", "14.350", "Error", "14.350"},  // more than the places hold
+  };
+  for (const Case& k : cases) {
+    SweepRig t;
+    t.rig.at(kReady, [&] {
+      ui::userSetText(t.c("txtScanLow"), k.low);
+      ui::userSetText(t.c("txtScanHi"), k.high);
+      t.click("cmdScanUp");
+      EXPECT_EQ(t.c("txtScanLow").caption, k.lowShown) << k.low << " " << k.high;
+      EXPECT_EQ(t.c("txtScanHi").caption, k.highShown) << k.low << " " << k.high;
+      EXPECT_EQ(t.c("txtScanLow").foreColor, k.lowShown == std::string("Error") ? ui::kRed : 0u);
+      EXPECT_EQ(t.c("txtScanHi").foreColor, k.highShown == std::string("Error") ? ui::kRed : 0u);
+      EXPECT_TRUE(t.c("cmdScanUp").enabled);
+      t.click("cmd20M");  // a preset puts both boxes back in black
+      EXPECT_EQ(t.c("txtScanLow").foreColor, ui::kBlack);
+      EXPECT_EQ(t.c("txtScanHi").foreColor, ui::kBlack);
+    });
+    t.closeAt(kReady + 0.5);
+    t.rig.runFor(kReady + 1.0);
+    EXPECT_TRUE(t.frequenciesFrom(kReady).empty());
+  }
+}
+
+TEST_F(ScanBands, ClosingWhilePausedEndsTheSweepAndRestoresThePanel) {
+  rig.at(kOpen - 0.05, [&] {
+    rig.control("txtInfo").visible = false;
+    rig.control("lblInfo").visible = true;
+  });
+  rig.at(kReady, [&] {
+    // Opening showed the information box in place of the label, and the scanning state.
+    EXPECT_TRUE(rig.control("txtInfo").visible);
+    EXPECT_FALSE(rig.control("lblInfo").visible);
+    EXPECT_EQ(rig.control("lblInBand").caption, "Scanning");
+    ui::Form* w = window(rig, "frmScanBands");
+    EXPECT_EQ(w->left, rig.frm.form.left + rig.frm.form.width - rig.frm.fraBand.width);
+    EXPECT_EQ(w->top, rig.frm.form.top);
+    click("cmd20M");
+    click("cmdPauseCont");
+    click("cmdScanUp");  // starts paused: waits before its first frequency
+  });
+  closeAt(10.0);
+  rig.at(10.5, [&] {
+    EXPECT_EQ(window(rig, "frmScanBands"), nullptr);
+    EXPECT_TRUE(rig.frm.form.enabled);
+    EXPECT_FALSE(rig.control("txtInfo").visible);
+    EXPECT_TRUE(rig.control("lblInfo").visible);
+  });
+  rig.runFor(11.0);
+  EXPECT_TRUE(frequenciesFrom(kReady).empty());
+}
+
+// The step and the rate are read afresh at every step.
+TEST_F(ScanBands, StepAndRateChangesTakeEffectAtTheNextStep) {
+  rig.at(kReady, [&] {
+    click("cmd20M");
+    EXPECT_TRUE(ui::userChooseOption(c("Option1", 0)));  // 10Hz
+    click("cmdScanUp");
+  });
+  rig.at(9.0, [&] {
+    EXPECT_TRUE(ui::userChooseOption(c("Option1", 3)));  // 500Hz
+    EXPECT_TRUE(ui::userChooseOption(c("Option2", 1)));  // Slow Scan
+  });
+  closeAt(14.0);
+  rig.runFor(14.5);
+  std::vector<Sent> sent = frequenciesFrom(kReady);
+  ASSERT_GE(sent.size(), 5u);
+  // Before the change: 10 Hz steps at the opening rate of 0.4 s.
+  EXPECT_EQ(sent[0].bytes, "F1400000\n");
+  EXPECT_EQ(sent[1].bytes, "F1400001\n");
+  EXPECT_NEAR(sent[1].time - sent[0].time, 0.4 + 0.19, 0.05);
+  // After it: 500 Hz steps 1.5 s apart.
+  size_t last = sent.size() - 1;
+  long lastUnits = std::stol(sent[last].bytes.substr(1));
+  long before = std::stol(sent[last - 1].bytes.substr(1));
+  EXPECT_EQ(lastUnits - before, 50);
+  EXPECT_NEAR(sent[last].time - sent[last - 1].time, 1.5 + 0.19, 0.05);
+}
+
+}  // namespace
