@@ -204,6 +204,13 @@ TermiosSerialPort::ReadResult TermiosSerialPort::readAvailable() {
   }
 }
 
+void TermiosSerialPort::takeMarkedInput(std::string_view bytes) {
+  std::vector<ParmrkItem> items;
+  m_decoder.decode(bytes, items);
+  m_decoded.insert(m_decoded.end(), items.begin(), items.end());
+  deliverDecoded();
+}
+
 // Items leave a member queue one by one because an OnComm handler may read or close the port
 // from inside lineEvent(): a nested pump then keeps the order, and a close empties the queue.
 void TermiosSerialPort::deliverDecoded() {

@@ -2,6 +2,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/serial/parmrk_decoder.h"
 #include "platform/serial/serial_port.h"
@@ -27,6 +28,10 @@ class TermiosSerialPort : public SerialPort {
   std::function<void(int fd)> onDescriptorChanged;
 
  protected:
+  /// Takes bytes as the terminal marks them, as if just read from the device. The tests use
+  /// it for line errors, which a pseudo-terminal cannot carry.
+  void takeMarkedInput(std::string_view bytes);
+
   void openDevice(int portNumber, const SerialSettings& settings, int handshaking) override;
   void closeDevice() override;
   void writeDevice(const std::string& bytes) override;
