@@ -94,7 +94,7 @@ frmZarvin::Entry frmZarvin::startUp() {
     txtInfo.caption = "";
     return Entry::PortSetupFull;
   }
-  mnuPortSetup_Click();
+  step([&] { mnuPortSetup_Click(); });
   // Without settings the synchronisation waits, handling events, for Port Setup's Apply.
   return link.gPortSetupChanged ? Entry::PortSetupFull : Entry::Synchronise;
 }
@@ -113,34 +113,51 @@ frmZarvin::Entry frmZarvin::portSetupReopen() {
 void frmZarvin::openPort() {
   SerialPort& port = link.MSComm1;
   m_lastOpenTry = link.now();
-  try {
-    if (port.portOpen()) {
-      pendingInCount = port.inBufferCount();
-      if (pendingInCount > 0) port.input();
-      port.setPortOpen(false);
+  std::string failure;
+  // Each statement on its own: a property the port refuses is passed over and the next one
+  // is set, so the port still opens with what it has.
+  auto attempt = [&](auto&& statement) {
+    try {
+      statement();
+      return true;
+    } catch (const RuntimeError& e) {
+      failure = errorText("Port COM" + link.gPortNumber, e);
+      return false;
     }
+  };
+  attempt([&] {
+    if (!port.portOpen()) return;
+    pendingInCount = port.inBufferCount();
+    if (pendingInCount > 0) port.input();
+    port.setPortOpen(false);
+  });
+  bool named = attempt([&] {
     int number = 0;
     if (!parsePortNumber(link.gPortNumber, number)) {
       throw RuntimeError(kErrPortOpenFailed, "No such port: \"" + link.gPortNumber + "\"");
     }
     port.setCommPort(number);
-    port.setHandshaking(m_handshaking);
-    port.setSettings(link.gPortSettings);
-    port.setInputLen(0);
-    port.setInBufferSize(4096);
-    port.setInputMode(0);
-    port.setOutBufferSize(256);
-    port.setRThreshold(0);
-    port.setSThreshold(0);
-    port.setNullDiscard(true);
-    port.setParityReplace(":");
-    port.setPortOpen(true);
-    port.clearInBuffer();
-    port.setRTSEnable(true);
-  } catch (const RuntimeError& e) {
+  });
+  std::string reason = failure;
+  attempt([&] { port.setHandshaking(m_handshaking); });
+  attempt([&] { port.setSettings(link.gPortSettings); });
+  attempt([&] { port.setInputLen(0); });
+  attempt([&] { port.setInBufferSize(4096); });
+  attempt([&] { port.setInputMode(0); });
+  attempt([&] { port.setOutBufferSize(256); });
+  attempt([&] { port.setRThreshold(0); });
+  attempt([&] { port.setSThreshold(0); });
+  attempt([&] { port.setNullDiscard(true); });
+  attempt([&] { port.setParityReplace(":"); });
+  // A number that names no port opens nothing, rather than the port named before.
+  if (named && !attempt([&] { port.setPortOpen(true); })) reason = failure;
+  // Emptied once open: a closed port has no buffer to empty.
+  attempt([&] { port.clearInBuffer(); });
+  attempt([&] { port.setRTSEnable(true); });
+  if (!port.portOpen()) {
     // Not fatal: the synchronisation keeps trying, and Port Setup can correct the settings.
     lblComStat.caption = "Com Error";
-    link.gShowInfo(errorText("Port COM" + link.gPortNumber, e));
+    link.gShowInfo(reason);
   }
 }
 

@@ -8,6 +8,15 @@ constexpr double kReopenInterval = 5.0;
 }  // namespace
 
 frmZarvin::Entry frmZarvin::synchronise() {
+  // Shows the radio's R status in white and names the set-up it asks for; Synchronise when
+  // it names neither.
+  auto setUpForRadioState = [this] {
+    link.gShowRemote();
+    lblREMOTE.foreColor = ui::kWhite;
+    if (link.gRemote == "R1") return Entry::RemoteSetup;
+    if (link.gRemote == "R0") return Entry::LocalSetup;
+    return Entry::Synchronise;
+  };
   link.gDelay(0.5);
   link.gRemoteNew = false;
   // An answer from before a restart must not count: the radio has to answer afresh.
@@ -17,10 +26,8 @@ frmZarvin::Entry frmZarvin::synchronise() {
   if (waitingChars() > 0) {
     step([&] { link.gReadResponse(); });
     if (link.gRemoteNew) {
-      link.gShowRemote();
-      lblREMOTE.foreColor = ui::kWhite;
-      if (link.gRemote == "R1") return Entry::RemoteSetup;
-      if (link.gRemote == "R0") return Entry::LocalSetup;
+      Entry next = setUpForRadioState();
+      if (next != Entry::Synchronise) return next;
     }
   }
   for (;;) {
@@ -36,12 +43,10 @@ frmZarvin::Entry frmZarvin::synchronise() {
       step([&] { link.gFlushInput(); });
       sendStatusRequest();
       step([&] { link.gReadResponse(); });
+      // A full answer without a usable R line: keep asking.
       if (link.gGotHashDot) {
-        link.gShowRemote();
-        lblREMOTE.foreColor = ui::kWhite;
-        if (link.gRemote == "R1") return Entry::RemoteSetup;
-        if (link.gRemote == "R0") return Entry::LocalSetup;
-        // A full answer without a usable R line: keep asking.
+        Entry next = setUpForRadioState();
+        if (next != Entry::Synchronise) return next;
       }
     } else if (link.MSComm1.commEvent() == kCommEventBreak) {
       link.gDelay(5.0);

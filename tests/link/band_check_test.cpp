@@ -1,31 +1,48 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/runtime_error.h"
 #include "tests/support/link_rig.h"
 
 namespace {
 
+/// The F item of a frequency in Hz.
+std::string freqItem(long hz) {
+  std::string digits = std::to_string(hz / 10);
+  return "F" + std::string(7 - digits.size(), '0') + digits;
+}
+
 TEST(BandCheck, EdgesAreOutsideAndTenHertzInsideIsIn) {
-  struct Case {
-    const char* freq;
-    bool inBand;
-  } cases[] = {
-      {"F0700000", false},  // 7.000 MHz: the lower edge itself
-      {"F0700001", true},   // 10 Hz above it
-      {"F1435000", false},  // 14.350 MHz: the upper edge
-      {"F1434999", true},   // 10 Hz below it
-      {"F0180000", false},  // 1.8 MHz edge
-      {"F2969999", true},   // top of the 10 m band
-      {"F0533050", true},   // the five single channels
-      {"F0534650", true},  {"F0536650", true},  {"F0537150", true},
-      {"F0540350", true},  {"F0533051", false},  // 10 Hz beside a channel
-      {"F0533049", false}, {"F12345", false},    // five digits read as 123450 Hz
-      {"", false},                               // nothing reported yet
+  const long bands[][2] = {{1800000, 2000000},   {3500000, 4000000},   {7000000, 7300000},
+                           {10100000, 10150000}, {14000000, 14350000}, {18068000, 18168000},
+                           {21000000, 21450000}, {24890000, 24990000}, {28000000, 29700000}};
+  LinkRig rig;
+  auto inBand = [&](long hz) {
+    rig.link.gFreq = freqItem(hz);
+    return rig.link.gIsInBand();
   };
-  for (const Case& c : cases) {
+  for (const auto& band : bands) {
+    EXPECT_FALSE(inBand(band[0])) << band[0];  // the lower edge itself
+    EXPECT_TRUE(inBand(band[0] + 10)) << band[0];
+    EXPECT_TRUE(inBand(band[1] - 10)) << band[1];
+    EXPECT_FALSE(inBand(band[1])) << band[1];  // the upper edge itself
+  }
+  for (long channel : {5330500, 5346500, 5366500, 5371500, 5403500}) {
+    EXPECT_TRUE(inBand(channel)) << channel;
+    EXPECT_FALSE(inBand(channel - 10)) << channel;  // single channels match exactly
+    EXPECT_FALSE(inBand(channel + 10)) << channel;
+  }
+}
+
+TEST(BandCheck, ShortOrMissingFrequencyIsOutOfBand) {
+  for (const char* freq : {
+           "F12345",  // five digits read as 123450 Hz, below every band
+           "",        // nothing reported yet
+       }) {
     LinkRig rig;
-    rig.link.gFreq = c.freq;
-    EXPECT_EQ(rig.link.gIsInBand(), c.inBand) << c.freq;
+    rig.link.gFreq = freq;
+    EXPECT_FALSE(rig.link.gIsInBand()) << freq;
   }
 }
 

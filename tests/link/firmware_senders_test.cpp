@@ -53,10 +53,11 @@ TEST(FirmwareSenders, NextAgcPerGeneration) {
   }
 }
 
-TEST(FirmwareSenders, NextAgcOfGenerationTwoNeedsAValidFrequency) {
+TEST(FirmwareSenders, AbsoluteCodesOfGenerationTwoNeedAValidFrequency) {
   SenderRig rig(2);
   rig.link.gFreq = "F12345";
   rig.link.gNextAGC();
+  rig.link.gSetMode("M3");
   EXPECT_EQ(rig.port.written(), "");
 }
 
@@ -79,6 +80,27 @@ TEST(FirmwareSenders, SetModeStepsOrSendsAbsoluteCodes) {
     SenderRig rig(c.firmware, c.from);
     rig.link.gSetMode(c.to);
     EXPECT_EQ(rig.port.written(), c.sent) << c.firmware << " " << c.from << "->" << c.to;
+  }
+}
+
+TEST(FirmwareSenders, NextModePerGeneration) {
+  struct Case {
+    int firmware;
+    const char* from;
+    const char* freq;
+    const char* sent;
+  } cases[] = {
+      {1, "M1", "F1425000", "M\n"},
+      {2, "M4", "F1425000", "M1\nF1425000\n"},  // the next code wraps round, with the frequency
+      {3, "M1", "F1425000", "m\n"},
+      {2, "  ", "F1425000", ""},  // unknown mode: no code to send
+      {2, "M1", "F14250", ""},    // no valid frequency to send with it
+  };
+  for (const Case& c : cases) {
+    SenderRig rig(c.firmware, c.from);
+    rig.link.gFreq = c.freq;
+    rig.link.gNextMode();
+    EXPECT_EQ(rig.port.written(), c.sent) << c.firmware << " " << c.from << " " << c.freq;
   }
 }
 

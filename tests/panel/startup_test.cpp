@@ -11,6 +11,18 @@ int count(const std::vector<std::string>& commands, const std::string& c) {
   return static_cast<int>(std::count(commands.begin(), commands.end(), c));
 }
 
+/// The AGC and mode codes ("A1".."A4", "M1".."M4") the radio received from command `from` on.
+std::vector<std::string> agcAndModeCodes(const ProgramRig& rig, size_t from) {
+  std::vector<std::string> codes;
+  for (size_t i = from; i < rig.commands().size(); ++i) {
+    const std::string& c = rig.commands()[i];
+    if (c.size() == 2 && (c[0] == 'A' || c[0] == 'M') && c[1] >= '1' && c[1] <= '4') {
+      codes.push_back(c);
+    }
+  }
+  return codes;
+}
+
 /// Times (seconds since midnight) at which the program wrote exactly `bytes`.
 std::vector<double> writeTimes(const ProgramRig& rig, const std::string& bytes) {
   std::vector<double> times;
@@ -23,6 +35,12 @@ std::vector<double> writeTimes(const ProgramRig& rig, const std::string& bytes) 
 TEST(StartUp, WithPortSetupReachesRemoteOperation) {
   ProgramRig rig;
   rig.writePortSetup();
+  rig.at(0.7, [&] {
+    // Synchronising: the settings file was read and the information box left empty.
+    EXPECT_TRUE(rig.control("txtInfo").visible);
+    EXPECT_EQ(rig.control("txtInfo").caption, "");
+    EXPECT_TRUE(rig.port.portOpen());
+  });
   EXPECT_FALSE(rig.runFor(15.0));
   EXPECT_EQ(rig.frm.form.caption, "Zarvin 0.930 : 4-29-15:1618");
   EXPECT_EQ(rig.frm.panelMode, "REMOTE");
@@ -50,6 +68,26 @@ TEST(StartUp, HandshakeNamesAreMatchedExactly) {
     rig.writePortSetup(c.name);
     rig.runFor(2.0);
     EXPECT_EQ(rig.port.handshaking(), c.value) << c.name;
+  }
+}
+
+TEST(StartUp, RefusedPropertiesArePassedOverButAPortNamedWronglyStaysClosed) {
+  struct Case {
+    const char* file;
+    bool opens;
+    int handshaking;
+  } cases[] = {
+      {"1\r\nfast\r\ncomRTS\r\n", true, 2},          // settings refused: opened with the port's own
+      {"1\r\n", true, 0},                            // fewer than three lines: the same
+      {"17\r\n9600,O,7,1\r\ncomRTS\r\n", false, 2},  // no port 17: not port 1 instead
+  };
+  for (const Case& c : cases) {
+    ProgramRig rig;
+    rig.folder.write("PortSetup.txt", c.file);
+    rig.runFor(2.0);
+    EXPECT_EQ(rig.port.portOpen(), c.opens) << c.file;
+    EXPECT_EQ(rig.port.handshaking(), c.handshaking) << c.file;
+    EXPECT_EQ(rig.control("lblComStat").caption == "Com Error", !c.opens) << c.file;
   }
 }
 
@@ -113,6 +151,38 @@ TEST(StartUp, SilentRadioIsPolledEverySixTenths) {
   EXPECT_EQ(rig.control("lblComStat").caption, "No Com");
 }
 
+TEST(StartUp, SilentRadioIsPolledFiveSecondsLaterAfterABreak) {
+  ProgramRig rig;
+  rig.writePortSetup();
+  rig.radio.faults.silent = true;
+  rig.at(3.0, [&] { rig.port.deliver({0, "", true}); });
+  rig.runFor(20.0);
+  std::vector<double> polls = writeTimes(rig, "?\n");
+  ASSERT_GE(polls.size(), 6u);
+  double breakAt = rig.start + 3.0;
+  for (size_t i = 2; i < polls.size(); ++i) {
+    double gap = polls[i] - polls[i - 1];
+    // Before the break a silent poll takes its 0.6 s; after it, 5.0 s more.
+    double expected = polls[i] < breakAt ? 0.6 : polls[i - 1] > breakAt ? 5.6 : gap;
+    EXPECT_NEAR(gap, expected, 0.02) << i;
+  }
+  EXPECT_EQ(rig.frm.panelMode, "");
+}
+
+TEST(StartUp, FullAnswerWithoutRemoteStateKeepsPolling) {
+  ProgramRig rig;
+  rig.writePortSetup();
+  rig.radio.faults.garbleTags = "R";  // every R line is dropped as garbled
+  rig.at(10.0, [&] {
+    EXPECT_EQ(rig.frm.panelMode, "");
+    EXPECT_EQ(rig.control("lblComStat").caption, "Com OK");
+    EXPECT_GE(count(rig.commands(), "?"), 8);  // still asking, at the pace of its waits
+    rig.radio.faults.garbleTags = "";
+  });
+  rig.runFor(20.0);
+  EXPECT_EQ(rig.frm.panelMode, "REMOTE");
+}
+
 TEST(StartUp, FirmwareGenerationsAreToldApart) {
   struct Case {
     int firmware;
@@ -143,11 +213,21 @@ TEST(MainLoop, KeepAliveEveryTwoSecondsInRemote) {
 TEST(MainLoop, RestartsTheLinkAfterTheSixthUnansweredKeepAlive) {
   ProgramRig rig;
   rig.writePortSetup();
+  double messageAt = 0;
+  rig.ui.onMessageBox = [&](const std::string&) { messageAt = rig.clock.now(); };
   rig.at(8.0, [&] { rig.radio.faults.dropKeyAnswers = true; });
   rig.runFor(30.0);
   ASSERT_FALSE(rig.ui.messageBoxes().empty());
   EXPECT_EQ(rig.ui.messageBoxes()[0], "No Sync Response. OK to Restart.");
-  EXPECT_GE(rig.port.opens(), 2);  // the port was closed and opened again
+  int unanswered = 0;
+  bool askedAgain = false;
+  for (const auto& w : rig.port.writes()) {
+    if (w.bytes == "U" && w.time > rig.start + 8.0 && w.time < messageAt) ++unanswered;
+    if (w.bytes == "?\n" && w.time > messageAt) askedAgain = true;
+  }
+  EXPECT_EQ(unanswered, 6);
+  EXPECT_GE(rig.port.opens(), 2);  // after OK the port was closed and opened again
+  EXPECT_TRUE(askedAgain);
 }
 
 TEST(MainLoop, SwitchesBetweenRemoteAndLocalAsTheRadioReports) {
@@ -192,12 +272,31 @@ TEST(MainLoop, TransmitIndicatorFollowsTheRadio) {
   EXPECT_TRUE(rig.control("cmdF", 0).enabled);
 }
 
+TEST(MainLoop, TransmitEndingInLocalOperationKeepsFrequencyEntryLocked) {
+  ProgramRig rig(1);  // the LOCAL set-up of generation 1 locks frequency entry
+  rig.writePortSetup();
+  rig.radio.state.remote = false;
+  rig.at(6.0, [&] {
+    ASSERT_EQ(rig.frm.panelMode, "LOCAL");
+    rig.port.deliver({0, "K\n"});
+  });
+  rig.at(6.5, [&] {
+    EXPECT_EQ(rig.control("lblXMTRCV").caption, "Transmit");
+    rig.port.deliver({0, "U\n"});
+  });
+  rig.runFor(7.0);
+  EXPECT_EQ(rig.control("lblXMTRCV").caption, "Receive");
+  EXPECT_FALSE(rig.control("cmdFreq").enabled);
+  EXPECT_FALSE(rig.control("cmdF", 0).enabled);
+}
+
 TEST(MainLoop, ReopensAfterTheDeviceDisappearsAndComesBack) {
   ProgramRig rig;
   rig.writePortSetup();
   rig.at(6.0, [&] { rig.port.unplug(); });
   rig.at(10.0, [&] {
     EXPECT_EQ(rig.control("lblComStat").caption, "Com Error");
+    EXPECT_NE(rig.control("txtInfo").caption.find("Port COM1: Err "), std::string::npos);
     EXPECT_FALSE(rig.port.portOpen());
   });
   rig.at(16.0, [&] {
@@ -211,19 +310,42 @@ TEST(MainLoop, ReopensAfterTheDeviceDisappearsAndComesBack) {
   EXPECT_EQ(rig.control("lblComStat").caption, "Com OK");
 }
 
-TEST(MainLoop, TwoClicksBeforeThePassRunTheActionOnce) {
+TEST(MainLoop, ClicksBeforeAndDuringTheActionRunItOnce) {
+  ProgramRig rig;  // generation 2: one mode click sends one absolute mode code
+  rig.writePortSetup();
+  size_t from = 0;
+  rig.at(6.0, [&] {
+    from = rig.commands().size();
+    rig.click("cmdMode");
+    rig.click("cmdMode");  // before the pass serves it: the flag is already up
+  });
+  // Once the radio has the mode code, modeCmd is waiting for its answer: click once more.
+  bool clicked = false;
+  bool clickedDuring = false;
+  for (double t = 6.05; t < 7.0; t += 0.05) {
+    rig.at(t, [&] {
+      if (clicked || agcAndModeCodes(rig, from).empty()) return;
+      clickedDuring = rig.frm.modeFlag;  // still up: modeCmd has not finished
+      clicked = rig.click("cmdMode");
+    });
+  }
+  rig.runFor(8.0);
+  EXPECT_TRUE(clickedDuring);
+  EXPECT_EQ(agcAndModeCodes(rig, from), std::vector<std::string>{"M2"});
+  EXPECT_FALSE(rig.frm.modeFlag);
+}
+
+TEST(MainLoop, FlagsAreServedInTableOrderNotClickOrder) {
   ProgramRig rig;
   rig.writePortSetup();
-  int runs = 0;
+  size_t from = 0;
   rig.at(6.0, [&] {
-    rig.frm.getStatusFlag = false;
-    rig.click("cmdGetStatus");
-    rig.click("cmdGetStatus");
-    runs = count(rig.commands(), "?");
+    from = rig.commands().size();
+    rig.click("cmdMode");
+    rig.click("cmdAGC");  // clicked second, but comes first in the table
   });
   rig.runFor(8.0);
-  EXPECT_FALSE(rig.frm.getStatusFlag);
-  (void)runs;
+  EXPECT_EQ(agcAndModeCodes(rig, from), (std::vector<std::string>{"A3", "M2"}));
 }
 
 TEST(Shutdown, ClosingTheWindowSendsG00AndEnds) {
