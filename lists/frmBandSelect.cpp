@@ -4,7 +4,9 @@
 
 #include "link/DisplayZarvinStatus.h"
 #include "link/front_panel.h"
+#include "lists/child_window_layout.h"
 #include "lists/list_rules.h"
+#include "lists/row_boxes.h"
 #include "platform/runtime_error.h"
 
 namespace {
@@ -43,10 +45,8 @@ void frmBandSelect::Form_Load() {
 }
 
 void frmBandSelect::placeOverPanel() {
-  const ui::Form& panel = m_frm.form;
-  form.left = panel.left + panel.width - m_frm.fraBand.width;
-  form.top = panel.top;
-  // Only the right and bottom edges are pulled back onto the screen.
+  lists::placeOverBandFrame(form, m_frm);
+  // Then only the right and bottom edges are pulled back onto the screen.
   int screenWidth = m_platform.ui.screenWidth();
   int screenHeight = m_platform.ui.screenHeight();
   if (form.left + form.width > screenWidth) form.left = screenWidth - form.width;
@@ -156,17 +156,9 @@ void frmBandSelect::Form_Unload() {
 }
 
 std::vector<lists::ListRow> frmBandSelect::rows() const {
-  std::vector<lists::ListRow> result;
-  for (std::size_t k = 0; k < lists::kBandListRows; ++k) {
-    result.push_back({txtFreq[k]->caption, txtMode[k]->caption, txtInfo[k]->caption});
-  }
-  return result;
+  return lists::rowsOfBoxes(txtFreq, txtMode, txtInfo);
 }
 
 void frmBandSelect::setRows(const std::vector<lists::ListRow>& rows) {
-  for (std::size_t k = 0; k < lists::kBandListRows && k < rows.size(); ++k) {
-    txtFreq[k]->caption = rows[k].freq;
-    txtMode[k]->caption = rows[k].mode;
-    txtInfo[k]->caption = rows[k].info;
-  }
+  lists::showRowsInBoxes(rows, txtFreq, txtMode, txtInfo);
 }

@@ -65,8 +65,9 @@ class frmBandSelect {
   void setRows(const std::vector<lists::ListRow>& rows);
 
  private:
-  ui::Control& add(ui::Kind kind, const std::string& name, int index, int left, int top, int width,
-                   int height, const std::string& caption = "");
+  /// Adds a control outside the rows and places it.
+  ui::Control& add(ui::Kind kind, const std::string& name, int left, int top, int width, int height,
+                   const std::string& caption = "");
   void addRow(int k);
   void wireEvents();
   void placeOverPanel();

@@ -3,33 +3,24 @@
 
 #include <iterator>
 
+#include "lists/child_window_layout.h"
+#include "lists/child_window_modal.h"
+
 namespace {
 
 constexpr int kStepUnits[] = {1, 5, 10, 50, 100};
 constexpr double kFastStepSecs = 0.5;
 constexpr double kSlowStepSecs = 1.5;
 
-/// Closes the window on every way out of its modal show, an exception included, so that the
-/// front panel is never left disabled.
-struct CloseOnExit {
-  ui::Form& form;
-  ~CloseOnExit() {
-    if (!form.unloaded()) form.close();
-  }
-};
-
 }  // namespace
 
 void frmScanBands::showModal() {
-  CloseOnExit guard{form};
-  Form_Load();
-  form.showModal();
+  lists::loadAndShowModal(form, [this] { Form_Load(); });
 }
 
 void frmScanBands::Form_Load() {
-  // Beside the front panel's band frame, as the scanner; not pulled back onto the screen.
-  form.top = frm.form.top;
-  form.left = frm.form.left + frm.form.width - frm.fraBand.width;
+  // Where the scanner opens, and likewise not pulled back onto the screen.
+  lists::placeOverBandFrame(form, frm);
   paused = false;
   stepUnits = 10;
   stepSecs = 0.4;

@@ -1,29 +1,15 @@
 // The band sweep's window: its controls, where they stand, and which procedure each event
 // runs.
+#include "lists/child_window_layout.h"
 #include "lists/frmScanBands.h"
+
+using lists::place;
 
 namespace {
 
 constexpr int kPresetSize = 495;
 constexpr int kPresetPitch = 600;
 constexpr int kOptionPitch = 315;
-
-ui::Font windowFont() {
-  ui::Font font;
-  font.name = "MS Sans Serif";
-  font.size = 8.25;
-  font.bold = false;
-  return font;
-}
-
-ui::Control& place(ui::Control& c, int left, int top, int width, int height) {
-  c.left = left;
-  c.top = top;
-  c.width = width;
-  c.height = height;
-  c.font = windowFont();
-  return c;
-}
 
 /// A band preset button in the 3 x 3 grid.
 ui::Control& preset(ui::Form& form, const std::string& name, const std::string& caption, int row,
@@ -90,7 +76,7 @@ void frmScanBands::layOut() {
   form.caption = "Scan Bands";
   form.width = 4512;
   form.height = 4416;
-  form.font = windowFont();
+  form.font = lists::windowFont();
 
   place(Frame1, 2040, 60, 1095, 1815);
   place(Frame2, 3240, 60, 1215, 855);

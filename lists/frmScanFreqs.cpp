@@ -1,33 +1,19 @@
 // The scanner's opening, its file and its ways out.
 #include "lists/frmScanFreqs.h"
 
+#include "lists/child_window_layout.h"
+#include "lists/child_window_modal.h"
 #include "lists/list_file.h"
+#include "lists/row_boxes.h"
 #include "lists/scan_rules.h"
 #include "platform/runtime_error.h"
 
-namespace {
-
-/// Closes the window on every way out of its modal show, an exception included, so that the
-/// front panel is never left disabled.
-struct CloseOnExit {
-  ui::Form& form;
-  ~CloseOnExit() {
-    if (!form.unloaded()) form.close();
-  }
-};
-
-}  // namespace
-
 void frmScanFreqs::showModal() {
-  CloseOnExit guard{form};
-  Form_Load();
-  form.showModal();
+  lists::loadAndShowModal(form, [this] { Form_Load(); });
 }
 
 void frmScanFreqs::Form_Load() {
-  // Beside the front panel's band frame; the scanner is not pulled back onto the screen.
-  form.top = frm.form.top;
-  form.left = frm.form.left + frm.form.width - frm.fraBand.width;
+  lists::placeOverBandFrame(form, frm);
 
   if (!link.fileExists(listFileName)) return;
   std::vector<std::string> lines;
@@ -37,12 +23,7 @@ void frmScanFreqs::Form_Load() {
     link.gShowInfo(errorText("Form_Load", e));
     return;
   }
-  std::vector<lists::ListRow> rows = lists::rowsFromLines(lines, kRows);
-  for (int k = 0; k < kRows; ++k) {
-    txtFreq[k]->caption = rows[k].freq;
-    txtMode[k]->caption = rows[k].mode;
-    txtInfo[k]->caption = rows[k].info;
-  }
+  lists::showRowsInBoxes(lists::rowsFromLines(lines, kRows), txtFreq, txtMode, txtInfo);
   // A file that ends before its dwell line keeps the window's own default.
   if (lines.size() > static_cast<std::size_t>(kRows)) {
     dwellSecs = lists::dwellSecondsFromText(lines[kRows]);
@@ -56,10 +37,7 @@ void frmScanFreqs::cmdStop_Click() {
 }
 
 void frmScanFreqs::cmdWriteFile_Click() {
-  std::vector<lists::ListRow> rows;
-  for (int k = 0; k < kRows; ++k) {
-    rows.push_back({txtFreq[k]->caption, txtMode[k]->caption, txtInfo[k]->caption});
-  }
+  std::vector<lists::ListRow> rows = lists::rowsOfBoxes(txtFreq, txtMode, txtInfo);
   // The dwell goes out in whole seconds that the next opening reads back: during a scan the
   // box counts the seconds elapsed, so the dwell in force is written instead.
   int dwell = m_scanning ? dwellSecs : dwellFromBox();

@@ -1,37 +1,20 @@
 // The scanner's window: its controls, where they stand, and which procedure each event runs.
+#include "lists/child_window_layout.h"
 #include "lists/frmScanFreqs.h"
+
+using lists::place;
+using lists::RowColumn;
 
 namespace {
 
 constexpr ui::Color kWindowGrey = ui::kLightGrey;
-constexpr int kRowTop = 240;
-constexpr int kRowPitch = 480;
-constexpr int kRowHeight = 375;
-
-ui::Font windowFont() {
-  ui::Font font;
-  font.name = "MS Sans Serif";
-  font.size = 8.25;
-  font.bold = false;
-  return font;
-}
-
-ui::Control& place(ui::Control& c, int left, int top, int width, int height) {
-  c.left = left;
-  c.top = top;
-  c.width = width;
-  c.height = height;
-  c.font = windowFont();
-  return c;
-}
 
 /// One column of the rows: control k in row k.
 std::vector<ui::Control*> rowColumn(ui::Form& form, ui::Kind kind, const std::string& name,
-                                    ui::Control& frame, int left, int width) {
+                                    ui::Control& frame, RowColumn at) {
   std::vector<ui::Control*> column;
   for (int k = 0; k < frmScanFreqs::kRows; ++k) {
-    ui::Control& c = form.add(kind, name, k, &frame);
-    place(c, left, kRowTop + kRowPitch * k, width, kRowHeight);
+    ui::Control& c = lists::addRowControl(form, kind, name, k, at, frame);
     if (kind == ui::Kind::TextBox) c.backColor = ui::kFrameGrey;
     if (kind == ui::Kind::CheckBox) c.backColor = kWindowGrey;
     column.push_back(&c);
@@ -47,10 +30,10 @@ frmScanFreqs::frmScanFreqs(Platform& p, DisplayZarvinStatus& l, FrontPanel& pane
       frm(panel),
       form(p.ui, "frmScanFreqs"),
       fraBand(form.add(ui::Kind::Frame, "fraBand")),
-      Check1(rowColumn(form, ui::Kind::CheckBox, "Check1", fraBand, 120, 255)),
-      txtFreq(rowColumn(form, ui::Kind::TextBox, "txtFreq", fraBand, 480, 1095)),
-      txtMode(rowColumn(form, ui::Kind::TextBox, "txtMode", fraBand, 1680, 735)),
-      txtInfo(rowColumn(form, ui::Kind::TextBox, "txtInfo", fraBand, 2520, 2175)),
+      Check1(rowColumn(form, ui::Kind::CheckBox, "Check1", fraBand, RowColumn::Button)),
+      txtFreq(rowColumn(form, ui::Kind::TextBox, "txtFreq", fraBand, RowColumn::Freq)),
+      txtMode(rowColumn(form, ui::Kind::TextBox, "txtMode", fraBand, RowColumn::Mode)),
+      txtInfo(rowColumn(form, ui::Kind::TextBox, "txtInfo", fraBand, RowColumn::Info)),
       lblDelay(form.add(ui::Kind::Label, "lblDelay")),
       txtDelay(form.add(ui::Kind::TextBox, "txtDelay")),
       lblError(form.add(ui::Kind::Label, "lblError")),
@@ -66,7 +49,7 @@ void frmScanFreqs::layOut() {
   form.width = 4932;
   form.height = 8184;
   form.backColor = kWindowGrey;
-  form.font = windowFont();
+  form.font = lists::windowFont();
 
   place(fraBand, 60, 0, 4815, 6495).caption = "Freqs";
   fraBand.backColor = kWindowGrey;

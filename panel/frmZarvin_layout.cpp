@@ -23,6 +23,13 @@ ui::Font sans(double points, bool bold) {
   return ui::Font{"MS Sans Serif", points, bold};
 }
 
+void tippedButton(ui::Control& button, int x, int y, int width, int height, double points,
+                  const std::string& toolTip) {
+  place(button, x, y, width, height);
+  button.font = sans(points);
+  button.toolTip = toolTip;
+}
+
 void captionedFrame(ui::Control& frame) {
   frame.backColor = ui::kFrameGrey;
   frame.font = sans(9.6);

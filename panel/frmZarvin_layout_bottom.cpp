@@ -53,12 +53,8 @@ void layOutBottomRow(FrontPanel& p) {
   textBox(p.txtInData, 504, 450, 192, 25);
   p.txtInData.toolTip = "Data from Zarvin";
 
-  place(p.cmdGetStatus, 16, 480, 84, 26);
-  p.cmdGetStatus.font = sans(9.6);
-  p.cmdGetStatus.toolTip = "Refresh Radio Status";
-  place(p.cmdViewInData, 104, 480, 84, 26);
-  p.cmdViewInData.font = sans(9.6);
-  p.cmdViewInData.toolTip = "Show / Hide the Data Box";
+  tippedButton(p.cmdGetStatus, 16, 480, 84, 26, 9.6, "Refresh Radio Status");
+  tippedButton(p.cmdViewInData, 104, 480, 84, 26, 9.6, "Show / Hide the Data Box");
   textBox(p.txtInfo, 194, 480, 502, 26);
 }
 

@@ -5,12 +5,31 @@
 namespace layout {
 namespace {
 
+/// A label showing a value or state in the groups: centred on button-face grey, 9.6 pt bold.
+void valueLabel(ui::Control& label, int x, int y, int width, int height) {
+  place(label, x, y, width, height);
+  stateLabel(label, ui::kSysButtonFace);
+  label.font = sans(9.6);
+}
+
+/// A slider across its group, from 0 to max, with the label of its value at its right end.
+void sliderWithValue(ui::Control& slider, ui::Control& value, int y, int max, int start,
+                     int largeChange, const std::string& toolTip) {
+  place(slider, 8, y, 186, 26);
+  slider.min = 0;
+  slider.max = max;
+  slider.value = start;
+  slider.smallChange = 1;
+  slider.largeChange = largeChange;
+  slider.toolTip = toolTip;
+  slider.backColor = ui::kFrameGrey;
+  valueLabel(value, 198, y + 2, 38, 22);
+}
+
 void layOutMeter(FrontPanel& p) {
   captionedFrame(p.fraMeter);
   place(p.fraMeter, 16, 16, 244, 90);
-  place(p.cmdMeter, 8, 20, 30, 24);
-  p.cmdMeter.font = sans(7.8);
-  p.cmdMeter.toolTip = "Next Meter Function";
+  tippedButton(p.cmdMeter, 8, 20, 30, 24, 7.8, "Next Meter Function");
   place(p.lblMeter, 42, 21, 100, 22);
   stateLabel(p.lblMeter, ui::kLightGrey);
   place(p.lblPk, 148, 21, 26, 22);
@@ -34,42 +53,16 @@ void layOutMeter(FrontPanel& p) {
 void layOutRfGain(FrontPanel& p) {
   captionedFrame(p.fraRF);
   place(p.fraRF, 16, 112, 244, 56);
-  place(p.sliRFGain, 8, 22, 186, 26);
-  p.sliRFGain.min = 0;
-  p.sliRFGain.max = 63;
-  p.sliRFGain.value = 63;
-  p.sliRFGain.smallChange = 1;
-  p.sliRFGain.largeChange = 5;
-  p.sliRFGain.toolTip = "Adjust RF Gain";
-  p.sliRFGain.backColor = ui::kFrameGrey;
-  place(p.lblRFGain, 198, 24, 38, 22);
-  stateLabel(p.lblRFGain, ui::kSysButtonFace);
-  p.lblRFGain.font = sans(9.6);
+  sliderWithValue(p.sliRFGain, p.lblRFGain, 22, 63, 63, 5, "Adjust RF Gain");
 }
 
 void layOutBfo(FrontPanel& p) {
   captionedFrame(p.fraBFO);
   place(p.fraBFO, 16, 174, 244, 84);
-  place(p.cmdBFO100, 8, 22, 40, 24);
-  p.cmdBFO100.font = sans(9.6);
-  p.cmdBFO100.toolTip = "Zero the BFO Offset";
-  place(p.cmdBFO, 52, 22, 30, 24);
-  p.cmdBFO.font = sans(7.8);
-  p.cmdBFO.toolTip = "Toggle BFO State";
-  place(p.lblBFOState, 86, 23, 48, 22);
-  stateLabel(p.lblBFOState, ui::kSysButtonFace);
-  p.lblBFOState.font = sans(9.6);
-  place(p.sliBFO, 8, 52, 186, 26);
-  p.sliBFO.min = 0;
-  p.sliBFO.max = 200;
-  p.sliBFO.value = 100;
-  p.sliBFO.smallChange = 1;
-  p.sliBFO.largeChange = 10;
-  p.sliBFO.toolTip = "Adjust BFO Offset";
-  p.sliBFO.backColor = ui::kFrameGrey;
-  place(p.lblBFOslider, 198, 54, 38, 22);
-  stateLabel(p.lblBFOslider, ui::kSysButtonFace);
-  p.lblBFOslider.font = sans(9.6);
+  tippedButton(p.cmdBFO100, 8, 22, 40, 24, 9.6, "Zero the BFO Offset");
+  tippedButton(p.cmdBFO, 52, 22, 30, 24, 7.8, "Toggle BFO State");
+  valueLabel(p.lblBFOState, 86, 23, 48, 22);
+  sliderWithValue(p.sliBFO, p.lblBFOslider, 52, 200, 100, 10, "Adjust BFO Offset");
 }
 
 /// A switch button with its state label underneath, in column col (0 to 2) of row row (0, 1).
@@ -78,9 +71,7 @@ void switchPair(ui::Control& button, ui::Control& state, int col, int row, doubl
   int y = 8 + row * 52;
   place(button, x, y, 72, 24);
   button.font = sans(buttonPoints);
-  place(state, x, y + 26, 72, 21);
-  stateLabel(state, ui::kSysButtonFace);
-  state.font = sans(9.6);
+  valueLabel(state, x, y + 26, 72, 21);
 }
 
 }  // namespace

@@ -102,9 +102,7 @@ void layOutAmpAndChannel(FrontPanel& p) {
   };
   int y = 20;
   for (const AmpRow& row : rows) {
-    place(*row.button, 8, y, 70, 24);
-    row.button->font = sans(row.buttonPoints);
-    row.button->toolTip = row.toolTip;
+    tippedButton(*row.button, 8, y, 70, 24, row.buttonPoints, row.toolTip);
     place(*row.label, 84, y + 1, 120, 22);
     stateLabel(*row.label, ui::kWhite);
     row.label->font = sans(7.8);

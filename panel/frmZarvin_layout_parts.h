@@ -1,5 +1,7 @@
 #pragma once
 // The pieces of the main window's layout, one per group of controls.
+#include <string>
+
 #include "platform/ui/control.h"
 
 class FrontPanel;
@@ -12,6 +14,10 @@ void place(ui::Control& c, int x, int y, int width, int height);
 
 /// MS Sans Serif at that size.
 ui::Font sans(double points, bool bold = true);
+
+/// A button with its own font size and a tooltip.
+void tippedButton(ui::Control& button, int x, int y, int width, int height, double points,
+                  const std::string& toolTip);
 
 /// A captioned group: frame grey, 9.6 pt bold caption.
 void captionedFrame(ui::Control& frame);

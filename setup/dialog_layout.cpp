@@ -33,6 +33,15 @@ void centreOnScreen(ui::Form& form) {
   if (form.top < 0) form.top = 0;
 }
 
+std::vector<ui::Control*> addOptions(ui::Form& form, const std::string& name, ui::Control& frame,
+                                     int count) {
+  std::vector<ui::Control*> options;
+  for (int i = 0; i < count; ++i) {
+    options.push_back(&form.add(ui::Kind::OptionButton, name, i, &frame));
+  }
+  return options;
+}
+
 void selectOption(const std::vector<ui::Control*>& group, int index) {
   for (size_t i = 0; i < group.size(); ++i) {
     group[i]->value = static_cast<int>(i) == index ? 1 : 0;

@@ -20,6 +20,10 @@ void styleDialog(ui::Form& form);
 /// Puts the form in the middle of the screen.
 void centreOnScreen(ui::Form& form);
 
+/// Adds the option buttons name(0) to name(count - 1) inside `frame`, in that order.
+std::vector<ui::Control*> addOptions(ui::Form& form, const std::string& name, ui::Control& frame,
+                                     int count);
+
 /// Marks option `index` of a group as selected and clears the others, as the program does it:
 /// no click event runs. An index outside the group clears them all.
 void selectOption(const std::vector<ui::Control*>& group, int index);

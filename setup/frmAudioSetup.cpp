@@ -2,6 +2,7 @@
 
 #include "platform/runtime_error.h"
 #include "setup/audio_setup_file.h"
+#include "setup/dialog_closing.h"
 #include "setup/dialog_layout.h"
 
 namespace {
@@ -20,25 +21,16 @@ int elementOfLine(const char* const (&texts)[N], const std::string& line) {
   return -1;
 }
 
-std::vector<ui::Control*> addOptions(ui::Form& form, const std::string& name, ui::Control& frame,
-                                     int count) {
-  std::vector<ui::Control*> options;
-  for (int i = 0; i < count; ++i) {
-    options.push_back(&form.add(ui::Kind::OptionButton, name, i, &frame));
-  }
-  return options;
-}
-
 }  // namespace
 
 frmAudioSetup::frmAudioSetup(Platform& platform, DisplayZarvinStatus& link, FrontPanel& main)
     : form(platform.ui, "frmAudioSetup"),
       fraAudioSource(form.add(ui::Kind::Frame, "fraAudioSource")),
-      Option1(addOptions(form, "Option1", fraAudioSource, 3)),
+      Option1(dialog::addOptions(form, "Option1", fraAudioSource, 3)),
       fraPTT(form.add(ui::Kind::Frame, "fraPTT")),
-      Option2(addOptions(form, "Option2", fraPTT, 2)),
+      Option2(dialog::addOptions(form, "Option2", fraPTT, 2)),
       frmAudio(form.add(ui::Kind::Frame, "frmAudio")),
-      Option3(addOptions(form, "Option3", frmAudio, 2)),
+      Option3(dialog::addOptions(form, "Option3", frmAudio, 2)),
       cmdSave(form.add(ui::Kind::Button, "cmdSave")),
       cmdExit(form.add(ui::Kind::Button, "cmdExit")),
       m_platform(platform),
@@ -143,16 +135,10 @@ void frmAudioSetup::cmdSave_Click() {
 }
 
 void frmAudioSetup::cmdExit_Click() {
-  unloadDialog();
+  dialog::unloadDialog(form, m_main.form);
 }
 
 void frmAudioSetup::Form_QueryUnload(bool& cancel) {
   cancel = false;
-  m_main.form.enabled = true;
-}
-
-void frmAudioSetup::unloadDialog() {
-  form.hide();
-  form.unload();
   m_main.form.enabled = true;
 }

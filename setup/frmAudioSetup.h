@@ -64,7 +64,6 @@ class frmAudioSetup {
   void readCodes();
   /// Selects in each group the option whose line Save would write.
   void showLines();
-  void unloadDialog();
 
   Platform& m_platform;
   DisplayZarvinStatus& m_link;

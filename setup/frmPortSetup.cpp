@@ -1,6 +1,7 @@
 #include "setup/frmPortSetup.h"
 
 #include "platform/runtime_error.h"
+#include "setup/dialog_closing.h"
 #include "setup/dialog_layout.h"
 #include "setup/port_setup_file.h"
 
@@ -27,9 +28,7 @@ frmPortSetup::frmPortSetup(Platform& platform, DisplayZarvinStatus& link, FrontP
       m_platform(platform),
       m_link(link),
       m_main(main) {
-  for (int i = 0; i < 4; ++i) {
-    optHandShake.push_back(&form.add(ui::Kind::OptionButton, "optHandShake", i, &fraHandShake));
-  }
+  optHandShake = dialog::addOptions(form, "optHandShake", fraHandShake, 4);
   layOut();
   wireEvents();
 }
@@ -130,11 +129,11 @@ void frmPortSetup::cmdApply_Click() {
   m_link.gHandshake = handshakeName(selectedHandshake());
   m_link.gPortNumber = cmbSelectPort.caption;
   m_link.gPortSetupChanged = true;
-  unloadDialog();
+  dialog::unloadDialog(form, m_main.form);
 }
 
 void frmPortSetup::cmdCancel_Click() {
-  unloadDialog();
+  dialog::unloadDialog(form, m_main.form);
 }
 
 void frmPortSetup::Form_QueryUnload(bool& cancel) {
@@ -145,10 +144,4 @@ void frmPortSetup::Form_QueryUnload(bool& cancel) {
 int frmPortSetup::selectedHandshake() const {
   int selected = dialog::selectedOption(optHandShake);
   return selected < 0 ? 0 : selected;
-}
-
-void frmPortSetup::unloadDialog() {
-  form.hide();
-  form.unload();
-  m_main.form.enabled = true;
 }

@@ -59,7 +59,6 @@ class frmPortSetup {
   void wireEvents();
   /// The handshaking value of the selected option (the first one selected; 0 when none is).
   int selectedHandshake() const;
-  void unloadDialog();
 
   Platform& m_platform;
   DisplayZarvinStatus& m_link;

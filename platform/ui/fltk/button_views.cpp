@@ -88,19 +88,23 @@ void FrameView::place(const PixelRect& r) {
   if (m_group->parent() != nullptr) m_group->parent()->redraw();
 }
 
-OptionView::OptionView(Control& control, ViewContext& context)
-    : ControlView(control, context, newWidget<Hooked<Fl_Round_Button>>()) {
-  auto& option = static_cast<Hooked<Fl_Round_Button>&>(widget());
-  option.type(FL_RADIO_BUTTON);
-  option.box(FL_FLAT_BOX);
-  option.align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_CLIP);
-  whenFocused(option, [this] { postFocus(); });
+ToggleView::ToggleView(Control& control, ViewContext& context, Fl_Button* button)
+    : ControlView(control, context, button) {
+  button->box(FL_FLAT_BOX);
+  button->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_CLIP);
 }
 
-void OptionView::syncDetails(const Control& c) {
-  auto& option = static_cast<Fl_Button&>(widget());
+void ToggleView::syncDetails(const Control& c) {
+  auto& button = static_cast<Fl_Button&>(widget());
   int wanted = c.value != 0 ? 1 : 0;
-  if (option.value() != wanted) option.value(wanted);
+  if (button.value() != wanted) button.value(wanted);
+}
+
+OptionView::OptionView(Control& control, ViewContext& context)
+    : ToggleView(control, context, newWidget<Hooked<Fl_Round_Button>>()) {
+  auto& option = static_cast<Hooked<Fl_Round_Button>&>(widget());
+  option.type(FL_RADIO_BUTTON);
+  whenFocused(option, [this] { postFocus(); });
 }
 
 void OptionView::onCallback() {
@@ -109,17 +113,8 @@ void OptionView::onCallback() {
 }
 
 CheckView::CheckView(Control& control, ViewContext& context)
-    : ControlView(control, context, newWidget<Hooked<Fl_Check_Button>>()) {
-  auto& check = static_cast<Hooked<Fl_Check_Button>&>(widget());
-  check.box(FL_FLAT_BOX);
-  check.align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_CLIP);
-  whenFocused(check, [this] { postFocus(); });
-}
-
-void CheckView::syncDetails(const Control& c) {
-  auto& check = static_cast<Fl_Button&>(widget());
-  int wanted = c.value != 0 ? 1 : 0;
-  if (check.value() != wanted) check.value(wanted);
+    : ToggleView(control, context, newWidget<Hooked<Fl_Check_Button>>()) {
+  whenFocused(static_cast<Hooked<Fl_Check_Button>&>(widget()), [this] { postFocus(); });
 }
 
 void CheckView::onCallback() {

@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/ui/fltk/control_view.h"
 
+class Fl_Button;
+
 namespace ui::fltk {
 
 /// Command button: click, and press and release with the mouse button and shift state.
@@ -42,23 +44,29 @@ class FrameView : public ControlView {
   Fl_Group* m_group;
 };
 
+/// What option buttons and check boxes share: the caption at the left, inside, on a flat box,
+/// and the button set while the value is not 0.
+class ToggleView : public ControlView {
+ protected:
+  ToggleView(Control& control, ViewContext& context, Fl_Button* button);
+  void syncDetails(const Control& c) override;
+};
+
 /// Option button: one of the option buttons of its container is set.
-class OptionView : public ControlView {
+class OptionView : public ToggleView {
  public:
   OptionView(Control& control, ViewContext& context);
 
  protected:
-  void syncDetails(const Control& c) override;
   void onCallback() override;
 };
 
 /// Check box: value 0 or 1.
-class CheckView : public ControlView {
+class CheckView : public ToggleView {
  public:
   CheckView(Control& control, ViewContext& context);
 
  protected:
-  void syncDetails(const Control& c) override;
   void onCallback() override;
 };
 

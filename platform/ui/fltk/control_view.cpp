@@ -7,6 +7,7 @@
 #include "platform/ui/fltk/caption_text.h"
 #include "platform/ui/fltk/colour_map.h"
 #include "platform/ui/fltk/units.h"
+#include "platform/ui/fltk/widgets.h"
 #include "platform/ui/form.h"
 #include "platform/ui/user_actions.h"
 
@@ -82,19 +83,11 @@ void ControlView::syncState() {
   const Control& c = m_control;
   if (m_fresh || c.enabled != m_shown.enabled) {
     m_shown.enabled = c.enabled;
-    if (c.enabled) {
-      m_widget->activate();
-    } else {
-      m_widget->deactivate();
-    }
+    setActive(*m_widget, c.enabled);
   }
   if (m_fresh || c.visible != m_shown.visible) {
     m_shown.visible = c.visible;
-    if (c.visible) {
-      m_widget->show();
-    } else {
-      m_widget->hide();
-    }
+    setShown(*m_widget, c.visible);
   }
 }
 

@@ -110,11 +110,7 @@ void FormView::syncWindow() {
   }
   if (m_fresh || m_form.enabled != s.enabled) {
     s.enabled = m_form.enabled;
-    if (m_form.enabled) {
-      m_window->activate();
-    } else {
-      m_window->deactivate();
-    }
+    setActive(*m_window, m_form.enabled);
   }
   m_fresh = false;
 }

@@ -31,23 +31,26 @@ Hooked<W>& hooked(Fl_Widget& widget) {
 
 }  // namespace
 
-TextView::TextView(Control& control, ViewContext& context)
-    : ControlView(control, context, newWidget<Hooked<Fl_Input>>()) {
-  auto& input = hooked<Fl_Input>(widget());
-  input.when(FL_WHEN_CHANGED);
-  whenFocused(input, [this] { postFocus(); });
-}
+TextBoxView::TextBoxView(Control& control, ViewContext& context, Fl_Input_* input)
+    : ControlView(control, context, input) {}
 
-void TextView::showColours(const Control& c) {
-  auto& input = static_cast<Fl_Input&>(widget());
+void TextBoxView::showColours(const Control& c) {
+  auto& input = static_cast<Fl_Input_&>(widget());
   input.color(toFlColor(c.backColor));
   input.textcolor(toFlColor(c.foreColor));
 }
 
-void TextView::showFont(const FlFont& font) {
-  auto& input = static_cast<Fl_Input&>(widget());
+void TextBoxView::showFont(const FlFont& font) {
+  auto& input = static_cast<Fl_Input_&>(widget());
   input.textfont(font.face);
   input.textsize(font.size);
+}
+
+TextView::TextView(Control& control, ViewContext& context)
+    : TextBoxView(control, context, newWidget<Hooked<Fl_Input>>()) {
+  auto& input = hooked<Fl_Input>(widget());
+  input.when(FL_WHEN_CHANGED);
+  whenFocused(input, [this] { postFocus(); });
 }
 
 void TextView::syncDetails(const Control& c) {
@@ -62,22 +65,10 @@ void TextView::onCallback() {
 }
 
 TextAreaView::TextAreaView(Control& control, ViewContext& context)
-    : ControlView(control, context, newWidget<Fl_Multiline_Output>()) {}
+    : TextBoxView(control, context, newWidget<Fl_Multiline_Output>()) {}
 
 void TextAreaView::showCaption(const std::string& caption) {
   static_cast<Fl_Multiline_Output&>(widget()).value(multiLineText(caption).c_str());
-}
-
-void TextAreaView::showColours(const Control& c) {
-  auto& output = static_cast<Fl_Multiline_Output&>(widget());
-  output.color(toFlColor(c.backColor));
-  output.textcolor(toFlColor(c.foreColor));
-}
-
-void TextAreaView::showFont(const FlFont& font) {
-  auto& output = static_cast<Fl_Multiline_Output&>(widget());
-  output.textfont(font.face);
-  output.textsize(font.size);
 }
 
 ComboView::ComboView(Control& control, ViewContext& context)

@@ -4,30 +4,36 @@
 
 #include "platform/ui/fltk/control_view.h"
 
+class Fl_Input_;
+
 namespace ui::fltk {
 
+/// What both kinds of text box share: the text itself takes the colours and the font.
+class TextBoxView : public ControlView {
+ protected:
+  TextBoxView(Control& control, ViewContext& context, Fl_Input_* input);
+  void showColours(const Control& c) override;
+  void showFont(const FlFont& font) override;
+};
+
 /// Single-line text box: typing sets the text and raises onChange.
-class TextView : public ControlView {
+class TextView : public TextBoxView {
  public:
   TextView(Control& control, ViewContext& context);
 
  protected:
   void showCaption(const std::string&) override {}
-  void showColours(const Control& c) override;
-  void showFont(const FlFont& font) override;
   void syncDetails(const Control& c) override;
   void onCallback() override;
 };
 
 /// Tall text box: the program's text over several lines, read only.
-class TextAreaView : public ControlView {
+class TextAreaView : public TextBoxView {
  public:
   TextAreaView(Control& control, ViewContext& context);
 
  protected:
   void showCaption(const std::string& caption) override;
-  void showColours(const Control& c) override;
-  void showFont(const FlFont& font) override;
 };
 
 /// Combo box: a text with a drop-down list of items.

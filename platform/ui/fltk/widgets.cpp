@@ -7,6 +7,22 @@
 
 namespace ui::fltk {
 
+void setActive(Fl_Widget& widget, bool active) {
+  if (active) {
+    widget.activate();
+  } else {
+    widget.deactivate();
+  }
+}
+
+void setShown(Fl_Widget& widget, bool shown) {
+  if (shown) {
+    widget.show();
+  } else {
+    widget.hide();
+  }
+}
+
 ShapeWidget::ShapeWidget(int x, int y, int w, int h) : Fl_Widget(x, y, w, h) {
   box(FL_NO_BOX);
 }

@@ -35,6 +35,12 @@ void whenFocused(Hooked<W>& widget, std::function<void()> report) {
   };
 }
 
+/// Activates the widget, or deactivates it (greyed, deaf to input).
+void setActive(Fl_Widget& widget, bool active);
+
+/// Shows or hides the widget.
+void setShown(Fl_Widget& widget, bool shown);
+
 /// A filled rectangle or circle (the circle as large as the smaller side, centred) with a
 /// one-pixel border.
 class ShapeWidget : public Fl_Widget {
