@@ -1,43 +1,21 @@
 // The Help menu on a real FLTK front panel (under Xvfb): About opens modally over a disabled
 // panel and gives it back when closed; Zarvin Help shows the help page beside the panel.
 // Both are saved as screenshots in the build folder (about.png, help.png).
-#include <gtest/gtest.h>
+#include "tests/e2e/fltk_panel_rig.h"
 // After gtest: the X11 headers define None.
-#include <FL/Fl.H>
-#include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
-#include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <memory>
 #include <sstream>
-#include <string>
 
-#include "app/child_windows.h"
-#include "panel/frmZarvin.h"
-#include "platform/clock.h"
-#include "platform/serial/termios_port.h"
-#include "platform/text_files.h"
-#include "platform/ui/fltk/fltk_ui.h"
 #include "platform/ui/fltk/png_writer.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 
-bool isPng(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::string signature(8, '\0');
-  file.read(signature.data(), 8);
-  return file && signature == "\x89PNG\r\n\x1a\n";
-}
-
-std::string buildFile(const std::string& name) {
-  return std::string(ZARVIN_BUILD_DIR) + "/" + name;
-}
+using fltk_panel::freshBuildFile;
+using fltk_panel::isPng;
 
 // Runs `step` every 50 ms inside FLTK's waits until it returns true: the way to act while a
 // modal window holds the test inside its own event loop.
@@ -78,46 +56,16 @@ class WorkingFolder {
   bool m_ok = false;
 };
 
-class HelpMenu : public ::testing::Test {
+class HelpMenu : public fltk_panel::PanelTest {
  protected:
-  void SetUp() override {
-    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display";
-    ui = std::make_unique<ui::fltk::FltkUi>("Zarvin");
-    port = std::make_unique<TermiosSerialPort>(folder.path());  // never opened
-    platform = std::make_unique<Platform>(Platform{clock, *ui, *port, files});
-    frm = std::make_unique<frmZarvin>(*platform);
-    wireChildWindows(*frm);
-    frm->link.gTitle = "Zarvin 0.930 : 4-29-15:1618";
-    frm->form.caption = frm->link.gTitle;
-    frm->form.show();
-    pumpFor(0.2);
-  }
-  void TearDown() override {
-    frm.reset();
-    if (ui) ui->doEvents(0);
-  }
-
-  void pumpFor(double seconds) {
-    double end = clock.now() + seconds;
-    while (clock.now() < end) ui->doEvents(0.02);
-  }
   bool panelLive() {
     Fl_Window* window = ui->windowOf(frm->form);
     return frm->form.enabled && window != nullptr && window->active();
   }
-
-  WallClock clock;
-  TempFolder folder;
-  TextFiles files{folder.path()};
-  std::unique_ptr<ui::fltk::FltkUi> ui;
-  std::unique_ptr<TermiosSerialPort> port;
-  std::unique_ptr<Platform> platform;
-  std::unique_ptr<frmZarvin> frm;
 };
 
 TEST_F(HelpMenu, AboutOpensOverADisabledPanelAndGivesItBack) {
-  std::string png = buildFile("about.png");
-  std::remove(png.c_str());
+  std::string png = freshBuildFile("about.png");
   bool shown = false;
   bool panelHeld = false;
   bool saved = false;
@@ -159,8 +107,7 @@ TEST_F(HelpMenu, HelpPageOpensBesideThePanelAndCloses) {
   frm->mnuHelpZarvin_Click();
   pumpFor(0.5);
   Fl_Window* viewer = windowTitled("Zarvin Help");
-  std::string png = buildFile("help.png");
-  std::remove(png.c_str());
+  std::string png = freshBuildFile("help.png");
   bool found = viewer != nullptr && viewer->shown();
   EXPECT_TRUE(found) << "no help window";
   if (found) {

@@ -1,22 +1,9 @@
 // The front panel in a real FLTK window (Xvfb): the window is built and shown without its
 // start-up, status lines go through the parser and the display dispatch, and the panel is
 // saved as build/panel.png for a person to look at.
-#include <gtest/gtest.h>
+#include "tests/e2e/fltk_panel_rig.h"
 // After gtest: the X11 headers define None.
-#include <FL/Fl.H>
-#include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
-
-#include <cstdlib>
-#include <memory>
-#include <string>
-
-#include "panel/frmZarvin.h"
-#include "platform/clock.h"
-#include "platform/serial/termios_port.h"
-#include "platform/text_files.h"
-#include "platform/ui/fltk/fltk_ui.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -25,27 +12,8 @@ struct Rgb {
   bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
 };
 
-class PanelWindow : public ::testing::Test {
+class PanelWindow : public fltk_panel::PanelTest {
  protected:
-  void SetUp() override {
-    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display";
-    ui = std::make_unique<ui::fltk::FltkUi>("Zarvin");
-    port = std::make_unique<TermiosSerialPort>(folder.path());  // never opened
-    platform = std::make_unique<Platform>(Platform{clock, *ui, *port, files});
-    frm = std::make_unique<frmZarvin>(*platform);
-    frm->form.caption = "Zarvin 0.930 : 4-29-15:1618";
-    frm->form.show();
-    pump();
-  }
-  void TearDown() override {
-    frm.reset();
-    if (ui) ui->doEvents(0);
-  }
-
-  void pump() {
-    for (int i = 0; i < 5; ++i) ui->doEvents(0.02);
-  }
-
   /// What the radio's lines would do: parsed into the store, then shown.
   void receive(std::string lines) {
     frm->link.gParseInData(lines);
@@ -64,14 +32,6 @@ class PanelWindow : public ::testing::Test {
     const unsigned char* p = image + 3 * (y * ui->windowOf(frm->form)->w() + x);
     return {p[0], p[1], p[2]};
   }
-
-  WallClock clock;
-  TempFolder folder;
-  TextFiles files{folder.path()};
-  std::unique_ptr<ui::fltk::FltkUi> ui;
-  std::unique_ptr<TermiosSerialPort> port;
-  std::unique_ptr<Platform> platform;
-  std::unique_ptr<frmZarvin> frm;
 };
 
 TEST_F(PanelWindow, ShowsTheRadioStatusAndSavesAScreenshot) {
@@ -87,7 +47,7 @@ TEST_F(PanelWindow, ShowsTheRadioStatusAndSavesAScreenshot) {
   frm->cmdAudio.enabled = true;
   frm->txtInData.visible = true;
   frm->txtInData.caption = "F1420000<M1<A2<H1<\"1<I0<D4<'1<(1<S0<V1<";
-  pump();
+  pumpFor(0.1);
 
   Fl_Window* window = ui->windowOf(frm->form);
   ASSERT_NE(window, nullptr);
@@ -114,9 +74,7 @@ TEST_F(PanelWindow, ShowsTheRadioStatusAndSavesAScreenshot) {
   EXPECT_EQ(horizontal(frm->lblMeterScale), 0);
   EXPECT_EQ(horizontal(frm->lblInfo), FL_ALIGN_LEFT);
 
-  std::string path = std::string(ZARVIN_BUILD_DIR) + "/panel.png";
-  std::remove(path.c_str());
-  ASSERT_TRUE(ui->saveScreenshot(frm->form, path));
+  ASSERT_TRUE(ui->saveScreenshot(frm->form, fltk_panel::freshBuildFile("panel.png")));
 
   auto image = readWindow();
   ASSERT_TRUE(image);

@@ -1,28 +1,14 @@
-// The port setup dialog, the audio setup dialog and the about box drawn by FLTK (under Xvfb):
-// each window is shown over a real front panel and saved as a screenshot in the build folder.
-#include <FL/Fl.H>
-#include <FL/Fl_Window.H>
+// The port setup and audio setup dialogs drawn by FLTK (under Xvfb): each is shown over a real
+// front panel and saved as a screenshot in the build folder (the about box's picture comes
+// from the Help menu's test).
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <memory>
-#include <string>
-
-#include "panel/frmZarvin.h"
-#include "platform/clock.h"
-#include "platform/serial/termios_port.h"
-#include "platform/text_files.h"
-#include "platform/ui/fltk/fltk_ui.h"
 #include "platform/ui/fltk/units.h"
 #include "setup/frmAudioSetup.h"
-#include "setup/frmHelp.h"
 #include "setup/frmPortSetup.h"
-#include "tests/support/temp_folder.h"
+#include "tests/e2e/fltk_panel_rig.h"
 
 namespace {
 
@@ -48,55 +34,27 @@ class FakeAdapter {
   bool m_ok = false;
 };
 
-class SetupDialogsOnScreen : public ::testing::Test {
+class SetupDialogsOnScreen : public fltk_panel::PanelTest {
  protected:
-  void SetUp() override {
-    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display";
-    ui = std::make_unique<ui::fltk::FltkUi>("Zarvin");
-    port = std::make_unique<TermiosSerialPort>(folder.path());
-    files = std::make_unique<TextFiles>(folder.path());
-    platform = std::make_unique<Platform>(Platform{clock, *ui, *port, *files});
-    main = std::make_unique<frmZarvin>(*platform);
-    main->link.gTitle = "Zarvin 0.930 : 4-29-15:1618";
-    main->form.caption = main->link.gTitle;
-    main->form.show();
-    main->form.enabled = false;  // as the menus leave it under a dialog
-    settle();
-  }
-  void TearDown() override {
-    main.reset();
-    if (ui) ui->doEvents(0);
-  }
-
-  void settle() {
-    for (int i = 0; i < 10; ++i) ui->doEvents(0.02);
-  }
-  // Shows the loaded dialog, saves its picture and checks it is a PNG of the window's size.
-  void snapshot(ui::Form& form, const std::string& fileName) {
+  // Shows the loaded dialog over the disabled panel, saves its picture and checks it, closes
+  // it with `close` and sees the panel enabled again.
+  void snapshot(ui::Form& form, const std::string& fileName, const std::function<void()>& close) {
+    frm->form.enabled = false;  // as the menus leave it under a dialog
     form.show();
-    settle();
+    pumpFor(0.2);
     Fl_Window* window = ui->windowOf(form);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->shown());
     EXPECT_EQ(window->w(), ui::fltk::twipsToPixels(form.width));
     EXPECT_EQ(window->h(), ui::fltk::twipsToPixels(form.height));
     EXPECT_STREQ(window->label(), form.caption.c_str());
-    std::string path = std::string(ZARVIN_BUILD_DIR) + "/" + fileName;
-    std::remove(path.c_str());
+    std::string path = fltk_panel::freshBuildFile(fileName);
     ASSERT_TRUE(ui->saveScreenshot(form, path));
-    std::ifstream file(path, std::ios::binary);
-    std::string signature(8, '\0');
-    file.read(signature.data(), 8);
-    EXPECT_EQ(signature, "\x89PNG\r\n\x1a\n");
+    EXPECT_TRUE(fltk_panel::isPng(path));
+    close();
+    pumpFor(0.2);
+    EXPECT_TRUE(frm->form.enabled);
   }
-
-  TempFolder folder;
-  WallClock clock;
-  std::unique_ptr<ui::fltk::FltkUi> ui;
-  std::unique_ptr<TermiosSerialPort> port;
-  std::unique_ptr<TextFiles> files;
-  std::unique_ptr<Platform> platform;
-  std::unique_ptr<frmZarvin> main;
 };
 
 TEST_F(SetupDialogsOnScreen, PortSetup) {
@@ -106,33 +64,18 @@ TEST_F(SetupDialogsOnScreen, PortSetup) {
   port->setCommPort(3);
   port->setSettings("9600 ,O,7,1");
   port->setHandshaking(2);
-  frmPortSetup dialog(*platform, main->link, *main);
+  frmPortSetup dialog(*platform, frm->link, *frm);
   dialog.Form_Load();
   EXPECT_NE(dialog.txtFound.caption.find(" 3 5"), std::string::npos) << dialog.txtFound.caption;
-  snapshot(dialog.form, "port_setup.png");
-  dialog.cmdCancel_Click();
-  settle();
-  EXPECT_TRUE(main->form.enabled);
+  snapshot(dialog.form, "port_setup.png", [&] { dialog.cmdCancel_Click(); });
 }
 
 TEST_F(SetupDialogsOnScreen, AudioSetup) {
-  files->writeLines("AudioSetup.txt", {"H2 Audio 2", "'1 PTT On", "\"0 Remote Audio"});
-  frmAudioSetup dialog(*platform, main->link, *main);
+  files.writeLines("AudioSetup.txt", {"H2 Audio 2", "'1 PTT On", "\"0 Remote Audio"});
+  frmAudioSetup dialog(*platform, frm->link, *frm);
   dialog.Form_Load();
   EXPECT_EQ(dialog.Option1[1]->value, 1);
-  snapshot(dialog.form, "audio_setup.png");
-  dialog.cmdExit_Click();
-  settle();
-  EXPECT_TRUE(main->form.enabled);
-}
-
-TEST_F(SetupDialogsOnScreen, About) {
-  frmHelp about(*platform, main->link, *main);
-  about.Form_Load();
-  snapshot(about.form, "about.png");
-  about.form.close();
-  settle();
-  EXPECT_TRUE(main->form.enabled);
+  snapshot(dialog.form, "audio_setup.png", [&] { dialog.cmdExit_Click(); });
 }
 
 }  // namespace

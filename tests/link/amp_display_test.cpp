@@ -24,12 +24,6 @@ class AmpDisplay : public ::testing::Test {
     rig.link.gAmpTune = tune;
     rig.link.gShowAmpTune();
   }
-  // A cycle keyed by the TUN button: the radio transmits and the panel shows it.
-  void cycleRunning() {
-    rig.link.gAmpTuning = true;
-    rig.link.gSyncChar = "K";
-    rig.panel.lblXMTRCV.caption = "Transmit";
-  }
   ui::Control& tuned() { return rig.panel.lblAmpTuned; }
   LinkRig rig;
 };
@@ -71,22 +65,10 @@ TEST_F(AmpDisplay, UnknownStateChangesNothing) {
   EXPECT_FALSE(rig.panel.cmdTuneAmp.enabled);
 }
 
-TEST_F(AmpDisplay, OperateWithTunerReadyOffersStartTune) {
-  rig.link.gAmpTune = "T2";
-  ampReport("O4");
-  EXPECT_EQ(tuned().caption, "Start Tune");
-  EXPECT_EQ(tuned().backColor, ui::kGreen);
-  EXPECT_TRUE(rig.panel.cmdTuneAmp.enabled);
-}
-
-TEST_F(AmpDisplay, OperateBeforeAnyTuneReportIsYellowWithoutCaption) {
-  ampReport("O4");
-  EXPECT_EQ(tuned().caption, "");
-  EXPECT_EQ(tuned().backColor, ui::kYellow);
-}
-
 TEST_F(AmpDisplay, TuneTableWithoutCycle) {
   ampReport("O4");
+  EXPECT_EQ(tuned().caption, "");  // no tune report yet
+  EXPECT_EQ(tuned().backColor, ui::kYellow);
   struct Row {
     const char* tune;
     const char* caption;
@@ -109,7 +91,7 @@ TEST_F(AmpDisplay, TuneTableWithoutCycle) {
 TEST_F(AmpDisplay, ReadyAndIdleReportsDuringACycleLeaveTheLabel) {
   ampReport("O4");
   tuneReport("T3");
-  cycleRunning();
+  rig.link.gAmpTuning = true;
   tuneReport("T2");
   EXPECT_EQ(tuned().caption, "Tuning");
   tuneReport("T1");
@@ -117,60 +99,49 @@ TEST_F(AmpDisplay, ReadyAndIdleReportsDuringACycleLeaveTheLabel) {
   EXPECT_EQ(tuned().backColor, ui::kYellow);
 }
 
-TEST_F(AmpDisplay, TunedEndsTheCycleAndUnkeysAtOnce) {
-  ampReport("O4");
-  cycleRunning();
-  tuneReport("T4");
-  EXPECT_EQ(tuned().caption, "Tuned");
-  EXPECT_FALSE(rig.link.gAmpTuning);
-  EXPECT_EQ(rig.link.gSyncChar, "U");
-  EXPECT_EQ(rig.port.written(), "U");
-}
-
-TEST_F(AmpDisplay, TunedInStandbyDoesNothing) {
-  ampReport("O3");
-  cycleRunning();
-  tuneReport("T4");
-  EXPECT_EQ(tuned().caption, "");
-  EXPECT_TRUE(rig.link.gAmpTuning);
-  EXPECT_EQ(rig.link.gSyncChar, "K");
-  EXPECT_TRUE(rig.port.writes().empty());
-}
-
-TEST_F(AmpDisplay, TunedWhileXmtKeysNeverUnkeys) {
-  ampReport("O4");
-  rig.panel.cmdXmit.caption = "&XMT OFF";  // the user keyed with XMT
-  rig.link.gSyncChar = "K";
-  rig.panel.lblXMTRCV.caption = "Transmit";
-  tuneReport("T4");
-  EXPECT_EQ(tuned().caption, "Tuned");
-  EXPECT_EQ(rig.link.gSyncChar, "K");
-  EXPECT_TRUE(rig.port.writes().empty());
-}
-
-TEST_F(AmpDisplay, TunedEndsACycleButKeepsAUserKeyedTransmitter) {
+// "Tuned" ends a cycle that the TUN button keyed ("U" at once), but never unkeys a
+// transmitter that the user keyed with XMT or TUNE.
+TEST_F(AmpDisplay, TunedReport) {
   struct Row {
+    const char* amp;
+    bool cycle;  // a tune cycle runs
     const char* xmit;
     const char* tune;
+    const char* caption;  // the tuner label afterwards
+    bool cycleAfter;
+    const char* syncChar;
+    const char* written;
   } rows[] = {
-      {"&XMT OFF", "T&UNE ON"},  // XMT pressed during the cycle
-      {"&XMT ON", "T&UNE OFF"},  // TUNE running during the cycle
+      {"O4", true, "&XMT ON", "T&UNE ON", "Tuned", false, "U", "U"},   // the cycle ends
+      {"O3", true, "&XMT ON", "T&UNE ON", "", true, "K", ""},          // standby: nothing at all
+      {"O4", false, "&XMT OFF", "T&UNE ON", "Tuned", false, "K", ""},  // keyed by XMT alone
+      {"O4", true, "&XMT OFF", "T&UNE ON", "Tuned", false, "K", ""},   // XMT during the cycle
+      {"O4", true, "&XMT ON", "T&UNE OFF", "Tuned", false, "K", ""},   // TUNE during the cycle
   };
   for (const Row& r : rows) {
-    ampReport("O4");
-    cycleRunning();
+    SCOPED_TRACE(std::string(r.amp) + r.xmit + r.tune + (r.cycle ? " cycle" : ""));
+    ampReport(r.amp);
+    tuned().caption = "";
+    rig.port.clearWrites();
+    rig.link.gAmpTuning = r.cycle;
+    rig.link.gSyncChar = "K";
+    rig.panel.lblXMTRCV.caption = "Transmit";
     rig.panel.cmdXmit.caption = r.xmit;
     rig.panel.cmdTune.caption = r.tune;
     tuneReport("T4");
-    EXPECT_FALSE(rig.link.gAmpTuning) << r.xmit;
-    EXPECT_EQ(rig.link.gSyncChar, "K") << r.xmit;
-    EXPECT_TRUE(rig.port.writes().empty()) << r.xmit;
+    EXPECT_EQ(tuned().caption, r.caption);
+    EXPECT_EQ(rig.link.gAmpTuning, r.cycleAfter);
+    EXPECT_EQ(rig.link.gSyncChar, r.syncChar);
+    EXPECT_EQ(rig.port.written(), r.written);
   }
 }
 
 TEST_F(AmpDisplay, WarmupAfterOperateLocksTheTuneButton) {
   rig.link.gAmpTune = "T2";
-  ampReport("O4");
+  ampReport("O4");  // operate with the tuner ready offers the tune
+  EXPECT_EQ(tuned().caption, "Start Tune");
+  EXPECT_EQ(tuned().backColor, ui::kGreen);
+  EXPECT_TRUE(rig.panel.cmdTuneAmp.enabled);
   ampReport("O2");
   EXPECT_FALSE(rig.panel.cmdTuneAmp.enabled);
   EXPECT_EQ(tuned().caption, "");

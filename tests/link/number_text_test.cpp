@@ -45,10 +45,4 @@ TEST(NumberText, WholeNumberOverflows) {
   }
 }
 
-TEST(NumberText, TextOfANumberLeadsWithBlankOrSign) {
-  EXPECT_EQ(numberText(0), " 0");
-  EXPECT_EQ(numberText(12), " 12");
-  EXPECT_EQ(numberText(-3), "-3");
-}
-
 }  // namespace

@@ -113,128 +113,96 @@ TEST_F(StatusDisplays, FailingBandCheckKeepsTheLaterFlagsForTheNextPass) {
   EXPECT_EQ(frm.cmbChMode.caption, "C");
 }
 
-// ---- The state-label displays: one of several labels bright, the others dim.
-
-struct OneOfCase {
-  const char* item;
-  int bright;  // index of the bright label, -1 for none
-};
-
-class AgcDisplay : public StatusDisplays, public ::testing::WithParamInterface<OneOfCase> {};
-
-TEST_P(AgcDisplay, BrightensOnlyTheNamedSetting) {
-  std::vector<ui::Control*> labels = {&frm.lblAGCOff, &frm.lblAGCSlow, &frm.lblAGCMed,
-                                      &frm.lblAGCFast};
-  link.gAGC = std::string(GetParam().item);
-  link.gShowAGC();
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(labels[i]->foreColor, i == GetParam().bright ? kBright : kDim) << i;
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Items, AgcDisplay,
-                         ::testing::Values(OneOfCase{"A1", 0},     // off
-                                           OneOfCase{"A2", 1},     // slow
-                                           OneOfCase{"A3", 2},     // medium
-                                           OneOfCase{"A4", 3},     // fast
-                                           OneOfCase{"A5", -1},    // unknown: all dim
-                                           OneOfCase{"a1", -1},    // case counts
-                                           OneOfCase{"A ", -1}));  // a bare tag
-
-class ModeDisplay : public StatusDisplays, public ::testing::WithParamInterface<OneOfCase> {};
-
-TEST_P(ModeDisplay, BrightensOnlyTheNamedMode) {
-  std::vector<ui::Control*> labels = {&frm.lblUSB, &frm.lblLSB, &frm.lblAME, &frm.lblCW};
-  link.gMode = std::string(GetParam().item);
-  link.gShowMode();
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(labels[i]->foreColor, i == GetParam().bright ? kBright : kDim) << i;
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Items, ModeDisplay,
-                         ::testing::Values(OneOfCase{"M1", 0},     // USB
-                                           OneOfCase{"M2", 1},     // LSB
-                                           OneOfCase{"M3", 2},     // AME
-                                           OneOfCase{"M4", 3},     // CW
-                                           OneOfCase{"M0", -1},    // unknown: all dim
-                                           OneOfCase{"m1", -1}));  // case counts
-
-class AudioSourceDisplay : public StatusDisplays,
-                           public ::testing::WithParamInterface<OneOfCase> {};
-
-TEST_P(AudioSourceDisplay, BrightensTheSourceOrChangesNothing) {
-  std::vector<ui::Control*> labels = {&frm.lblMIC, &frm.lblAUDIO2, &frm.lblPATCH};
-  for (ui::Control* l : labels) l->foreColor = ui::kRed;  // marks "unchanged"
-  link.gAudioSource = std::string(GetParam().item);
-  link.gShowAudioSource();
-  for (int i = 0; i < 3; ++i) {
-    ui::Color expected = GetParam().bright < 0 ? ui::kRed : i == GetParam().bright ? kBright : kDim;
-    EXPECT_EQ(labels[i]->foreColor, expected) << i;
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Items, AudioSourceDisplay,
-                         ::testing::Values(OneOfCase{"H1", 0},     // microphone
-                                           OneOfCase{"H2", 1},     // second audio input
-                                           OneOfCase{"H3", 2},     // phone patch
-                                           OneOfCase{"H4", -1}));  // unknown: nothing changes
-
-// ---- The caption displays: a code names a caption; any other code changes nothing.
-
-struct CaptionCase {
-  const char* item;
-  const char* caption;  // nullptr: the caption stays as it was
-};
-
-struct CaptionDisplay {
-  const char* name;
-  FixedText<2> DisplayZarvinStatus::*item;
-  void (DisplayZarvinStatus::*show)();
-  ui::Control& (*label)(FrontPanel&);
-  std::vector<CaptionCase> cases;
-};
-
-TEST_F(StatusDisplays, CaptionDisplaysFollowTheirTables) {
-  const CaptionDisplay displays[] = {
-      {"remote",
-       &DisplayZarvinStatus::gRemote,
-       &DisplayZarvinStatus::gShowRemote,
-       [](FrontPanel& p) -> ui::Control& { return p.lblREMOTE; },
-       {{"R1", "REMOTE"}, {"R0", "LOCAL"}, {"R ", nullptr}, {"r1", nullptr}}},
-      {"clipping",
-       &DisplayZarvinStatus::gClipping,
-       &DisplayZarvinStatus::gShowClipping,
-       [](FrontPanel& p) -> ui::Control& { return p.lblClipping; },
-       {{"I0", "OFF"}, {"I1", "ON"}, {"I2", nullptr}}},
-      {"ptt",
-       &DisplayZarvinStatus::gPTT,
-       &DisplayZarvinStatus::gShowPTT,
-       [](FrontPanel& p) -> ui::Control& { return p.lblPTT; },
-       {{"'0", "OFF"}, {"'1", "ON"}, {"' ", nullptr}}},
-      {"speaker",
-       &DisplayZarvinStatus::gSpeaker,
-       &DisplayZarvinStatus::gShowSpeaker,
-       [](FrontPanel& p) -> ui::Control& { return p.lblMute; },
-       {{"(0", "OFF"}, {"(1", "ON"}, {"(x", nullptr}}},
-      {"sidetone",
-       &DisplayZarvinStatus::gSideTone,
-       &DisplayZarvinStatus::gShowSideTone,
-       [](FrontPanel& p) -> ui::Control& { return p.lblSideTone; },
-       {{"S0", "OFF"}, {"S1", "ON"}, {"S9", nullptr}}},
-      {"vox",
-       &DisplayZarvinStatus::gVOX,
-       &DisplayZarvinStatus::gShowVOX,
-       [](FrontPanel& p) -> ui::Control& { return p.lblVox; },
-       {{"V0", "OFF"}, {"V1", "VOICE"}, {"V2", "DATA"}, {"V3", nullptr}}},
+// A code names one of several labels, which turns bright, the others dim; AGC and mode dim
+// them all for any other code, the audio source changes nothing.
+TEST_F(StatusDisplays, StateLabelDisplaysFollowTheirTables) {
+  struct Case {
+    const char* item;
+    int bright;  // index of the bright label; -1 for none
   };
-  for (const CaptionDisplay& d : displays) {
-    for (const CaptionCase& c : d.cases) {
-      ui::Control& label = d.label(frm);
-      label.caption = "before";
+  struct Display {
+    FixedText<2> DisplayZarvinStatus::*item;
+    void (DisplayZarvinStatus::*show)();
+    std::vector<ui::Control*> labels;
+    bool unknownChangesNothing;
+    std::vector<Case> cases;
+  } displays[] = {
+      // Off, slow, medium, fast; an unknown code, the wrong case, a bare tag.
+      {&DisplayZarvinStatus::gAGC,
+       &DisplayZarvinStatus::gShowAGC,
+       {&frm.lblAGCOff, &frm.lblAGCSlow, &frm.lblAGCMed, &frm.lblAGCFast},
+       false,
+       {{"A1", 0}, {"A2", 1}, {"A3", 2}, {"A4", 3}, {"A5", -1}, {"a1", -1}, {"A ", -1}}},
+      // USB, LSB, AME, CW; an unknown code, the wrong case.
+      {&DisplayZarvinStatus::gMode,
+       &DisplayZarvinStatus::gShowMode,
+       {&frm.lblUSB, &frm.lblLSB, &frm.lblAME, &frm.lblCW},
+       false,
+       {{"M1", 0}, {"M2", 1}, {"M3", 2}, {"M4", 3}, {"M0", -1}, {"m1", -1}}},
+      // Microphone, second audio input, phone patch; an unknown source.
+      {&DisplayZarvinStatus::gAudioSource,
+       &DisplayZarvinStatus::gShowAudioSource,
+       {&frm.lblMIC, &frm.lblAUDIO2, &frm.lblPATCH},
+       true,
+       {{"H1", 0}, {"H2", 1}, {"H3", 2}, {"H4", -1}}},
+  };
+  for (const Display& d : displays) {
+    for (const Case& c : d.cases) {
+      for (ui::Control* l : d.labels) l->foreColor = ui::kRed;  // marks "unchanged"
       link.*d.item = std::string(c.item);
       (link.*d.show)();
-      EXPECT_EQ(label.caption, c.caption ? c.caption : "before") << d.name << " " << c.item;
+      for (int i = 0; i < static_cast<int>(d.labels.size()); ++i) {
+        ui::Color expected = i == c.bright ? kBright : kDim;
+        if (c.bright < 0 && d.unknownChangesNothing) expected = ui::kRed;
+        EXPECT_EQ(d.labels[i]->foreColor, expected) << c.item << " " << i;
+      }
+    }
+  }
+}
+
+// A code names a caption; any other code changes nothing.
+TEST_F(StatusDisplays, CaptionDisplaysFollowTheirTables) {
+  struct Case {
+    const char* item;
+    const char* caption;  // nullptr: the caption stays as it was
+  };
+  struct Display {
+    FixedText<2> DisplayZarvinStatus::*item;
+    void (DisplayZarvinStatus::*show)();
+    ui::Control& label;
+    std::vector<Case> cases;
+  } displays[] = {
+      {&DisplayZarvinStatus::gRemote,
+       &DisplayZarvinStatus::gShowRemote,
+       frm.lblREMOTE,
+       {{"R1", "REMOTE"}, {"R0", "LOCAL"}, {"R ", nullptr}, {"r1", nullptr}}},
+      {&DisplayZarvinStatus::gClipping,
+       &DisplayZarvinStatus::gShowClipping,
+       frm.lblClipping,
+       {{"I0", "OFF"}, {"I1", "ON"}, {"I2", nullptr}}},
+      {&DisplayZarvinStatus::gPTT,
+       &DisplayZarvinStatus::gShowPTT,
+       frm.lblPTT,
+       {{"'0", "OFF"}, {"'1", "ON"}, {"' ", nullptr}}},
+      {&DisplayZarvinStatus::gSpeaker,
+       &DisplayZarvinStatus::gShowSpeaker,
+       frm.lblMute,
+       {{"(0", "OFF"}, {"(1", "ON"}, {"(x", nullptr}}},
+      {&DisplayZarvinStatus::gSideTone,
+       &DisplayZarvinStatus::gShowSideTone,
+       frm.lblSideTone,
+       {{"S0", "OFF"}, {"S1", "ON"}, {"S9", nullptr}}},
+      {&DisplayZarvinStatus::gVOX,
+       &DisplayZarvinStatus::gShowVOX,
+       frm.lblVox,
+       {{"V0", "OFF"}, {"V1", "VOICE"}, {"V2", "DATA"}, {"V3", nullptr}}},
+  };
+  for (const Display& d : displays) {
+    for (const Case& c : d.cases) {
+      d.label.caption = "before";
+      link.*d.item = std::string(c.item);
+      (link.*d.show)();
+      EXPECT_EQ(d.label.caption, c.caption ? c.caption : "before") << c.item;
     }
   }
 }

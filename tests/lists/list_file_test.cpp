@@ -1,12 +1,9 @@
+// The list files' rows, the band lists' names and frequency rule, the mode words and the sort.
 #include "lists/list_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "lists/list_rules.h"
-#include "platform/runtime_error.h"
-#include "platform/text_files.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -48,74 +45,24 @@ TEST(ListRowLine, WritesThreeTextsWithOneBlankBetween) {
   for (const Case& c : cases) EXPECT_EQ(lists::rowLine(c.row), c.line);
 }
 
-TEST(ListRowLine, LeadingBlanksOfTheInfoAreLostInARoundTrip) {
-  ListRow row{"7.15", "CW", "  lead  trail "};
-  EXPECT_EQ(lists::parseRowLine(lists::rowLine(row)), (ListRow{"7.15", "CW", "lead  trail "}));
-}
-
-TEST(ListRows, FillsExactlyTheRowCount) {
+TEST(ListRows, FillsExactlyTheRowCountLineByLine) {
   struct Case {
     std::vector<std::string> lines;
-    std::size_t filled;  // rows with a frequency
+    std::vector<std::string> freqs;  // of the first rows; the others stay empty
   };
-  std::vector<std::string> twenty(20, "14.2 USB x");
   const Case cases[] = {
-      {{}, 0},                          // missing or empty file
-      {{"7.1 LSB a", "7.2 LSB b"}, 2},  // fewer lines than rows
-      {twenty, 14},                     // more lines than rows: the rest ignored
+      {{}, {}},                                              // missing or empty file
+      {{"7.1 LSB a", "", "7.3 LSB c"}, {"7.1", "", "7.3"}},  // an empty middle line keeps its row
+      {std::vector<std::string>(20, "14.2 USB x"),           // more lines than rows: the rest
+       std::vector<std::string>(14, "14.2")},                // ignored
   };
   for (const Case& c : cases) {
     auto rows = lists::rowsFromLines(c.lines, lists::kBandListRows);
     ASSERT_EQ(rows.size(), lists::kBandListRows);
-    std::size_t filled = 0;
-    for (const ListRow& row : rows) filled += row.freq.empty() ? 0 : 1;
-    EXPECT_EQ(filled, c.filled);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+      EXPECT_EQ(rows[k].freq, k < c.freqs.size() ? c.freqs[k] : "") << k;
+    }
   }
-}
-
-TEST(ListRows, AnEmptyMiddleLineKeepsItsRow) {
-  auto rows = lists::rowsFromLines({"7.1 LSB a", "", "7.3 LSB c"}, 14);
-  EXPECT_EQ(rows[0].freq, "7.1");
-  EXPECT_EQ(rows[1], ListRow{});
-  EXPECT_EQ(rows[2].freq, "7.3");
-}
-
-TEST(ListFile, WritesFourteenCrlfLinesExactly) {
-  TempFolder folder;
-  TextFiles files(folder.path());
-  std::vector<ListRow> rows(14);
-  rows[0] = {"7.150", "LSB", "Net"};
-  rows[13] = {"7.20000", "USB", ""};
-  lists::writeListFile(files, "M40List.txt", rows);
-  std::string expected = "7.150 LSB Net\r\n";
-  for (int k = 1; k < 13; ++k) expected += "  \r\n";
-  expected += "7.20000 USB \r\n";
-  EXPECT_EQ(folder.read("M40List.txt"), expected);
-  EXPECT_EQ(folder.list().size(), 1u);  // no temporary file left behind
-}
-
-TEST(ListFile, ReadsLfAndCrlfAlikeAndDropsExtraLinesOnTheNextWrite) {
-  TempFolder folder;
-  TextFiles files(folder.path());
-  std::string text = "7.1 LSB a\n7.2 USB b\r\n";
-  for (int k = 0; k < 16; ++k) text += "7.3 CW c\r\n";
-  folder.write("M40List.txt", text);
-  auto rows = lists::readListFile(files, "M40List.txt", 14);
-  EXPECT_EQ(rows[0], (ListRow{"7.1", "LSB", "a"}));
-  EXPECT_EQ(rows[1], (ListRow{"7.2", "USB", "b"}));  // the CR is not part of the info
-  lists::writeListFile(files, "M40List.txt", rows);
-  auto lines = TextFiles(folder.path()).readLines("M40List.txt");
-  EXPECT_EQ(lines.size(), 14u);
-}
-
-TEST(ListFile, AFailedWriteRaisesAndKeepsTheOldFile) {
-  TempFolder folder;
-  TextFiles files(folder.path());
-  folder.write("M40List.txt", "old\r\n");
-  ::chmod(folder.file("M40List.txt").c_str(), 0444);
-  EXPECT_THROW(lists::writeListFile(files, "M40List.txt", std::vector<ListRow>(14)), RuntimeError);
-  EXPECT_EQ(folder.read("M40List.txt"), "old\r\n");
-  EXPECT_EQ(folder.list().size(), 1u);
 }
 
 TEST(BandListFile, NamesEachBandsFile) {

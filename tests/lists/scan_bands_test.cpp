@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "lists/scan_rules.h"
-#include "platform/ui/user_actions.h"
 #include "tests/lists/scan_script.h"
-#include "tests/support/program_rig.h"
 
 namespace {
 
@@ -39,21 +37,9 @@ TEST(SweepCommand, SevenDigitsWithALeadingZeroBelowTenMegahertz) {
   EXPECT_EQ(lists::sweepCommand(1435000), "F1435000");
 }
 
-/// The whole program with the band sweep opened from its menu once REMOTE is reached.
-struct SweepRig {
-  SweepRig() {
-    rig.writePortSetup();
-    rig.at(kOpen, [this] { rig.frm.mnuScanBands_Click(); });
-  }
-  ui::Control& c(const std::string& name, int index = -1) {
-    return rig.ui.control("frmScanBands", name, index);
-  }
-  void click(const std::string& name, int index = -1) {
-    EXPECT_TRUE(ui::userClick(c(name, index))) << name;
-  }
-  void closeAt(double t) {
-    rig.at(t, [this] { window(rig, "frmScanBands")->close(); });
-  }
+/// The band sweep opened from its menu.
+struct SweepRig : WindowRig {
+  SweepRig() : WindowRig("frmScanBands", [](ProgramRig& r) { r.frm.mnuScanBands_Click(); }) {}
   /// The frequency commands sent from `from` seconds on.
   std::vector<Sent> frequenciesFrom(double from) {
     std::vector<Sent> sent;
@@ -62,7 +48,6 @@ struct SweepRig {
     }
     return sent;
   }
-  ProgramRig rig;
 };
 
 class ScanBands : public ::testing::Test, public SweepRig {};
@@ -168,33 +153,31 @@ TEST_F(ScanBands, StopDuringTheWaitAtTheTopEndsBeforeTheNextPass) {
   EXPECT_EQ(bytesOf(frequenciesFrom(kReady)), std::vector<std::string>{"F0710000\n"});
 }
 
-TEST_F(ScanBands, RadioGoingLocalDuringTheSweepClosesTheWindow) {
-  rig.at(kReady, [&] {
-    click("cmd40M");
-    click("cmdScanUp");
-  });
-  // The radio's own panel takes over; this firmware would go on obeying frequencies.
-  rig.at(10.0, [&] { radioGoesLocal(rig); });
-  rig.at(11.0, [&] {
-    EXPECT_EQ(window(rig, "frmScanBands"), nullptr);
-    EXPECT_TRUE(rig.frm.form.enabled);
-  });
-  rig.runFor(13.0);
-  for (const Sent& s : frequenciesFrom(kReady)) EXPECT_LT(s.time, 10.7) << s.bytes;
-  EXPECT_FALSE(frequenciesFrom(kReady).empty());
-  EXPECT_EQ(rig.control("lblREMOTE").caption, "LOCAL");  // the main loop took it up
-}
-
-TEST_F(ScanBands, RadioGoingLocalWhilePausedClosesTheWindow) {
-  rig.at(kReady, [&] {
-    click("cmd40M");
-    click("cmdScanUp");
-  });
-  rig.at(9.0, [&] { click("cmdPauseCont"); });
-  rig.at(10.0, [&] { radioGoesLocal(rig); });  // seen with the keep-alive's answers
-  rig.at(11.0, [&] { EXPECT_EQ(window(rig, "frmScanBands"), nullptr); });
-  rig.runFor(12.0);
-  for (const Sent& s : frequenciesFrom(kReady)) EXPECT_LT(s.time, 9.5) << s.bytes;
+TEST(ScanBandsLocal, RadioGoingLocalClosesTheWindow) {
+  struct Case {
+    bool paused;
+    double lastSent;  // no frequency after this (seconds)
+  } cases[] = {
+      {false, 10.7},  // during the sweep: this firmware would go on obeying frequencies
+      {true, 9.5},    // while paused: seen with the keep-alive's answers
+  };
+  for (const Case& k : cases) {
+    SweepRig t;
+    t.rig.at(kReady, [&] {
+      t.click("cmd40M");
+      t.click("cmdScanUp");
+    });
+    if (k.paused) t.rig.at(9.0, [&] { t.click("cmdPauseCont"); });
+    t.rig.at(10.0, [&] { radioGoesLocal(t.rig); });  // the radio's own panel takes over
+    t.rig.at(11.0, [&] {
+      EXPECT_EQ(t.window(), nullptr) << k.paused;
+      EXPECT_TRUE(t.rig.frm.form.enabled) << k.paused;
+    });
+    t.rig.runFor(13.0);
+    EXPECT_FALSE(t.frequenciesFrom(kReady).empty()) << k.paused;
+    for (const Sent& s : t.frequenciesFrom(kReady)) EXPECT_LT(s.time, k.lastSent) << s.bytes;
+    EXPECT_EQ(t.rig.control("lblREMOTE").caption, "LOCAL");  // the main loop took it up
+  }
 }
 
 TEST_F(ScanBands, PanelShowingLocalClosesTheWindowAtScan) {
@@ -203,10 +186,10 @@ TEST_F(ScanBands, PanelShowingLocalClosesTheWindowAtScan) {
     click("cmd40M");
     click("cmdScanUp");
     // Closed at once, as by its close box; freed when its modal show has returned.
-    EXPECT_TRUE(window(rig, "frmScanBands")->unloaded());
+    EXPECT_TRUE(window()->unloaded());
     EXPECT_TRUE(rig.frm.form.enabled);
   });
-  rig.at(kReady + 0.5, [&] { EXPECT_EQ(window(rig, "frmScanBands"), nullptr); });
+  rig.at(kReady + 0.5, [&] { EXPECT_EQ(window(), nullptr); });
   rig.runFor(9.0);
   EXPECT_TRUE(frequenciesFrom(kReady).empty());
 }
@@ -256,7 +239,7 @@ TEST_F(ScanBands, ClosingWhilePausedEndsTheSweepAndRestoresThePanel) {
     EXPECT_TRUE(rig.control("txtInfo").visible);
     EXPECT_FALSE(rig.control("lblInfo").visible);
     EXPECT_EQ(rig.control("lblInBand").caption, "Scanning");
-    ui::Form* w = window(rig, "frmScanBands");
+    ui::Form* w = window();
     EXPECT_EQ(w->left, rig.frm.form.left + rig.frm.form.width - rig.frm.fraBand.width);
     EXPECT_EQ(w->top, rig.frm.form.top);
     click("cmd20M");
@@ -265,7 +248,7 @@ TEST_F(ScanBands, ClosingWhilePausedEndsTheSweepAndRestoresThePanel) {
   });
   closeAt(10.0);
   rig.at(10.5, [&] {
-    EXPECT_EQ(window(rig, "frmScanBands"), nullptr);
+    EXPECT_EQ(window(), nullptr);
     EXPECT_TRUE(rig.frm.form.enabled);
     EXPECT_FALSE(rig.control("txtInfo").visible);
     EXPECT_TRUE(rig.control("lblInfo").visible);

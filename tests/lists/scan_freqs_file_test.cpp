@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "platform/ui/user_actions.h"
 #include "tests/lists/scan_script.h"
 
 namespace {
 
 using namespace scan_script;
+using Row = std::vector<std::string>;
 
 class ScanFreqsFile : public ::testing::Test, public ScannerRig {};
 
@@ -36,12 +36,9 @@ TEST(ScanFreqsOpening, OpeningReadsTheRowsAndTheDwell) {
                        scanFile({"7.15 LSB forty  meters ", "", "14.250 USB"}, k.dwell));
     t.rig.at(kReady, [&] {
       EXPECT_EQ(t.c("txtDelay").caption, k.shown) << (k.dwell ? k.dwell : "none");
-      EXPECT_EQ(t.c("txtFreq", 0).caption, "7.15");
-      EXPECT_EQ(t.c("txtMode", 0).caption, "LSB");
-      EXPECT_EQ(t.c("txtInfo", 0).caption, "forty  meters ");
-      EXPECT_EQ(t.c("txtFreq", 1).caption, "");
-      EXPECT_EQ(t.c("txtFreq", 2).caption, "14.250");
-      EXPECT_EQ(t.c("txtInfo", 2).caption, "");
+      EXPECT_EQ(t.row(0), (Row{"7.15", "LSB", "forty  meters "}));
+      EXPECT_EQ(t.row(1), (Row{"", "", ""}));
+      EXPECT_EQ(t.row(2), (Row{"14.250", "USB", ""}));
       EXPECT_EQ(t.c("Check1", 0).value, 0);  // nothing is checked at opening
       EXPECT_EQ(t.c("txtFreq", 0).backColor, ui::kFrameGrey);
     });
@@ -54,7 +51,7 @@ TEST_F(ScanFreqsFile, MissingFileLeavesTheRowsEmpty) {
   rig.at(kReady, [&] {
     EXPECT_EQ(c("txtDelay").caption, "3");
     EXPECT_EQ(c("txtFreq", 0).caption, "");
-    EXPECT_EQ(window(rig, "frmScanFreqs")->caption, "Scan Freq");
+    EXPECT_EQ(window()->caption, "Scan Freq");
     EXPECT_NE(rig.control("txtInfo").caption.find("fileExists(ScanFreqs.txt): Err 2."),
               std::string::npos);
   });
@@ -100,7 +97,7 @@ TEST_F(ScanFreqsFile, FailedWriteShowsTheMessageAndKeepsTheFile) {
   rig.at(kReady, [&] {
     ui::userSetText(c("txtFreq", 0), "7.20");
     EXPECT_TRUE(ui::userClick(c("cmdWriteFile")));
-    EXPECT_TRUE(window(rig, "frmScanFreqs")->visible);  // the window stays open
+    EXPECT_TRUE(window()->visible);  // the window stays open
   });
   closeAt(kReady + 0.5);
   rig.runFor(kReady + 1.0);
@@ -111,7 +108,7 @@ TEST_F(ScanFreqsFile, FailedWriteShowsTheMessageAndKeepsTheFile) {
 
 TEST_F(ScanFreqsFile, WindowStandsBesideThePanelsBandFrame) {
   rig.at(kReady, [&] {
-    ui::Form* w = window(rig, "frmScanFreqs");
+    ui::Form* w = window();
     EXPECT_EQ(w->top, rig.frm.form.top);
     EXPECT_EQ(w->left, rig.frm.form.left + rig.frm.form.width - rig.frm.fraBand.width);
     EXPECT_FALSE(rig.frm.form.enabled);

@@ -3,9 +3,7 @@
 #include <algorithm>
 
 #include "lists/scan_rules.h"
-#include "platform/ui/user_actions.h"
 #include "tests/lists/scan_script.h"
-#include "tests/support/program_rig.h"
 
 namespace {
 
@@ -109,62 +107,57 @@ TEST_F(ScanFreqs, TwoCheckedRowsAreTunedInTurnWithTheirDwell) {
   EXPECT_TRUE(rig.frm.form.enabled);
 }
 
-TEST_F(ScanFreqs, NoCheckedRowFinishesAtOnce) {
-  rig.at(kReady, [&] {
-    setRow(0, "7.15", "LSB", "", false);
-    scan();
-  });
-  rig.at(kReady + 0.05, [&] {
-    // Stop shows for the moment of the keep-alive's settle.
-    EXPECT_TRUE(c("cmdStop").visible);
-    EXPECT_FALSE(c("cmdScan").visible);
-  });
-  rig.at(kReady + 0.5, [&] {
-    EXPECT_TRUE(c("cmdScan").visible);
-    EXPECT_FALSE(c("cmdStop").visible);
-    EXPECT_EQ(c("txtDelay").caption, "3");
-  });
-  closeAt(9.0);
-  rig.runFor(9.5);
-  EXPECT_EQ(bytesOf(sentFrom(rig, kReady, true)).front(), "U");
-  EXPECT_EQ(bytesOf(sentFrom(rig, kReady)), std::vector<std::string>{"'1\n"});  // the close
-}
-
-TEST_F(ScanFreqs, CheckedEmptyRowFinishesSilently) {
-  rig.at(kReady, [&] {
-    setRow(0, "7.15", "LSB", "", false);
-    ui::userToggleCheck(c("Check1", 1));  // checked, nothing typed
-    setRow(2, "14.250", "USB", "");
-    scan();
-  });
-  rig.at(9.0, [&] {
-    EXPECT_TRUE(c("cmdScan").visible);
-    EXPECT_EQ(c("Check1", 1).backColor, ui::kRed);  // stays highlighted
-    EXPECT_EQ(c("Check1", 2).backColor, ui::kLightGrey);
-    EXPECT_FALSE(c("lblError").visible);
-  });
-  closeAt(9.5);
-  rig.runFor(10.0);
-  EXPECT_EQ(bytesOf(sentFrom(rig, kReady)), std::vector<std::string>{"'1\n"});
-}
-
-TEST_F(ScanFreqs, InvalidFrequencyShowsTheErrorAndSendsNothing) {
-  rig.at(kReady, [&] {
-    setRow(0, "35.000", "USB", "");
-    setRow(1, "7.15", "LSB", "");
-    scan();
-  });
-  rig.at(9.0, [&] {
-    EXPECT_TRUE(c("lblError").visible);
-    EXPECT_EQ(c("lblError").caption, "Frequency Error");
-    EXPECT_EQ(c("Check1", 0).backColor, ui::kRed);
-    EXPECT_TRUE(c("cmdScan").visible);
-  });
-  rig.at(9.2, [&] { scan(); });  // the next scan hides the error before it stops again
-  rig.at(9.25, [&] { EXPECT_FALSE(c("lblError").visible); });
-  closeAt(10.0);
-  rig.runFor(10.5);
-  EXPECT_EQ(bytesOf(sentFrom(rig, kReady)), std::vector<std::string>{"'1\n"});
+TEST(ScanFreqsEnd, PassWithNothingToTuneEndsAtOnceAndSendsNothing) {
+  struct Case {
+    const char* what;
+    void (*rows)(ScannerRig&);
+    int highlighted;  // the row left red, -1 for none
+    bool error;
+  } cases[] = {
+      {"no row checked", [](ScannerRig& t) { t.setRow(0, "7.15", "LSB", "", false); }, -1, false},
+      {"a checked empty row",
+       [](ScannerRig& t) {
+         t.setRow(0, "7.15", "LSB", "", false);
+         ui::userToggleCheck(t.c("Check1", 1));
+         t.setRow(2, "14.250", "USB", "");
+       },
+       1, false},
+      {"an invalid frequency",
+       [](ScannerRig& t) {
+         t.setRow(0, "35.000", "USB", "");
+         t.setRow(1, "7.15", "LSB", "");
+       },
+       0, true},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.what);
+    ScannerRig t;
+    t.rig.at(kReady, [&] {
+      k.rows(t);
+      t.scan();
+    });
+    t.rig.at(kReady + 0.05, [&] {
+      // Stop shows for the moment of the keep-alive's settle.
+      EXPECT_TRUE(t.c("cmdStop").visible);
+      EXPECT_FALSE(t.c("cmdScan").visible);
+    });
+    t.rig.at(kReady + 1.0, [&] {
+      EXPECT_TRUE(t.c("cmdScan").visible);
+      EXPECT_FALSE(t.c("cmdStop").visible);
+      EXPECT_EQ(t.c("txtDelay").caption, "3");
+      for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(t.c("Check1", row).backColor, row == k.highlighted ? ui::kRed : ui::kLightGrey);
+      }
+      EXPECT_EQ(t.c("lblError").visible, k.error);
+      EXPECT_EQ(t.c("lblError").caption, "Frequency Error");
+    });
+    t.rig.at(kReady + 1.2, [&] { t.scan(); });  // the next scan hides the error at once
+    t.rig.at(kReady + 1.25, [&] { EXPECT_FALSE(t.c("lblError").visible); });
+    t.closeAt(kReady + 2.0);
+    t.rig.runFor(kReady + 2.5);
+    EXPECT_EQ(bytesOf(sentFrom(t.rig, kReady, true)).front(), "U");
+    EXPECT_EQ(bytesOf(sentFrom(t.rig, kReady)), std::vector<std::string>{"'1\n"});  // the close
+  }
 }
 
 TEST_F(ScanFreqs, SilentRadioCostsTheWaitOneStatusRequestAndTheDwell) {
@@ -241,7 +234,7 @@ TEST_F(ScanFreqs, ClosingDuringTheDwellEndsTheScanAndFreesTheWindow) {
   });
   closeAt(10.0);
   rig.at(10.5, [&] {
-    EXPECT_EQ(window(rig, "frmScanFreqs"), nullptr);
+    EXPECT_EQ(window(), nullptr);
     EXPECT_TRUE(rig.frm.form.enabled);
     EXPECT_FALSE(rig.link.gScanning);
   });
@@ -260,7 +253,7 @@ TEST_F(ScanFreqs, ClosingWhileTheHandshakeWaitsIsSafe) {
   // abandoned after its next read instead of going on to the status request.
   closeAt(8.15);
   rig.at(9.5, [&] {
-    EXPECT_EQ(window(rig, "frmScanFreqs"), nullptr);
+    EXPECT_EQ(window(), nullptr);
     EXPECT_TRUE(rig.frm.form.enabled);
   });
   rig.runFor(10.0);

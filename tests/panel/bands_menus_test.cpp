@@ -6,12 +6,7 @@
 
 namespace {
 
-using panel_script::kReady;
-using panel_script::press;
-
-ui::Form* openWindow(ProgramRig& rig, const std::string& name) {
-  return rig.ui.findForm(name);
-}
+using namespace panel_script;
 
 TEST(BandButtons, EachOpensTheBandListWithItsKey) {
   struct Band {
@@ -23,13 +18,12 @@ TEST(BandButtons, EachOpensTheBandListWithItsKey) {
       {"cmd17M", "17"},   {"cmd15M", "15"},  {"cmd12M", "12"},
       {"cmd10M", "10"},   {"cmdWWV", "WWV"}, {"cmdMARS", "MARS"},
   };
-  ProgramRig rig;
-  rig.writePortSetup();
+  Rig rig;
   double t = kReady;
   for (const Band& b : bands) {
     rig.at(t, [&rig, b] { press(rig, b.button); });
     rig.at(t + 0.5, [&rig, b] {
-      ui::Form* list = openWindow(rig, "frmBandSelect");
+      ui::Form* list = rig.ui.findForm("frmBandSelect");
       ASSERT_NE(list, nullptr) << b.button;
       EXPECT_EQ(rig.link.gBand, b.band);
       EXPECT_FALSE(rig.frm.form.enabled) << b.button;
@@ -38,20 +32,18 @@ TEST(BandButtons, EachOpensTheBandListWithItsKey) {
     t += 1.0;
   }
   rig.runFor(t + 0.5);
-  EXPECT_EQ(rig.link.gBand, "MARS");
   EXPECT_TRUE(rig.frm.form.enabled);
-  EXPECT_EQ(openWindow(rig, "frmBandSelect"), nullptr);
+  EXPECT_EQ(rig.ui.findForm("frmBandSelect"), nullptr);
 }
 
 TEST(BandButtons, FlagClearsOnlyAfterTheWindowClosesAndRepeatClicksAreAbsorbed) {
-  ProgramRig rig;
-  rig.writePortSetup();
+  Rig rig;
   rig.at(kReady, [&] {
     press(rig, "cmd20M");
     press(rig, "cmd20M");  // before the action runs: still one window
   });
   rig.at(kReady + 1.0, [&] {
-    ASSERT_NE(openWindow(rig, "frmBandSelect"), nullptr);
+    ASSERT_NE(rig.ui.findForm("frmBandSelect"), nullptr);
     EXPECT_TRUE(rig.frm.band20MFlag);
     // The panel takes no clicks, and the main loop serves no flag while the list is open.
     EXPECT_FALSE(rig.click("cmd40M"));
@@ -59,12 +51,12 @@ TEST(BandButtons, FlagClearsOnlyAfterTheWindowClosesAndRepeatClicksAreAbsorbed) 
   });
   rig.at(kReady + 6.0, [&] {
     EXPECT_TRUE(rig.frm.getStatusFlag);
-    openWindow(rig, "frmBandSelect")->close();
+    rig.ui.findForm("frmBandSelect")->close();
   });
   rig.at(kReady + 7.0, [&] {
     EXPECT_FALSE(rig.frm.band20MFlag);
-    EXPECT_FALSE(rig.frm.getStatusFlag);  // served on the first pass after the close
-    EXPECT_EQ(openWindow(rig, "frmBandSelect"), nullptr);  // the second click opened nothing
+    EXPECT_FALSE(rig.frm.getStatusFlag);                   // served after the close
+    EXPECT_EQ(rig.ui.findForm("frmBandSelect"), nullptr);  // the second click opened nothing
   });
   rig.runFor(kReady + 8.0);
   EXPECT_TRUE(rig.frm.form.enabled);
@@ -72,117 +64,87 @@ TEST(BandButtons, FlagClearsOnlyAfterTheWindowClosesAndRepeatClicksAreAbsorbed) 
 }
 
 TEST(DataBox, ButtonHidesAndShowsTheBoxAndOpeningEmptiesIt) {
-  ProgramRig rig;
-  rig.writePortSetup();
+  Rig rig;
+  ui::Control& box = rig.control("txtInData");
   std::string lastShown;
   rig.at(kReady, [&] {
-    EXPECT_TRUE(rig.control("txtInData").visible);
-    EXPECT_NE(rig.control("txtInData").caption, "");  // responses are shown
+    EXPECT_TRUE(box.visible);
+    EXPECT_NE(box.caption, "");  // responses are shown
     press(rig, "cmdViewInData");
   });
   rig.at(kReady + 0.5, [&] {
-    EXPECT_FALSE(rig.control("txtInData").visible);
+    EXPECT_FALSE(box.visible);
     EXPECT_EQ(rig.control("cmdViewInData").caption, "Show Data");
-    lastShown = rig.control("txtInData").caption;
+    lastShown = box.caption;
   });
   rig.at(kReady + 5.0, [&] {
-    // Keep-alive answers came meanwhile, but a hidden box is not written.
-    EXPECT_EQ(rig.control("txtInData").caption, lastShown);
-    rig.radio.faults.silent = true;  // nothing more arrives for a while
+    EXPECT_EQ(box.caption, lastShown);  // keep-alive answers came, but a hidden box is not written
+    rig.radio.faults.silent = true;     // nothing more arrives for a while
     press(rig, "cmdViewInData");
   });
   rig.at(kReady + 5.5, [&] {
-    EXPECT_TRUE(rig.control("txtInData").visible);
-    EXPECT_EQ(rig.control("txtInData").caption, "");
+    EXPECT_TRUE(box.visible);
+    EXPECT_EQ(box.caption, "");
     EXPECT_EQ(rig.control("cmdViewInData").caption, "Hide Data");
     rig.radio.faults.silent = false;
   });
   rig.runFor(kReady + 9.0);
-  EXPECT_EQ(rig.control("txtInData").caption, "U<");  // the next answer shows again
+  EXPECT_EQ(box.caption, "U<");  // the next answer shows again
   EXPECT_FALSE(rig.frm.viewInDataFlag);
 }
 
-TEST(ScanMenus, ShowScanningForTheWholeScanAndRecomputeAfter) {
+TEST(Menus, WindowsOpenOverADisabledPanelAndGiveItBack) {
   struct Row {
     const char* menu;
     const char* window;
-    int freq;           // the radio's frequency, units of 10 Hz
-    const char* after;  // the in-band display once the scan window has closed
+    int freq;           // the radio's frequency, units of 10 Hz; -1: a damaged line stored
+    const char* after;  // the in-band display once the window has closed
   } rows[] = {
+      {"mnuPortSetup", "frmPortSetup", 1425000, "In Band"},
+      {"mnuAudioSetup", "frmAudioSetup", 1425000, "In Band"},
+      {"mnuHelpAbout", "frmHelp", 1425000, "In Band"},
+      // The scan windows show "Scanning" while open, and the band check is made afresh.
       {"mnuScanBands", "frmScanBands", 1425000, "In Band"},  // 14.25 MHz
       {"mnuScanFreqs", "frmScanFreqs", 1425000, "In Band"},
       {"mnuScanBands", "frmScanBands", 1000000, "Out Of Band"},  // 10 MHz
       {"mnuScanFreqs", "frmScanFreqs", 1000000, "Out Of Band"},
+      {"mnuScanFreqs", "frmScanFreqs", -1, "Out Of Band"},
   };
   for (const Row& r : rows) {
-    ProgramRig rig;
-    rig.writePortSetup();
-    rig.radio.state.freq = r.freq;
+    SCOPED_TRACE(std::string(r.menu) + " " + std::to_string(r.freq));
+    bool scan = std::string(r.window).find("Scan") != std::string::npos;
+    Rig rig;
+    if (r.freq > 0) rig.radio.state.freq = r.freq;
     rig.at(kReady, [&] { press(rig, r.menu); });
     rig.at(kReady + 1.0, [&] {
-      ASSERT_NE(openWindow(rig, r.window), nullptr) << r.menu;
+      ASSERT_NE(rig.ui.findForm(r.window), nullptr);
       EXPECT_FALSE(rig.frm.form.enabled);
-      EXPECT_TRUE(rig.link.gScanning);
-      EXPECT_EQ(rig.control("lblInBand").caption, "Scanning");
-      EXPECT_EQ(rig.control("shaInBand").fillColor, ui::kRed);
-      for (const char* c : {"cmdPTT", "cmdXmit", "cmdTune"}) EXPECT_FALSE(rig.control(c).enabled);
-      openWindow(rig, r.window)->close();
+      EXPECT_EQ(rig.link.gScanning, scan);
+      if (scan) {
+        EXPECT_EQ(rig.control("lblInBand").caption, "Scanning");
+        EXPECT_EQ(rig.control("shaInBand").fillColor, ui::kRed);
+        for (const char* c : {"cmdPTT", "cmdXmit", "cmdTune"}) EXPECT_FALSE(rig.control(c).enabled);
+      }
+      if (r.freq < 0) rig.link.gFreq = "F12:4567";
+      rig.ui.findForm(r.window)->close();
     });
     rig.runFor(kReady + 2.0);
     bool inBand = std::string(r.after) == "In Band";
-    EXPECT_FALSE(rig.link.gScanning) << r.menu;
-    EXPECT_TRUE(rig.frm.form.enabled) << r.menu;
-    EXPECT_EQ(rig.control("lblInBand").caption, r.after) << r.menu;
-    EXPECT_EQ(rig.control("shaInBand").fillColor, inBand ? ui::kGreen : ui::kRed) << r.menu;
-    EXPECT_EQ(rig.control("cmdXmit").enabled, inBand) << r.menu;
-  }
-}
-
-TEST(ScanMenus, UnreadableFrequencyAfterTheScanCountsAsOutOfBand) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.at(kReady, [&] { press(rig, "mnuScanFreqs"); });
-  rig.at(kReady + 1.0, [&] {
-    rig.link.gFreq = "F12:4567";  // a damaged line reached the store
-    openWindow(rig, "frmScanFreqs")->close();
-  });
-  rig.runFor(kReady + 2.0);
-  EXPECT_EQ(rig.control("lblInBand").caption, "Out Of Band");
-  EXPECT_FALSE(rig.control("cmdXmit").enabled);
-  EXPECT_TRUE(rig.frm.form.enabled);
-}
-
-TEST(Menus, DialogsOpenOverADisabledPanelAndGiveItBack) {
-  struct Row {
-    const char* menu;
-    const char* window;
-  } rows[] = {
-      {"mnuPortSetup", "frmPortSetup"},
-      {"mnuAudioSetup", "frmAudioSetup"},
-      {"mnuHelpAbout", "frmHelp"},
-  };
-  for (const Row& r : rows) {
-    ProgramRig rig;
-    rig.writePortSetup();
-    rig.at(kReady, [&] { press(rig, r.menu); });
-    rig.at(kReady + 1.0, [&] {
-      ASSERT_NE(openWindow(rig, r.window), nullptr) << r.menu;
-      EXPECT_FALSE(rig.frm.form.enabled) << r.menu;
-      openWindow(rig, r.window)->close();
-    });
-    rig.runFor(kReady + 2.0);
-    EXPECT_TRUE(rig.frm.form.enabled) << r.menu;
-    EXPECT_EQ(openWindow(rig, r.window), nullptr) << r.menu;
+    EXPECT_EQ(rig.ui.findForm(r.window), nullptr);
+    EXPECT_TRUE(rig.frm.form.enabled);
+    EXPECT_EQ(rig.frm.panelMode, "REMOTE");
+    EXPECT_FALSE(rig.link.gScanning);
+    EXPECT_EQ(rig.control("lblInBand").caption, r.after);
+    EXPECT_EQ(rig.control("shaInBand").fillColor, inBand ? ui::kGreen : ui::kRed);
+    EXPECT_EQ(rig.control("cmdXmit").enabled, inBand);
   }
 }
 
 TEST(Menus, HelpNamesTheHelpFileAndLeavesThePanelLive) {
-  ProgramRig rig;
-  rig.writePortSetup();
+  Rig rig;
   rig.at(kReady, [&] { press(rig, "mnuHelpZarvin"); });
   rig.runFor(kReady + 1.0);
-  ASSERT_EQ(rig.ui.helpShown().size(), 1u);
-  EXPECT_EQ(rig.ui.helpShown()[0], "ZarvinV093.hlp");
+  EXPECT_EQ(rig.ui.helpShown(), std::vector<std::string>{"ZarvinV093.hlp"});
   EXPECT_TRUE(rig.frm.form.enabled);
 }
 

@@ -5,36 +5,16 @@
 #include <string>
 
 #include "platform/ui/user_actions.h"
-#include "tests/support/program_rig.h"
+#include "tests/panel/panel_script.h"
 
 namespace {
 
-constexpr double kReady = 7.0;  // the REMOTE set-up is over by then
+using namespace panel_script;
 
 class BfoRfGain : public ::testing::Test {
  protected:
-  BfoRfGain() {
-    rig.writePortSetup();
-    // The sliders as laid out: RF gain 0..63 at full gain, BFO 0..200 centred.
-    gain().min = 0;
-    gain().max = 63;
-    gain().value = 63;
-    bfo().min = 0;
-    bfo().max = 200;
-    bfo().value = 100;
-  }
-  ui::Control& gain() { return rig.control("sliRFGain"); }
-  ui::Control& bfo() { return rig.control("sliBFO"); }
-  /// Everything written since the last clearWrites, without the keep-alive characters.
-  std::string sent() const {
-    std::string bytes;
-    for (const auto& w : rig.port.writes()) {
-      if (w.bytes != "U") bytes += w.bytes;
-    }
-    return bytes;
-  }
-
-  ProgramRig rig;
+  ui::Control& c(const std::string& name) { return rig.control(name); }
+  Rig rig;
 };
 
 TEST_F(BfoRfGain, BfoSliderAtItsLimits) {
@@ -51,16 +31,15 @@ TEST_F(BfoRfGain, BfoSliderAtItsLimits) {
       {101, "+", "+10", "B101\n"},    // one step above
       {200, "+", "+1000", "B200\n"},  // highest: +1000 Hz
   };
-  rig.at(kReady, [&] { rig.click("cmdBFO"); });  // switch on: the slider can be moved
+  rig.at(kReady, [&] { rig.click("cmdBFO"); });  // switched on, the slider can be moved
   rig.at(kReady + 1.0, [&] {
-    for (const Case& c : cases) {
+    for (const Case& k : cases) {
       rig.port.clearWrites();
-      ASSERT_TRUE(ui::userSetValue(bfo(), c.position));
-      // Written at once, within the event.
-      EXPECT_EQ(sent(), c.bytes) << c.position;
-      EXPECT_EQ(rig.control("lblPorM").caption, c.sign) << c.position;
-      EXPECT_EQ(rig.control("lblBFOslider").caption, c.offset) << c.position;
-      EXPECT_EQ(rig.link.gBFOOffset, std::string(c.bytes).substr(1, 3)) << c.position;
+      ASSERT_TRUE(ui::userSetValue(c("sliBFO"), k.position));
+      EXPECT_EQ(sentBytes(rig), k.bytes) << k.position;  // at once, within the event
+      EXPECT_EQ(c("lblPorM").caption, k.sign) << k.position;
+      EXPECT_EQ(c("lblBFOslider").caption, k.offset) << k.position;
+      EXPECT_EQ(rig.link.gBFOOffset, std::string(k.bytes).substr(1, 3)) << k.position;
     }
   });
   rig.runFor(kReady + 2.0);
@@ -78,80 +57,65 @@ TEST_F(BfoRfGain, RfGainSliderAtItsLimits) {
       {0, "G63\n", "0%"},     // least gain
   };
   rig.at(kReady, [&] {
-    for (const Case& c : cases) {
+    for (const Case& k : cases) {
       rig.port.clearWrites();
-      ASSERT_TRUE(ui::userSetValue(gain(), c.position));
-      EXPECT_EQ(sent(), c.bytes) << c.position;
-      EXPECT_EQ(rig.control("lblRFGain").caption, c.percent) << c.position;
+      ASSERT_TRUE(ui::userSetValue(c("sliRFGain"), k.position));
+      EXPECT_EQ(sentBytes(rig), k.bytes) << k.position;
+      EXPECT_EQ(c("lblRFGain").caption, k.percent) << k.position;
     }
   });
   rig.runFor(kReady + 2.0);
   EXPECT_EQ(rig.radio.state.rfGain, 63);
 }
 
-TEST_F(BfoRfGain, SwitchingOffCentresAndLocksTheSlider) {
+TEST_F(BfoRfGain, ZeroingKeepsTheBfoOnAndSwitchingOffCentresAndLocksTheSlider) {
   rig.at(kReady, [&] { rig.click("cmdBFO"); });
   rig.at(kReady + 0.5, [&] {
-    EXPECT_EQ(rig.control("lblBFOState").caption, "ON");
-    EXPECT_EQ(rig.control("lblBFOOn").caption, "BFO");
-    ui::userSetValue(bfo(), 150);
-    rig.port.clearWrites();
-    rig.click("cmdBFO");
-  });
-  rig.at(kReady + 1.0, [&] {
-    EXPECT_EQ(sent(), "B100\n");
-    EXPECT_EQ(bfo().value, 100);
-    EXPECT_FALSE(bfo().enabled);
-    EXPECT_TRUE(bfo().visible);
-    EXPECT_EQ(rig.control("lblBFOslider").caption, "000");
-    EXPECT_EQ(rig.control("lblBFOState").caption, "OFF");
-    EXPECT_EQ(rig.control("lblBFOOn").caption, "");
-    rig.port.clearWrites();
-    rig.click("cmdBFO");
-  });
-  rig.runFor(kReady + 1.5);
-  // Switching on again resends no offset.
-  EXPECT_EQ(sent(), "B100\n");
-  EXPECT_TRUE(bfo().enabled);
-  EXPECT_FALSE(rig.frm.bfoFlag);
-}
-
-TEST_F(BfoRfGain, ZeroingForgetsTheOffsetButKeepsTheBfoOn) {
-  rig.at(kReady, [&] { rig.click("cmdBFO"); });
-  rig.at(kReady + 0.5, [&] {
-    ui::userSetValue(bfo(), 150);
+    EXPECT_EQ(c("lblBFOState").caption, "ON");
+    EXPECT_EQ(c("lblBFOOn").caption, "BFO");
+    ui::userSetValue(c("sliBFO"), 150);
     rig.port.clearWrites();
     rig.click("cmdBFO100");
   });
   rig.at(kReady + 1.0, [&] {
-    EXPECT_EQ(sent(), "B100\n");
-    EXPECT_EQ(bfo().value, 100);
+    // "00" forgets the offset, slider and all, but the BFO stays on and is shown so.
+    EXPECT_EQ(sentBytes(rig), "B100\n");
+    EXPECT_EQ(c("sliBFO").value, 100);
     EXPECT_EQ(rig.link.gBFOOffset, "100");
-    EXPECT_EQ(rig.control("lblBFOslider").caption, "000");
-    EXPECT_EQ(rig.control("lblPorM").caption, "");
-    // Still on, and shown so.
+    EXPECT_EQ(c("lblBFOslider").caption, "000");
+    EXPECT_EQ(c("lblPorM").caption, "");
     EXPECT_TRUE(rig.frm.bfoOn);
-    EXPECT_EQ(rig.control("lblBFOState").caption, "ON");
-    EXPECT_TRUE(bfo().enabled);
+    EXPECT_EQ(c("lblBFOState").caption, "ON");
+    EXPECT_TRUE(c("sliBFO").enabled);
+    ui::userSetValue(c("sliBFO"), 150);
+    rig.port.clearWrites();
     rig.click("cmdBFO");  // off
   });
   rig.at(kReady + 1.5, [&] {
+    EXPECT_EQ(sentBytes(rig), "B100\n");
+    EXPECT_EQ(c("sliBFO").value, 100);
+    EXPECT_FALSE(c("sliBFO").enabled);
+    EXPECT_TRUE(c("sliBFO").visible);
+    EXPECT_EQ(c("lblBFOslider").caption, "000");
+    EXPECT_EQ(c("lblBFOState").caption, "OFF");
+    EXPECT_EQ(c("lblBFOOn").caption, "");
     rig.port.clearWrites();
     rig.click("cmdBFO");  // on again
   });
   rig.runFor(kReady + 2.0);
-  // The zeroed offset, never the 150 the panel no longer shows.
-  EXPECT_EQ(sent(), "B100\n");
+  EXPECT_EQ(sentBytes(rig), "B100\n");  // the centre, never the 150 the panel no longer shows
   EXPECT_EQ(rig.radio.state.bfo, 100);
+  EXPECT_TRUE(c("sliBFO").enabled);
+  EXPECT_FALSE(rig.frm.bfoFlag);
   EXPECT_FALSE(rig.frm.bfo100Flag);
 }
 
 TEST_F(BfoRfGain, RemoteSetUpSendsTheSliderGainAndZeroesTheBfo) {
-  gain().value = 54;
+  c("sliRFGain").value = 54;
   rig.radio.state.bfo = 150;
   rig.runFor(kReady);
   EXPECT_EQ(rig.radio.state.rfGain, 9);
-  EXPECT_EQ(rig.control("lblRFGain").caption, "86%");
+  EXPECT_EQ(c("lblRFGain").caption, "86%");
   EXPECT_EQ(rig.radio.state.bfo, 100);
   EXPECT_FALSE(rig.frm.bfoOn);
 }

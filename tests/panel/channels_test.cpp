@@ -1,3 +1,4 @@
+// The channel number boxes and scroll bars, and the four memory transfers.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,55 +8,31 @@
 
 namespace {
 
-/// The up arrow of a channel scroll bar (its top end is 99), as a user clicks it.
-void arrowUp(ui::Control& bar) {
-  ui::userSetValue(bar, bar.value + 1);
-}
-void arrowDown(ui::Control& bar) {
-  ui::userSetValue(bar, bar.value - 1);
-}
-
-/// Shows seven digits on the channel display, as a channel status line would.
-void showChannelDigits(FrequencyEntryRig& rig, const std::string& digits) {
-  for (int i = 0; i < 7; ++i) rig.control("cmdChanF", i).caption = digits.substr(i, 1);
-}
-
-TEST(ChannelNumbers, ScrollBarsCountFrom00To99) {
+TEST(ChannelNumbers, ScrollBarsCountFrom00To99AndTakeTheBoxesFocus) {
   FrequencyEntryRig rig;
   std::vector<std::string> load, store;
-  rig.afterReady(1.0, [&] {
-    ui::Control& bar = rig.control("vscLoadCh");
-    load.push_back(rig.control("txtLoadCh").caption);  // as the window opens
-    arrowUp(bar);
-    load.push_back(rig.control("txtLoadCh").caption);  // one up
-    arrowDown(bar);
-    arrowDown(bar);
-    load.push_back(rig.control("txtLoadCh").caption);  // stops at the bottom
-    ui::userSetValue(bar, 98);
-    arrowUp(bar);
-    load.push_back(rig.control("txtLoadCh").caption);  // the top
-    arrowUp(bar);
-    load.push_back(rig.control("txtLoadCh").caption);  // stops at the top
-  });
-  rig.afterReady(1.1, [&] {
-    ui::Control& bar = rig.control("vscStoreCh");
-    arrowUp(bar);
-    store.push_back(rig.control("txtStoreCh").caption);
-    ui::userSetValue(bar, 99);
-    arrowUp(bar);
-    store.push_back(rig.control("txtStoreCh").caption);
-  });
-  rig.runScenario(1.5);
-  ASSERT_GE(rig.readyAt, 0);
-  EXPECT_EQ(load, (std::vector<std::string>{"00", "01", "00", "99", "99"}));
-  EXPECT_EQ(store, (std::vector<std::string>{"01", "99"}));
-}
-
-TEST(ChannelNumbers, BoxesHandTheFocusToTheirScrollBars) {
-  FrequencyEntryRig rig;
   ui::Control* loadFocus = nullptr;
   ui::Control* storeFocus = nullptr;
   rig.afterReady(1.0, [&] {
+    ui::Control& bar = rig.control("vscLoadCh");
+    // The up arrow adds one (its top end is 99), the down arrow takes one away.
+    auto arrow = [&](ui::Control& b, int step) { ui::userSetValue(b, b.value + step); };
+    load.push_back(rig.control("txtLoadCh").caption);  // as the window opens
+    arrow(bar, 1);
+    load.push_back(rig.control("txtLoadCh").caption);  // one up
+    arrow(bar, -1);
+    arrow(bar, -1);
+    load.push_back(rig.control("txtLoadCh").caption);  // stops at the bottom
+    ui::userSetValue(bar, 98);
+    arrow(bar, 1);
+    load.push_back(rig.control("txtLoadCh").caption);  // the top
+    arrow(bar, 1);
+    load.push_back(rig.control("txtLoadCh").caption);  // stops at the top
+    arrow(rig.control("vscStoreCh"), 1);
+    store.push_back(rig.control("txtStoreCh").caption);
+    ui::userSetValue(rig.control("vscStoreCh"), 99);
+    arrow(rig.control("vscStoreCh"), 1);
+    store.push_back(rig.control("txtStoreCh").caption);
     ui::userFocus(rig.control("txtLoadCh"));
     loadFocus = rig.frm.form.focus();
     ui::userFocus(rig.control("txtStoreCh"));
@@ -63,31 +40,42 @@ TEST(ChannelNumbers, BoxesHandTheFocusToTheirScrollBars) {
   });
   rig.runScenario(1.5);
   ASSERT_GE(rig.readyAt, 0);
+  EXPECT_EQ(load, (std::vector<std::string>{"00", "01", "00", "99", "99"}));
+  EXPECT_EQ(store, (std::vector<std::string>{"01", "99"}));
   EXPECT_EQ(loadFocus, &rig.control("vscLoadCh"));
   EXPECT_EQ(storeFocus, &rig.control("vscStoreCh"));
 }
 
-TEST(ChannelTransfers, EachButtonSendsItsCommand) {
+TEST(ChannelTransfers, EachButtonSendsItsCommandOrNothing) {
   struct Case {
     const char* button;
     int loadChannel;
     int storeChannel;
     const char* channelDigits;  // on the channel display
     const char* channelMode;    // in cmbChMode
-    const char* sent;
+    const char* radioFreq;      // the radio's items as the program holds them ("" as reported)
+    const char* radioMode;
+    const char* sent;  // "" for nothing
   } cases[] = {
       // Channel 7 recalled to the VFO.
-      {"cmdM2V", 7, 0, "0000000", "", "C07"},
+      {"cmdM2V", 7, 0, "0000000", "", "", "", "C07"},
       // The radio's 14.25 MHz LSB stored in channel 12.
-      {"cmdV2M", 12, 0, "0000000", "", "P1214250002"},
+      {"cmdV2M", 12, 0, "0000000", "", "", "", "P1214250002"},
       // Channel 3 recalled to the channel display.
-      {"cmdM2C", 0, 3, "0000000", "", "L03"},
+      {"cmdM2C", 0, 3, "0000000", "", "", "", "L03"},
       // The channel display's 7.05 MHz CW stored in channel 3.
-      {"cmdC2M", 0, 3, "0705000", "C", "P0307050004"},
+      {"cmdC2M", 0, 3, "0705000", "C", "", "", "P0307050004"},
       // The same in USB, AME and LSB into channel 99.
-      {"cmdC2M", 0, 99, "2999999", "U", "P9929999991"},
-      {"cmdC2M", 0, 99, "0160000", "A", "P9901600003"},
-      {"cmdC2M", 0, 99, "1000000", "L", "P9910000002"},
+      {"cmdC2M", 0, 99, "2999999", "U", "", "", "P9929999991"},
+      {"cmdC2M", 0, 99, "0160000", "A", "", "", "P9901600003"},
+      {"cmdC2M", 0, 99, "1000000", "L", "", "", "P9910000002"},
+      // Nothing sound to store: the channel display never loaded, 31 MHz (out of the radio's
+      // range), no channel mode chosen, the radio's frequency or mode arrived garbled.
+      {"cmdC2M", 0, 0, "0000000", "U", "", "", ""},
+      {"cmdC2M", 0, 0, "3100000", "U", "", "", ""},
+      {"cmdC2M", 0, 0, "0705000", "", "", "", ""},
+      {"cmdV2M", 0, 0, "0705000", "C", "F14:5000", "", ""},
+      {"cmdV2M", 0, 0, "0705000", "C", "", "M:", ""},
   };
   for (const Case& c : cases) {
     FrequencyEntryRig rig;
@@ -96,20 +84,26 @@ TEST(ChannelTransfers, EachButtonSendsItsCommand) {
     rig.afterReady(1.0, [&] {
       ui::userSetValue(rig.control("vscLoadCh"), c.loadChannel);
       ui::userSetValue(rig.control("vscStoreCh"), c.storeChannel);
-      showChannelDigits(rig, c.channelDigits);
+      rig.setDigits("cmdChanF", c.channelDigits);
       rig.control("cmbChMode").caption = c.channelMode;
+      if (*c.radioFreq) rig.link.gFreq = c.radioFreq;
+      if (*c.radioMode) rig.link.gMode = c.radioMode;
       before = rig.commands().size();
       EXPECT_TRUE(rig.click(c.button)) << c.sent;
     });
     std::vector<std::string> sent;
+    bool flagsCleared = false;
     rig.afterReady(1.5, [&] {
       for (size_t i = before; i < rig.commands().size(); ++i) {
-        if (rig.commands()[i] != "U") sent.push_back(rig.commands()[i]);  // not the keep-alive
+        if (rig.commands()[i] != "U") sent.push_back(rig.commands()[i]);
       }
+      flagsCleared = !rig.frm.m2vFlag && !rig.frm.v2mFlag && !rig.frm.m2cFlag && !rig.frm.c2mFlag;
     });
     rig.runScenario(2.0);
     ASSERT_GE(rig.readyAt, 0);
-    EXPECT_EQ(sent, std::vector<std::string>{c.sent}) << c.button;
+    EXPECT_EQ(sent, *c.sent ? std::vector<std::string>{c.sent} : std::vector<std::string>{})
+        << c.button << " " << c.channelDigits;
+    EXPECT_TRUE(flagsCleared) << c.button;
   }
 }
 
@@ -129,42 +123,6 @@ TEST(ChannelTransfers, RecallsShowTheirChannel) {
   EXPECT_EQ(rig.digits("cmdF"), "0705000");  // the radio's answer to C07
   EXPECT_EQ(rig.digits("cmdChanF"), "2125000");
   EXPECT_EQ(rig.control("cmbChMode").caption, "A");
-}
-
-TEST(ChannelTransfers, StoresWithNothingSoundToStoreSendNothing) {
-  struct Case {
-    const char* button;
-    const char* channelDigits;
-    const char* channelMode;
-    const char* radioFreq;  // the radio's frequency and mode items as the program holds them
-    const char* radioMode;
-  } cases[] = {
-      {"cmdC2M", "0000000", "U", "F1425000", "M1"},  // channel display never loaded
-      {"cmdC2M", "3100000", "U", "F1425000", "M1"},  // 31 MHz, out of the radio's range
-      {"cmdC2M", "0705000", "", "F1425000", "M1"},   // no channel mode chosen
-      {"cmdV2M", "0705000", "C", "F14:5000", "M1"},  // the radio's frequency arrived garbled
-      {"cmdV2M", "0705000", "C", "F1425000", "M:"},  // and its mode
-  };
-  for (const Case& c : cases) {
-    FrequencyEntryRig rig;
-    size_t before = 0;
-    bool flagCleared = false;
-    rig.afterReady(1.0, [&] {
-      showChannelDigits(rig, c.channelDigits);
-      rig.control("cmbChMode").caption = c.channelMode;
-      rig.link.gFreq = c.radioFreq;
-      rig.link.gMode = c.radioMode;
-      before = rig.commands().size();
-      rig.click(c.button);
-    });
-    rig.afterReady(1.5, [&] { flagCleared = !rig.frm.c2mFlag && !rig.frm.v2mFlag; });
-    rig.runScenario(2.0);
-    ASSERT_GE(rig.readyAt, 0);
-    for (size_t i = before; i < rig.commands().size(); ++i) {
-      EXPECT_NE(rig.commands()[i][0], 'P') << c.button << " " << c.channelDigits;
-    }
-    EXPECT_TRUE(flagCleared);
-  }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
+// Mouse digit stepping on the VFO and channel digits: up, down, carries, limits and repeat.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,14 +40,33 @@ TEST(DigitStepping, OneClickStepsTheRadioFrequency) {
   }
 }
 
-TEST(DigitStepping, ClickReleasedWithinTheSettleTimeSendsNothing) {
-  FrequencyEntryRig rig;
-  rig.pressAndHold(1.0, "cmdF", 4, kLeftButton, 0.03);
-  rig.runScenario(2.0);
-  ASSERT_GE(rig.readyAt, 0);
-  EXPECT_TRUE(rig.freqCommands().empty());
-  EXPECT_EQ(rig.digits("cmdF"), "1425000");
-  EXPECT_FALSE(rig.frm.freqBusy);
+TEST(DigitStepping, PressesThatMustNotStep) {
+  struct Case {
+    const char* what;
+    double hold;
+    std::function<void(FrequencyEntryRig&)> prepare;
+  } cases[] = {
+      {"released within the 0.05 s settle", 0.03, nullptr},
+      {"radio frequency garbled, as a line with a parity error leaves it", 1.0,
+       [](FrequencyEntryRig& rig) {
+         rig.afterReady(1.4, [&rig] { rig.link.gFreq = "F14:5000"; });
+       }},
+      {"during a keypad entry", 1.0,
+       [](FrequencyEntryRig& rig) {
+         rig.afterReady(1.0, [&rig] { rig.click("cmdFreq"); });
+         rig.afterReady(3.0, [&rig] { rig.click("cmdEnter"); });
+       }},
+  };
+  for (const Case& c : cases) {
+    FrequencyEntryRig rig;
+    if (c.prepare) c.prepare(rig);
+    rig.pressAndHold(1.5, "cmdF", 4, kLeftButton, c.hold);
+    rig.runScenario(4.0);
+    ASSERT_GE(rig.readyAt, 0);
+    EXPECT_TRUE(rig.freqCommands().empty()) << c.what;
+    EXPECT_EQ(rig.digits("cmdF"), "1425000") << c.what;
+    EXPECT_FALSE(rig.frm.freqBusy) << c.what;
+  }
 }
 
 TEST(DigitStepping, HoldingRepeatsUntilTheRelease) {
@@ -105,17 +126,6 @@ TEST(DigitStepping, AdaptiveFirmwareWaitsAnotherThreeTenthsPerStep) {
   EXPECT_LT(oldest, 0.2);  // otherwise as fast as the radio confirms
 }
 
-TEST(DigitStepping, GarbledRadioFrequencyIsNotSteppedFrom) {
-  FrequencyEntryRig rig;
-  // As a frequency line with a parity error would leave it.
-  rig.afterReady(0.9, [&] { rig.link.gFreq = "F14:5000"; });
-  rig.pressAndHold(1.0, "cmdF", 4, kLeftButton, 1.0);
-  rig.runScenario(2.5);
-  ASSERT_GE(rig.readyAt, 0);
-  EXPECT_TRUE(rig.freqCommands().empty());
-  EXPECT_FALSE(rig.frm.freqBusy);
-}
-
 TEST(DigitStepping, RunEndedByAnErrorLeavesTheDigitsUsable) {
   FrequencyEntryRig rig;
   // The port goes away while the run waits for the radio's answer, and comes back.
@@ -134,17 +144,6 @@ TEST(DigitStepping, RunEndedByAnErrorLeavesTheDigitsUsable) {
   EXPECT_EQ(rig.freqCommands(), (std::vector<std::string>{"F1425100", "F1425200"}));
 }
 
-TEST(DigitStepping, PressDuringKeypadEntryDoesNothing) {
-  FrequencyEntryRig rig;
-  rig.afterReady(1.0, [&] { rig.click("cmdFreq"); });
-  rig.pressAndHold(1.5, "cmdF", 3, kLeftButton, 1.0);
-  rig.afterReady(3.0, [&] { rig.click("cmdEnter"); });
-  rig.runScenario(4.0);
-  ASSERT_GE(rig.readyAt, 0);
-  EXPECT_TRUE(rig.freqCommands().empty());
-  EXPECT_FALSE(rig.frm.freqBusy);
-}
-
 TEST(ChannelStepping, StepsTheChannelDigitsWithinTheRange) {
   struct Case {
     const char* shown;
@@ -161,10 +160,9 @@ TEST(ChannelStepping, StepsTheChannelDigitsWithinTheRange) {
   };
   for (const Case& c : cases) {
     FrequencyEntryRig rig;
-    std::string shown = c.shown;
     size_t commandsBefore = 0;
     rig.afterReady(0.9, [&] {
-      for (int i = 0; i < 7; ++i) rig.control("cmdChanF", i).caption = shown.substr(i, 1);
+      rig.setDigits("cmdChanF", c.shown);
       commandsBefore = rig.commands().size();
     });
     // One pass: the first runs at once, the release comes within the 0.25 s repeat wait.
@@ -181,10 +179,7 @@ TEST(ChannelStepping, StepsTheChannelDigitsWithinTheRange) {
 
 TEST(ChannelStepping, HoldingRepeatsEveryQuarterSecond) {
   FrequencyEntryRig rig;
-  rig.afterReady(0.9, [&] {
-    for (int i = 0; i < 7; ++i)
-      rig.control("cmdChanF", i).caption = std::string("1425000").substr(i, 1);
-  });
+  rig.afterReady(0.9, [&] { rig.setDigits("cmdChanF", "1425000"); });
   // Passes at 0, 0.25, 0.5 and 0.75 s; the release at 0.9 s ends the run at 1.0 s.
   rig.pressAndHold(1.0, "cmdChanF", 5, kLeftButton, 0.9);
   std::string midway;

@@ -38,6 +38,10 @@ struct FrequencyEntryRig : ProgramRig {
     runFor(30.0);
   }
 
+  /// Shows seven digits on a digit button array, as a status line would.
+  void setDigits(const std::string& name, const std::string& digits) {
+    for (int i = 0; i < 7; ++i) control(name, i).caption = digits.substr(i, 1);
+  }
   /// The seven captions of a digit button array, joined.
   std::string digits(const std::string& name) {
     std::string text;

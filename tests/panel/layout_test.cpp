@@ -29,29 +29,22 @@ TEST_F(Layout, WindowKeepsItsClientAreaAndColours) {
   EXPECT_TRUE(form.isMainWindow);
 }
 
-TEST_F(Layout, BandFrameSitsWhereTheChildWindowsExpectIt) {
-  ui::Control& band = c("fraBand");
-  EXPECT_EQ(band.left, 9480);
-  EXPECT_EQ(band.top, 240);
-  EXPECT_EQ(band.width, 972);
-  EXPECT_EQ(band.height, 6375);
-}
-
-TEST_F(Layout, BorderIsFourLinesOfTwoPixels) {
+TEST_F(Layout, BandFrameAndBorderLinesSitInTheirPlaces) {
   struct Row {
     const char* name;
     int x1, y1, x2, y2;
-  } rows[] = {{"Line1", 120, 120, 10560, 120},      // top
-              {"Line3", 120, 7680, 10560, 7680},    // bottom
-              {"Line2", 120, 120, 120, 7680},       // left
-              {"Line4", 10560, 120, 10560, 7680}};  // right
+  } rows[] = {{"fraBand", 9480, 240, 9480 + 972, 240 + 6375},  // where the child windows expect it
+              {"Line1", 120, 120, 10560, 120},                 // the border: top
+              {"Line3", 120, 7680, 10560, 7680},               // bottom
+              {"Line2", 120, 120, 120, 7680},                  // left
+              {"Line4", 10560, 120, 10560, 7680}};             // right
   for (const Row& r : rows) {
-    ui::Control& line = c(r.name);
-    EXPECT_EQ(line.left, r.x1) << r.name;
-    EXPECT_EQ(line.top, r.y1) << r.name;
-    EXPECT_EQ(line.left + line.width, r.x2) << r.name;
-    EXPECT_EQ(line.top + line.height, r.y2) << r.name;
-    EXPECT_EQ(line.lineWidth, 2) << r.name;
+    ui::Control& x = c(r.name);
+    EXPECT_EQ(x.left, r.x1) << r.name;
+    EXPECT_EQ(x.top, r.y1) << r.name;
+    EXPECT_EQ(x.left + x.width, r.x2) << r.name;
+    EXPECT_EQ(x.top + x.height, r.y2) << r.name;
+    EXPECT_EQ(x.lineWidth, x.kind() == Kind::Line ? 2 : x.lineWidth) << r.name;  // two pixels
   }
 }
 
@@ -135,120 +128,87 @@ TEST_F(Layout, RangesListsAndShapes) {
 TEST_F(Layout, ColoursAtCreation) {
   constexpr ui::Color kSame = 0xFFFFFFFFu;  // not checked
   struct Row {
-    const char* name;
     ui::Color fore, back, fill;
+    std::vector<const char*> names;
   } rows[] = {
-      {"lblMeter", kSame, 0xE0E0E0, kSame},
-      {"lblPk", kSame, 0xE0E0E0, kSame},
-      {"lblMeterPk", kSame, 0xE0E0E0, kSame},
-      {"lblInfo", 0x0, 0xE0E0E0, kSame},
-      {"shaInBand", kSame, kSame, 0xC000},  // green until the first band check
-      {"lblInBand", 0x0, kSame, kSame},
-      {"lblXMTRCV", 0x80000008, 0x80000005, kSame},
-      {"lblUSB", 0x80000012, 0xE0E0E0, kSame},
-      {"lblLSB", 0x80000012, 0xE0E0E0, kSame},
-      {"lblAME", 0x80000012, 0xE0E0E0, kSame},
-      {"lblCW", 0x80000012, 0xE0E0E0, kSame},
-      {"lblMIC", 0x80000012, 0xE0E0E0, kSame},
-      {"lblAUDIO2", 0x80000012, 0xE0E0E0, kSame},
-      {"lblPATCH", 0x80000012, 0xE0E0E0, kSame},
-      {"lblREMOTEAudio", 0x80000011, 0xE0E0E0, kSame},  // the one that starts dim
-      {"lblAGCSlow", 0x80000012, 0xE0E0E0, kSame},
-      {"lblAGCMed", 0x80000012, 0xE0E0E0, kSame},
-      {"lblAGCFast", 0x80000012, 0xE0E0E0, kSame},
-      {"lblAGCOff", 0x80000012, 0xE0E0E0, kSame},
-      {"lblAmpPwr", kSame, 0xFFFFFF, kSame},
-      {"lblAmpOpStby", kSame, 0xFFFFFF, kSame},
-      {"lblAmpTuned", kSame, 0xFFFFFF, kSame},
-      {"Label5", 0x0, 0x808080, kSame},  // on the window's grey
-      {"lblFWType", 0x0, kSame, kSame},
-      {"shaTrace", kSame, kSame, 0xC0C0C0},
+      // The meter's texts on light grey.
+      {kSame, 0xE0E0E0, kSame, {"lblMeter", "lblPk", "lblMeterPk"}},
+      {0x0, 0xE0E0E0, kSame, {"lblInfo"}},
+      {kSame, kSame, 0xC000, {"shaInBand"}},  // green until the first band check
+      {0x0, kSame, kSame, {"lblInBand", "lblFWType"}},
+      {0x80000008, 0x80000005, kSame, {"lblXMTRCV"}},
+      // The state labels start bright, except the remote audio one.
+      {0x80000012,
+       0xE0E0E0,
+       kSame,
+       {"lblUSB", "lblLSB", "lblAME", "lblCW", "lblMIC", "lblAUDIO2", "lblPATCH", "lblAGCSlow",
+        "lblAGCMed", "lblAGCFast", "lblAGCOff"}},
+      {0x80000011, 0xE0E0E0, kSame, {"lblREMOTEAudio"}},
+      {kSame, 0xFFFFFF, kSame, {"lblAmpPwr", "lblAmpOpStby", "lblAmpTuned"}},
+      {0x0, 0x808080, kSame, {"Label5"}},  // on the window's grey
+      {kSame, kSame, 0xC0C0C0, {"shaTrace"}},
+      {kSame,
+       0xC0C0C0,
+       kSame,
+       {"fraMeter", "fraRF", "fraBFO", "fraLeftButtons", "Frame1", "fraFreq", "fraAmp", "fraChan",
+        "fraRightButtons", "fraBand"}},
   };
   for (const Row& r : rows) {
-    ui::Control& x = c(r.name);
-    if (r.fore != kSame) {
-      EXPECT_EQ(x.foreColor, r.fore) << r.name;
+    for (const char* name : r.names) {
+      ui::Control& x = c(name);
+      EXPECT_EQ(x.foreColor, r.fore == kSame ? x.foreColor : r.fore) << name;
+      EXPECT_EQ(x.backColor, r.back == kSame ? x.backColor : r.back) << name;
+      EXPECT_EQ(x.fillColor, r.fill == kSame ? x.fillColor : r.fill) << name;
     }
-    if (r.back != kSame) {
-      EXPECT_EQ(x.backColor, r.back) << r.name;
-    }
-    if (r.fill != kSame) {
-      EXPECT_EQ(x.fillColor, r.fill) << r.name;
-    }
-  }
-  for (const char* frame : {"fraMeter", "fraRF", "fraBFO", "fraLeftButtons", "Frame1", "fraFreq",
-                            "fraAmp", "fraChan", "fraRightButtons", "fraBand"}) {
-    EXPECT_EQ(c(frame).backColor, 0xC0C0C0u) << frame;
   }
 }
 
 TEST_F(Layout, Fonts) {
   struct Row {
-    const char* name;
-    int index;
     const char* face;
     double points;
     bool bold;
+    std::vector<const char*> names;
   } rows[] = {
-      {"cmdMeter", -1, "MS Sans Serif", 7.8, true},
-      {"lblMeter", -1, "MS Sans Serif", 10.8, true},  // the window's font
-      {"lblMeterPk", -1, "MS Sans Serif", 9.6, true},
-      {"lblMeterScale", -1, "Courier New", 7.8, true},  // fixed pitch: the scales line up
-      {"lblRFGain", -1, "MS Sans Serif", 9.6, true},
-      {"cmdBFO100", -1, "MS Sans Serif", 9.6, true},
-      {"cmdBFO", -1, "MS Sans Serif", 7.8, true},
-      {"lblBFOState", -1, "MS Sans Serif", 9.6, true},
-      {"lblBFOslider", -1, "MS Sans Serif", 9.6, true},
-      {"cmdMute", -1, "MS Sans Serif", 7.8, true},
-      {"cmdSideTone", -1, "MS Sans Serif", 7.8, true},
-      {"cmdAudio", -1, "MS Sans Serif", 9.6, true},
-      {"cmdVOX", -1, "MS Sans Serif", 7.8, true},
-      {"cmdClipping", -1, "MS Sans Serif", 7.8, true},
-      {"cmdPTT", -1, "MS Sans Serif", 7.8, true},
-      {"lblMute", -1, "MS Sans Serif", 9.6, true},
-      {"lblPTT", -1, "MS Sans Serif", 9.6, true},
-      {"cmdTune", -1, "MS Sans Serif", 10.8, true},
-      {"lblInfo", -1, "MS Sans Serif", 9.6, true},
-      {"lblInBand", -1, "MS Sans Serif", 9.6, true},
-      {"cmdF", 0, "Courier New", 36, true},
-      {"cmdF", 6, "Courier New", 36, true},
-      {"Command1", -1, "Courier New", 36, true},
-      {"Command2", -1, "Courier New", 36, true},
-      {"lblPorM", -1, "MS Sans Serif", 23.4, true},
-      {"lblBFOOn", -1, "MS Sans Serif", 9.6, true},
-      {"cmdMode", -1, "MS Sans Serif", 9.6, true},
-      {"cmdAudioSource", -1, "MS Sans Serif", 9.6, true},
-      {"cmdAGC", -1, "MS Sans Serif", 9.6, true},
-      {"lblUSB", -1, "MS Sans Serif", 10.8, true},
-      {"cmdAmpPwr", -1, "MS Sans Serif", 7.8, true},
-      {"cmdAmpOpr", -1, "MS Sans Serif", 9.6, true},
-      {"cmdTuneAmp", -1, "MS Sans Serif", 9.6, true},
-      {"lblAmpTuned", -1, "MS Sans Serif", 7.8, true},
-      {"cmdChanF", 3, "MS Sans Serif", 10.8, true},
-      {"cmbChMode", -1, "MS Sans Serif", 10.8, false},
-      {"cmdFreq", -1, "MS Sans Serif", 7.8, true},
-      {"cmdEnter", -1, "MS Sans Serif", 7.8, true},
-      {"cmdM2V", -1, "MS Sans Serif", 7.8, true},
-      {"cmdC2M", -1, "MS Sans Serif", 7.8, true},
-      {"cmd5", -1, "MS Sans Serif", 10.8, true},
-      {"cmd160M", -1, "MS Sans Serif", 9.6, true},
-      {"cmdWWV", -1, "MS Sans Serif", 7.8, true},
-      {"cmdMARS", -1, "MS Sans Serif", 9.6, true},
-      {"Label5", -1, "MS Sans Serif", 15.6, true},
-      {"lblFWType", -1, "MS Sans Serif", 10.8, false},
-      {"lblComStat", -1, "MS Sans Serif", 9.6, true},
-      {"cmdGetStatus", -1, "MS Sans Serif", 9.6, true},
-      {"lblU", -1, "MS Sans Serif", 13.2, true},
-      {"txtInData", -1, "MS Sans Serif", 9.6, false},
-      {"txtInfo", -1, "MS Sans Serif", 9.6, false},
-      {"fraMeter", -1, "MS Sans Serif", 9.6, true},  // captioned frame
-      {"fraFreq", -1, "MS Sans Serif", 10.8, true},  // captionless frame: the window's font
+      // Small buttons and the amplifier's tune label.
+      {"MS Sans Serif",
+       7.8,
+       true,
+       {"cmdMeter", "cmdBFO", "cmdMute", "cmdSideTone", "cmdVOX", "cmdClipping", "cmdPTT",
+        "cmdAmpPwr", "lblAmpTuned", "cmdFreq", "cmdEnter", "cmdM2V", "cmdC2M", "cmdWWV"}},
+      // Most labels and buttons.
+      {"MS Sans Serif", 9.6, true, {"lblMeterPk",     "lblRFGain", "cmdBFO100",  "lblBFOState",
+                                    "lblBFOslider",   "cmdAudio",  "lblMute",    "lblPTT",
+                                    "lblInfo",        "lblInBand", "lblBFOOn",   "cmdMode",
+                                    "cmdAudioSource", "cmdAGC",    "cmdAmpOpr",  "cmdTuneAmp",
+                                    "cmd160M",        "cmdMARS",   "lblComStat", "cmdGetStatus",
+                                    "fraMeter"}},
+      // The window's font, which a captionless frame keeps too.
+      {"MS Sans Serif",
+       10.8,
+       true,
+       {"lblMeter", "cmdTune", "lblUSB", "cmd5", "fraFreq", "cmdChanF"}},
+      {"MS Sans Serif", 10.8, false, {"cmbChMode", "lblFWType"}},
+      {"MS Sans Serif", 9.6, false, {"txtInData", "txtInfo"}},
+      {"Courier New", 7.8, true, {"lblMeterScale"}},  // fixed pitch: the scales line up
+      {"Courier New", 36, true, {"cmdF", "Command1", "Command2"}},
+      {"MS Sans Serif", 23.4, true, {"lblPorM"}},
+      {"MS Sans Serif", 15.6, true, {"Label5"}},
+      {"MS Sans Serif", 13.2, true, {"lblU"}},
+  };
+  auto check = [](const ui::Control& x, const Row& r) {
+    EXPECT_EQ(x.font.name, r.face) << x.fullName();
+    EXPECT_DOUBLE_EQ(x.font.size, r.points) << x.fullName();
+    EXPECT_EQ(x.font.bold, r.bold) << x.fullName();
   };
   for (const Row& r : rows) {
-    const ui::Font& f = c(r.name, r.index).font;
-    EXPECT_EQ(f.name, r.face) << r.name;
-    EXPECT_DOUBLE_EQ(f.size, r.points) << r.name;
-    EXPECT_EQ(f.bold, r.bold) << r.name;
+    for (const char* name : r.names) {
+      if (const ui::Control* x = form.find(name)) {
+        check(*x, r);
+      } else {
+        for (int i = 0; i < 7; ++i) check(c(name, i), r);  // a control array
+      }
+    }
   }
 }
 

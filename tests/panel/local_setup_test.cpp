@@ -5,9 +5,11 @@
 #include <string>
 
 #include "platform/ui/user_actions.h"
-#include "tests/support/program_rig.h"
+#include "tests/panel/panel_script.h"
 
 namespace {
+
+using namespace panel_script;
 
 // Buttons that act on the radio's settings: locked whatever the firmware. (cmdAudioSource is
 // locked too, but the audio-input display unlocks it whenever the radio reports local audio.)
@@ -29,10 +31,10 @@ TEST(LocalSetup, PanelStatesFollowTheFirmware) {
       {3, false, true},  // non-adaptive: the same
   };
   for (const Case& c : cases) {
-    ProgramRig rig(c.firmware);
-    rig.writePortSetup();
+    Rig rig(c.firmware);
     rig.radio.state.remote = false;
-    rig.runFor(8.0);
+    rig.radio.state.vox = 1;  // not as the REMOTE set-up would want it: left alone here
+    rig.runFor(10.0);
     SCOPED_TRACE(c.firmware);
     EXPECT_EQ(rig.frm.panelMode, "LOCAL");
     EXPECT_EQ(rig.link.gFWType, c.firmware);
@@ -53,50 +55,30 @@ TEST(LocalSetup, PanelStatesFollowTheFirmware) {
     EXPECT_EQ(rig.link.gSyncChar, " ");  // the keep-alive is a single blank
     EXPECT_FALSE(rig.frm.bfoOn);
     EXPECT_EQ(rig.link.gBFOOffset, "100");
+    // Nothing is sent but status requests.
+    EXPECT_FALSE(rig.commands().empty());
+    EXPECT_EQ(rig.commands(), std::vector<std::string>(rig.commands().size(), "?"));
+    EXPECT_EQ(rig.radio.state.vox, 1);
   }
 }
 
-TEST(LocalSetup, SendsNothingButStatusRequests) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.radio.state.remote = false;
-  rig.radio.state.vox = 1;  // not as the REMOTE set-up would want it: left alone here
-  rig.runFor(10.0);
-  ASSERT_FALSE(rig.commands().empty());
-  for (const std::string& c : rig.commands()) EXPECT_EQ(c, "?");
-  EXPECT_EQ(rig.radio.state.vox, 1);
-}
-
-TEST(LocalSetup, KeepsWhatTheRemoteSetUpGaveTheAmplifierAndBfo) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.at(8.0, [&] {
+TEST(LocalSetup, AfterRemoteKeepsTheAmplifierAndShowsTheBfoOff) {
+  Rig rig;
+  ui::Control& slider = rig.control("sliBFO");
+  rig.at(7.0, [&] { rig.click("cmdBFO"); });
+  rig.at(7.5, [&] {
     EXPECT_EQ(rig.frm.panelMode, "REMOTE");
     EXPECT_TRUE(rig.control("cmdAmpPwr").enabled);
-    for (const RadioReply& r : rig.radio.switchRemote(false)) rig.port.deliver(r);
+    EXPECT_TRUE(ui::userSetValue(slider, 150));
+    rig.port.clearWrites();
+    radioGoesLocal(rig);
   });
   rig.runFor(14.0);
   EXPECT_EQ(rig.frm.panelMode, "LOCAL");
   EXPECT_TRUE(rig.control("cmdAmpPwr").enabled);
   EXPECT_TRUE(rig.control("fraBFO").visible);
-  EXPECT_TRUE(rig.control("sliBFO").visible);
   EXPECT_FALSE(rig.control("cmdBFO").enabled);
   EXPECT_EQ(rig.control("txtInData").caption, "");
-}
-
-TEST(LocalSetup, ShowsTheBfoOff) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  ui::Control& slider = rig.control("sliBFO");
-  slider.max = 200;
-  rig.at(7.0, [&] { rig.click("cmdBFO"); });
-  rig.at(7.5, [&] {
-    EXPECT_TRUE(ui::userSetValue(slider, 150));
-    rig.port.clearWrites();
-    for (const RadioReply& r : rig.radio.switchRemote(false)) rig.port.deliver(r);
-  });
-  rig.runFor(13.0);
-  EXPECT_EQ(rig.frm.panelMode, "LOCAL");
   EXPECT_FALSE(rig.frm.bfoOn);
   EXPECT_EQ(rig.link.gBFOOffset, "100");
   EXPECT_EQ(rig.control("lblBFOState").caption, "OFF");
@@ -109,15 +91,12 @@ TEST(LocalSetup, ShowsTheBfoOff) {
 }
 
 TEST(LocalSetup, WithoutAFullAnswerGoesBackToTheSynchronisation) {
-  ProgramRig rig;
-  rig.writePortSetup();
+  Rig rig;
   rig.radio.state.remote = false;
   // The "." line arrives spoilt: only the synchronisation's first answer counts.
   rig.radio.faults.garbleTags = ".";
   bool sawNoCom = false;
-  for (double t = 0.05; t < 20.0; t += 0.05) {
-    rig.at(t, [&] { sawNoCom = sawNoCom || rig.control("lblComStat").caption == "No Com"; });
-  }
+  watchCaption(rig, "lblComStat", "No Com", 20.0, sawNoCom);
   rig.at(20.0, [&] {
     EXPECT_NE(rig.link.gSyncChar, " ");  // no set-up has finished
     rig.radio.faults.garbleTags = "";

@@ -5,36 +5,36 @@
 #include <functional>
 #include <string>
 
-#include "tests/support/program_rig.h"
+#include "tests/panel/panel_script.h"
 
 namespace {
 
-constexpr double kReady = 7.0;  // the REMOTE set-up is over by then
-
-/// Everything written since the last clearWrites, without the keep-alive characters.
-std::string sentExceptKeepAlive(const ProgramRig& rig) {
-  std::string bytes;
-  for (const auto& w : rig.port.writes()) {
-    if (w.bytes != "U") bytes += w.bytes;
-  }
-  return bytes;
-}
+using namespace panel_script;
+using Prepare = std::function<void(ProgramRig&)>;
 
 /// Starts the program on a radio of `firmware`, lets `prepare` adjust the running program,
 /// clicks `button` and returns what the action wrote.
-std::string bytesOfClick(int firmware, const std::string& button,
-                         const std::function<void(ProgramRig&)>& prepare = nullptr) {
-  ProgramRig rig(firmware);
-  rig.writePortSetup();
+std::string bytesOfClick(int firmware, const std::string& button, const Prepare& prepare) {
+  Rig rig(firmware);
   std::string sent;
   rig.at(kReady, [&] {
     if (prepare) prepare(rig);
     rig.port.clearWrites();
     EXPECT_TRUE(rig.click(button)) << button;
   });
-  rig.at(kReady + 2.5, [&] { sent = sentExceptKeepAlive(rig); });
+  rig.at(kReady + 2.5, [&] { sent = sentBytes(rig); });
   rig.runFor(kReady + 3.0);
   return sent;
+}
+
+Prepare mode(const char* code) {
+  return [code](ProgramRig& rig) { rig.link.gMode = code; };
+}
+Prepare audioInput(const char* code) {
+  return [code](ProgramRig& rig) { rig.link.gAudioInput = code; };
+}
+Prepare speakerLabel(const char* caption) {
+  return [caption](ProgramRig& rig) { rig.control("lblMute").caption = caption; };
 }
 
 TEST(ReceiverActions, BytesOfTheFirmwareDependentButtons) {
@@ -42,22 +42,31 @@ TEST(ReceiverActions, BytesOfTheFirmwareDependentButtons) {
     int firmware;
     const char* button;
     const char* bytes;
+    Prepare prepare;
   } cases[] = {
-      {1, "cmdAGC", "A\n\n"},             // step command, the sender's extra LF
-      {2, "cmdAGC", "A3\nF1425000\n\n"},  // absolute code after A2, with the frequency
-      {3, "cmdAGC", "a\n\n"},             // lower-case step
-      {1, "cmdMode", "M\n'"},  // one step; the radio drops the PTT enable, which is restored
-      {2, "cmdMode", "M2\nF1425000\n"},  // absolute, written straight to the port
-      {3, "cmdMode", "m\n"},             // lower-case step
-      {1, "cmdPTT", "'"},                // toggle, no LF
-      {2, "cmdPTT", "'0\n"},             // enabled, so switched off
-      {3, "cmdPTT", "'0\n"},             // the same
-      {1, "cmdAudio", "\"\n"},           // toggle with the tag alone
-      {2, "cmdAudio", "\"0\n"},          // local audio, so to remote
-      {3, "cmdAudio", "\"0\n"},          // the same
+      {1, "cmdAGC", "A\n\n", nullptr},             // step command, the sender's extra LF
+      {2, "cmdAGC", "A3\nF1425000\n\n", nullptr},  // absolute code after A2, with the frequency
+      {3, "cmdAGC", "a\n\n", nullptr},             // lower-case step
+      {1, "cmdMode", "M\n'", nullptr},  // one step; the radio drops the PTT enable: restored
+      {2, "cmdMode", "M2\nF1425000\n", nullptr},     // absolute, written straight to the port
+      {3, "cmdMode", "m\n", nullptr},                // lower-case step
+      {2, "cmdMode", "M1\nF1425000\n", mode("M4")},  // after CW comes USB
+      {2, "cmdMode", "", mode("")},                  // no mode reported: nothing to step from
+      {1, "cmdMode", "", mode("M9")},                // an unknown one neither
+      {1, "cmdPTT", "'", nullptr},                   // toggle, no LF
+      {2, "cmdPTT", "'0\n", nullptr},                // enabled, so switched off
+      {3, "cmdPTT", "'0\n", nullptr},                // the same
+      {1, "cmdAudio", "\"\n", nullptr},              // toggle with the tag alone
+      {2, "cmdAudio", "\"0\n", nullptr},             // local audio, so to remote
+      {3, "cmdAudio", "\"0\n", nullptr},             // the same
+      {2, "cmdAudio", "", audioInput("")},           // no audio input reported: nothing
+      {3, "cmdAudio", "", audioInput("\"7")},        // an unknown one neither
+      {2, "cmdMute", "(1\n", speakerLabel("OFF")},   // the speaker shows OFF: on
+      {2, "cmdMute", "", speakerLabel("")},          // neither ON nor OFF: nothing
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(bytesOfClick(c.firmware, c.button), c.bytes) << c.firmware << " " << c.button;
+    EXPECT_EQ(bytesOfClick(c.firmware, c.button, c.prepare), c.bytes)
+        << c.firmware << " " << c.button;
   }
 }
 
@@ -76,47 +85,13 @@ TEST(ReceiverActions, BytesOfTheSameButtonsOnEveryFirmware) {
   };
   for (int firmware : {1, 2, 3}) {
     for (const Case& c : cases) {
-      EXPECT_EQ(bytesOfClick(firmware, c.button), c.bytes) << firmware << " " << c.button;
+      EXPECT_EQ(bytesOfClick(firmware, c.button, nullptr), c.bytes) << firmware << c.button;
     }
   }
 }
 
-TEST(ReceiverActions, ModeAfterCwIsUsb) {
-  EXPECT_EQ(bytesOfClick(2, "cmdMode", [](ProgramRig& rig) { rig.link.gMode = "M4"; }),
-            "M1\nF1425000\n");
-}
-
-TEST(ReceiverActions, SpeakerFollowsItsLabel) {
-  // OFF asks for on.
-  EXPECT_EQ(
-      bytesOfClick(2, "cmdMute", [](ProgramRig& rig) { rig.control("lblMute").caption = "OFF"; }),
-      "(1\n");
-  // Neither ON nor OFF: nothing is sent.
-  EXPECT_EQ(
-      bytesOfClick(2, "cmdMute", [](ProgramRig& rig) { rig.control("lblMute").caption = ""; }), "");
-}
-
-TEST(ReceiverActions, UnknownStatesSendNothing) {
-  struct Case {
-    int firmware;
-    const char* button;
-    std::function<void(ProgramRig&)> prepare;
-  } cases[] = {
-      // No mode reported: no code to step from, on any firmware.
-      {2, "cmdMode", [](ProgramRig& rig) { rig.link.gMode = ""; }},
-      {1, "cmdMode", [](ProgramRig& rig) { rig.link.gMode = "M9"; }},
-      // No audio input reported: nothing to toggle from (generation 1 toggles blindly).
-      {2, "cmdAudio", [](ProgramRig& rig) { rig.link.gAudioInput = ""; }},
-      {3, "cmdAudio", [](ProgramRig& rig) { rig.link.gAudioInput = "\"7"; }},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(bytesOfClick(c.firmware, c.button, c.prepare), "") << c.firmware << c.button;
-  }
-}
-
 TEST(ReceiverActions, EveryActionLowersItsFlag) {
-  ProgramRig rig;
-  rig.writePortSetup();
+  Rig rig;
   rig.at(kReady, [&] {
     for (const char* button :
          {"cmdAudioSource", "cmdAGC", "cmdAudio", "cmdClipping", "cmdMeter", "cmdMode", "cmdMute",
@@ -137,8 +112,7 @@ TEST(ReceiverActions, EveryActionLowersItsFlag) {
 }
 
 TEST(ReceiverActions, SideToneIsShownAtOnce) {
-  ProgramRig rig;
-  rig.writePortSetup();
+  Rig rig;
   rig.at(kReady, [&] {
     rig.frm.sideToneCmd();
     // Shown by the action itself, and marked as shown for the display update.
@@ -150,16 +124,14 @@ TEST(ReceiverActions, SideToneIsShownAtOnce) {
 }
 
 TEST(ReceiverActions, ClicksDuringTheWaitAreAbsorbed) {
-  ProgramRig rig;
-  rig.writePortSetup();
+  Rig rig;
   rig.at(kReady, [&] {
     rig.port.clearWrites();
     rig.click("cmdGetStatus");
   });
-  // Inside the action's 0.6 s settle time.
-  rig.at(kReady + 0.3, [&] { rig.click("cmdGetStatus"); });
+  rig.at(kReady + 0.3, [&] { rig.click("cmdGetStatus"); });  // inside the 0.6 s settle
   rig.runFor(kReady + 3.0);
-  EXPECT_EQ(sentExceptKeepAlive(rig), "?\n");
+  EXPECT_EQ(sentBytes(rig), "?\n");
 }
 
 }  // namespace

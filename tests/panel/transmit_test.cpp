@@ -1,23 +1,17 @@
 // XMT and TUNE with its restore, on the whole program against the simulated radio.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "tests/panel/panel_script.h"
 
 namespace {
 
-using panel_script::commandsFrom;
-using panel_script::count;
-using panel_script::kReady;
-using panel_script::press;
-using panel_script::writeTimes;
+using namespace panel_script;
 
 TEST(Transmit, XmtTwiceKeysThenUnkeys) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.at(kReady, [&] {
-    rig.port.clearWrites();
-    press(rig, "cmdXmit");
-  });
+  Rig rig;
+  rig.at(kReady, [&] { press(rig, "cmdXmit"); });
   rig.at(kReady + 1.0, [&] {
     // "K" left at once (the indicator showed "Receive"), and the radio transmits.
     ASSERT_FALSE(writeTimes(rig, "K").empty());
@@ -27,12 +21,17 @@ TEST(Transmit, XmtTwiceKeysThenUnkeys) {
     EXPECT_EQ(rig.link.gSyncChar, "K");
     EXPECT_FALSE(rig.control("cmdTune").enabled);
     EXPECT_EQ(rig.control("lblXMTRCV").caption, "Transmit");
+  });
+  rig.at(kReady + 7.0, [&] {
+    EXPECT_GE(writeTimes(rig, "K").size(), 3u);  // the keep-alive repeats the key
+    EXPECT_TRUE(rig.radio.state.transmitting);
+    EXPECT_EQ(rig.link.gSyncCount, 0);  // each one answered
     rig.port.clearWrites();
     press(rig, "cmdXmit");
   });
-  rig.runFor(kReady + 3.0);
+  rig.runFor(kReady + 9.0);
   ASSERT_FALSE(writeTimes(rig, "U").empty());
-  EXPECT_NEAR(writeTimes(rig, "U")[0], kReady + 1.0, 0.05);  // at once, not at the keep-alive
+  EXPECT_NEAR(writeTimes(rig, "U")[0], kReady + 7.0, 0.05);  // at once, not at the keep-alive
   EXPECT_FALSE(rig.radio.state.transmitting);
   EXPECT_EQ(rig.control("cmdXmit").caption, "&XMT ON");
   EXPECT_EQ(rig.link.gSyncChar, "U");
@@ -41,8 +40,7 @@ TEST(Transmit, XmtTwiceKeysThenUnkeys) {
 }
 
 TEST(Transmit, XmtAndTuneLockEachOtherOut) {
-  ProgramRig rig;
-  rig.writePortSetup();
+  Rig rig;
   rig.at(kReady, [&] { press(rig, "cmdXmit"); });
   rig.at(kReady + 1.0, [&] { rig.frm.tuneFlag = true; });  // a TUNE click that got through
   rig.at(kReady + 2.0, [&] {
@@ -62,122 +60,104 @@ TEST(Transmit, XmtAndTuneLockEachOtherOut) {
   EXPECT_FALSE(rig.frm.tuneFlag);
 }
 
-TEST(Transmit, KeepAliveRepeatsTheKeyWhileTransmitting) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.at(kReady, [&] { press(rig, "cmdXmit"); });
-  rig.runFor(kReady + 7.0);
-  EXPECT_GE(writeTimes(rig, "K").size(), 3u);
-  EXPECT_TRUE(rig.radio.state.transmitting);
-  EXPECT_EQ(rig.link.gSyncCount, 0);  // each one answered
-}
-
-// Runs TUNE on and off from USB; `during` runs while the tune carrier is on.
-struct TuneRun {
-  explicit TuneRun(int firmware) : rig(firmware) { rig.writePortSetup(); }
-  void run(const std::function<void()>& during = [] {}) {
-    rig.at(kReady, [&] { press(rig, "cmdTune"); });
-    rig.at(kReady + 3.0, [&, during] {
-      EXPECT_EQ(rig.radio.state.mode, 3);  // AME
-      EXPECT_TRUE(rig.radio.state.transmitting);
-      EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE OFF");
-      EXPECT_FALSE(rig.control("cmdMode").enabled);
-      EXPECT_EQ(rig.link.gSyncChar, "K");
-      EXPECT_EQ(rig.frm.savedMode, "M1");
-      during();
-    });
-    rig.at(kReady + 5.0, [&] {
-      stopIndex = rig.commands().size();
-      press(rig, "cmdTune");
-    });
-    rig.runFor(kReady + 25.0);
-    stopCommands = commandsFrom(rig, stopIndex);
-  }
-  void expectBackInUsb() {
-    EXPECT_EQ(rig.radio.state.mode, 1);
-    EXPECT_FALSE(rig.radio.state.transmitting);
-    EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE ON");
-    EXPECT_TRUE(rig.control("cmdXmit").enabled);
-    EXPECT_TRUE(rig.control("cmdMode").enabled);
-    EXPECT_EQ(rig.link.gSyncChar, "U");
-    EXPECT_FALSE(rig.frm.tuneFlag);
-  }
-  ProgramRig rig;
+/// Runs TUNE on and off from USB; `during` runs while the tune carrier is on. Returns the
+/// commands of the stop.
+std::vector<std::string> tuneOnAndOff(
+    Rig& rig, const std::function<void()>& during = [] {}) {
   size_t stopIndex = 0;
-  std::vector<std::string> stopCommands;
-};
-
-TEST(Tune, FirmwareTwoGoesBackToUsbWithOneModeCommand) {
-  TuneRun t(2);
-  t.run();
-  t.expectBackInUsb();
-  EXPECT_EQ(count(t.stopCommands, "M1"), 1);
-  // Nothing else was changed, so nothing else is put back.
-  EXPECT_EQ(count(t.stopCommands, "H"), 0);
-  EXPECT_EQ(count(t.stopCommands, "S"), 0);
+  rig.at(kReady, [&] { press(rig, "cmdTune"); });
+  rig.at(kReady + 3.0, [&] {
+    EXPECT_EQ(rig.radio.state.mode, 3);  // AME
+    EXPECT_TRUE(rig.radio.state.transmitting);
+    EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE OFF");
+    EXPECT_FALSE(rig.control("cmdMode").enabled);
+    EXPECT_EQ(rig.link.gSyncChar, "K");
+    EXPECT_EQ(rig.frm.savedMode, "M1");
+    during();
+  });
+  rig.at(kReady + 5.0, [&] {
+    stopIndex = rig.commands().size();
+    press(rig, "cmdTune");
+  });
+  rig.runFor(kReady + 25.0);
+  EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE ON");
+  EXPECT_FALSE(rig.radio.state.transmitting);
+  return commandsFrom(rig, stopIndex);
 }
 
-TEST(Tune, SteppingFirmwareStepsUntilUsbIsReported) {
+void expectBackInUsb(Rig& rig) {
+  EXPECT_EQ(rig.radio.state.mode, 1);
+  EXPECT_TRUE(rig.control("cmdXmit").enabled);
+  EXPECT_TRUE(rig.control("cmdMode").enabled);
+  EXPECT_EQ(rig.link.gSyncChar, "U");
+  EXPECT_FALSE(rig.frm.tuneFlag);
+}
+
+TEST(Tune, StopGoesBackToUsbForEachFirmware) {
   struct Row {
     int firmware;
-    const char* step;
+    const char* modeCommand;
+    int modeCommands;
     int pttToggles;
   } rows[] = {
-      {1, "M", 1},  // the oldest firmware gets its PTT enable back
-      {3, "m", 0},  // the others never toggle it, even when it differs
+      {2, "M1", 1, 0},  // the absolute code, once
+      {1, "M", 2, 1},   // AME, CW, USB; the oldest firmware gets its PTT enable back
+      {3, "m", 2, 0},   // the same steps; the others never toggle it, even when it differs
   };
   for (const Row& r : rows) {
-    TuneRun t(r.firmware);
-    t.rig.radio.behaviour.modeChangeClearsPtt = true;
-    t.run();
-    t.expectBackInUsb();
-    EXPECT_EQ(count(t.stopCommands, r.step), 2) << r.firmware;  // AME, CW, USB
-    EXPECT_EQ(
-        count(t.stopCommands, "'") + count(t.stopCommands, "'1") + count(t.stopCommands, "'0"),
-        r.pttToggles)
-        << r.firmware;
-    EXPECT_EQ(t.rig.radio.state.pttEnable, r.firmware == 1) << r.firmware;
+    Rig rig(r.firmware);
+    rig.radio.behaviour.modeChangeClearsPtt = r.firmware != 2;
+    std::vector<std::string> stop = tuneOnAndOff(rig);
+    expectBackInUsb(rig);
+    EXPECT_EQ(count(stop, r.modeCommand), r.modeCommands) << r.firmware;
+    EXPECT_EQ(count(stop, "'") + count(stop, "'1") + count(stop, "'0"), r.pttToggles) << r.firmware;
+    // Nothing else was changed, so nothing else is put back.
+    EXPECT_EQ(count(stop, "H"), 0) << r.firmware;
+    EXPECT_EQ(count(stop, "S"), 0) << r.firmware;
+    EXPECT_EQ(rig.radio.state.pttEnable, r.firmware != 3) << r.firmware;
   }
 }
 
 TEST(Tune, AudioSourceAndSideToneChangedDuringTheTuneArePutBack) {
-  TuneRun t(2);
-  t.run([&] {
+  Rig rig;
+  std::vector<std::string> stop = tuneOnAndOff(rig, [&] {
     // The radio's own panel changed them while the carrier was on.
-    t.rig.radio.state.audioSource = 2;
-    t.rig.radio.state.sidetone = true;
-    t.rig.port.deliver({0, "H2\nS1\n"});
+    rig.radio.state.audioSource = 2;
+    rig.radio.state.sidetone = true;
+    rig.port.deliver({0, "H2\nS1\n"});
   });
-  t.expectBackInUsb();
-  EXPECT_EQ(count(t.stopCommands, "H"), 2);  // AUDIO2, PATCH, MIC
-  EXPECT_EQ(count(t.stopCommands, "S"), 1);
-  EXPECT_EQ(t.rig.radio.state.audioSource, 1);
-  EXPECT_FALSE(t.rig.radio.state.sidetone);
+  expectBackInUsb(rig);
+  EXPECT_EQ(count(stop, "H"), 2);  // AUDIO2, PATCH, MIC
+  EXPECT_EQ(count(stop, "S"), 1);
+  EXPECT_EQ(rig.radio.state.audioSource, 1);
+  EXPECT_FALSE(rig.radio.state.sidetone);
 }
 
-TEST(Tune, RestoreGivesUpWhenTheRadioNeverGetsThere) {
-  TuneRun t(3);
-  t.run([&] {
-    t.rig.radio.faults.ignoredLetter = 'H';
-    t.rig.radio.state.audioSource = 2;
-    t.rig.port.deliver({0, "H2\n"});
-  });
-  EXPECT_EQ(count(t.stopCommands, "H"), 3);
-  EXPECT_EQ(t.rig.control("cmdTune").caption, "T&UNE ON");
-}
-
-TEST(Tune, ModeStepsAreBoundedWhenTheRadioIgnoresThem) {
-  TuneRun t(3);
-  t.run([&] { t.rig.radio.faults.ignoredLetter = 'm'; });
-  EXPECT_EQ(count(t.stopCommands, "m"), 4);
-  EXPECT_EQ(count(t.rig.ui.messageBoxes(), "MODE Change Error"), 4);
-  EXPECT_EQ(t.rig.control("cmdTune").caption, "T&UNE ON");
-  EXPECT_FALSE(t.rig.radio.state.transmitting);
+TEST(Tune, RestoreLoopsAreBoundedWhenTheRadioIgnoresThem) {
+  struct Row {
+    char ignored;
+    const char* command;
+    int sent;
+    int modeErrors;
+  } rows[] = {
+      {'H', "H", 3, 0},  // audio source changed during the tune: at most three steps
+      {'m', "m", 4, 4},  // mode steps: at most four, each with its message
+  };
+  for (const Row& r : rows) {
+    Rig rig(3);
+    std::vector<std::string> stop = tuneOnAndOff(rig, [&] {
+      rig.radio.faults.ignoredLetter = r.ignored;
+      if (r.ignored != 'H') return;
+      rig.radio.state.audioSource = 2;
+      rig.port.deliver({0, "H2\n"});
+    });
+    EXPECT_EQ(count(stop, r.command), r.sent) << r.command;
+    EXPECT_EQ(count(rig.ui.messageBoxes(), "MODE Change Error"), r.modeErrors) << r.command;
+  }
 }
 
 TEST(Tune, NoRestoreTowardsAModeThatWasNeverReported) {
-  ProgramRig rig(3);
-  rig.writePortSetup();
+  Rig rig(3);
   rig.radio.faults.garbleTags = "M";  // every mode line arrives damaged and is dropped
   rig.at(kReady, [&] { press(rig, "cmdTune"); });
   size_t stopIndex = 0;
@@ -186,8 +166,7 @@ TEST(Tune, NoRestoreTowardsAModeThatWasNeverReported) {
     press(rig, "cmdTune");
   });
   rig.runFor(kReady + 20.0);
-  std::vector<std::string> stop = commandsFrom(rig, stopIndex);
-  EXPECT_EQ(count(stop, "m"), 0);
+  EXPECT_EQ(count(commandsFrom(rig, stopIndex), "m"), 0);
   EXPECT_TRUE(rig.ui.messageBoxes().empty());
   EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE ON");
 }

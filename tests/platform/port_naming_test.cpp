@@ -3,37 +3,19 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "tests/support/temp_folder.h"
+
 namespace {
 
-// A fresh working folder, removed with what the test put in it.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = testing::TempDir() + "port_naming_XXXXXX";
-    m_path = mkdtemp(pattern.data()) ? pattern : "";
-  }
-  ~TempFolder() {
-    for (const std::string& name : m_links) unlink((m_path + "/" + name).c_str());
-    rmdir(m_path.c_str());
-  }
-  const std::string& path() const { return m_path; }
-  bool link(const std::string& name, const std::string& target) {
-    m_links.push_back(name);
-    return symlink(target.c_str(), (m_path + "/" + name).c_str()) == 0;
-  }
-
- private:
-  std::string m_path;
-  std::vector<std::string> m_links;
-};
+bool link(const TempFolder& folder, const std::string& name, const std::string& target) {
+  return symlink(target.c_str(), folder.file(name).c_str()) == 0;
+}
 
 TEST(PortNaming, FixedTableWithoutLinks) {
   TempFolder folder;
-  ASSERT_FALSE(folder.path().empty());
   const struct {
     int port;
     const char* device;
@@ -56,7 +38,7 @@ TEST(PortNaming, FixedTableWithoutLinks) {
 
 TEST(PortNaming, LinkInWorkingFolderWins) {
   TempFolder folder;
-  ASSERT_TRUE(folder.link("COM3", "/dev/null"));
+  ASSERT_TRUE(link(folder, "COM3", "/dev/null"));
   EXPECT_EQ(portDevicePath(3, folder.path()), folder.path() + "/COM3");
   // Only the port it names.
   EXPECT_EQ(portDevicePath(2, folder.path()), "/dev/ttyS1");
@@ -65,13 +47,13 @@ TEST(PortNaming, LinkInWorkingFolderWins) {
 TEST(PortNaming, DanglingLinkStillWins) {
   // An unplugged adapter must not quietly become whatever the table has at that number.
   TempFolder folder;
-  ASSERT_TRUE(folder.link("COM5", folder.path() + "/gone"));
+  ASSERT_TRUE(link(folder, "COM5", folder.file("gone")));
   EXPECT_EQ(portDevicePath(5, folder.path()), folder.path() + "/COM5");
 }
 
 TEST(PortNaming, NoLinkBeyondTheRange) {
   TempFolder folder;
-  ASSERT_TRUE(folder.link("COM17", "/dev/null"));
+  ASSERT_TRUE(link(folder, "COM17", "/dev/null"));
   EXPECT_EQ(portDevicePath(17, folder.path()), "");
 }
 

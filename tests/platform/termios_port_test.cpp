@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/runtime_error.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -24,27 +25,9 @@ double secondsSince(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// A working folder with COMn links in it, removed afterwards.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = testing::TempDir() + "termios_port_XXXXXX";
-    m_path = mkdtemp(pattern.data()) ? pattern : "";
-  }
-  ~TempFolder() {
-    for (const std::string& name : m_links) unlink((m_path + "/" + name).c_str());
-    rmdir(m_path.c_str());
-  }
-  const std::string& path() const { return m_path; }
-  bool link(const std::string& name, const std::string& target) {
-    m_links.push_back(name);
-    return symlink(target.c_str(), (m_path + "/" + name).c_str()) == 0;
-  }
-
- private:
-  std::string m_path;
-  std::vector<std::string> m_links;
-};
+bool link(const TempFolder& folder, const std::string& name, const std::string& target) {
+  return symlink(target.c_str(), folder.file(name).c_str()) == 0;
+}
 
 // The radio's end of the line: the master side of a pseudo-terminal.
 class Radio {
@@ -89,9 +72,8 @@ class Radio {
 class TermiosPort : public testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_FALSE(folder.path().empty());
     ASSERT_FALSE(radio.slavePath().empty());
-    ASSERT_TRUE(folder.link("COM1", radio.slavePath()));
+    ASSERT_TRUE(link(folder, "COM1", radio.slavePath()));
     port.setCommPort(1);
     port.setSettings("9600,O,7,1");
   }
@@ -135,31 +117,27 @@ TEST_P(TermiosPortHandshake, KeepsSpeedAndFlowControl) {
 INSTANTIATE_TEST_SUITE_P(EachHandshake, TermiosPortHandshake, testing::Values(0, 1, 2, 3));
 
 TEST_F(TermiosPort, InputArrivesInTheBuffer) {
+  struct Row {
+    bool nullDiscard;
+    std::string sent;
+    std::string received;
+  } rows[] = {
+      {false, "F1234567\r", "F1234567\r"},  // as it came
+      {false,
+       "a\xff"
+       "b",
+       "a\xff"
+       "b"},                                 // a 0xFF once: the line discipline doubles it
+      {true, std::string("a\0b", 3), "ab"},  // a NUL is data, not a mark, and is discarded
+  };
   open();
-  radio.send("F1234567\r");
-  EXPECT_EQ(awaitInput(9), 9);
-  EXPECT_EQ(port.input(), "F1234567\r");
-  EXPECT_EQ(port.inBufferCount(), 0);
-}
-
-TEST_F(TermiosPort, ByteFfArrivesOnce) {
-  // The line discipline doubles it; the port must undo that.
-  open();
-  radio.send(
-      "a\xff"
-      "b");
-  EXPECT_EQ(awaitInput(3), 3);
-  EXPECT_EQ(port.input(),
-            "a\xff"
-            "b");
-}
-
-TEST_F(TermiosPort, NulIsDataNotAMark) {
-  open();
-  port.setNullDiscard(true);
-  radio.send(std::string("a\0b", 3));
-  EXPECT_EQ(awaitInput(2), 2);
-  EXPECT_EQ(port.input(), "ab");
+  for (const Row& r : rows) {
+    port.setNullDiscard(r.nullDiscard);
+    radio.send(r.sent);
+    EXPECT_EQ(awaitInput(static_cast<int>(r.received.size())), static_cast<int>(r.received.size()));
+    EXPECT_EQ(port.input(), r.received);
+    EXPECT_EQ(port.inBufferCount(), 0);
+  }
 }
 
 TEST_F(TermiosPort, OutputReachesTheRadio) {
@@ -225,17 +203,12 @@ TEST_F(TermiosPort, HangUpIsReportedAsBreak) {
   EXPECT_FALSE(port.portOpen());
 }
 
-TEST_F(TermiosPort, DescriptorOnlyWhileOpen) {
+TEST_F(TermiosPort, ReopensAfterClose) {
   EXPECT_EQ(port.fileDescriptor(), -1);
   open();
   EXPECT_GE(port.fileDescriptor(), 0);
   port.setPortOpen(false);
   EXPECT_EQ(port.fileDescriptor(), -1);
-}
-
-TEST_F(TermiosPort, ReopensAfterClose) {
-  open();
-  port.setPortOpen(false);
   radio.send("stale");  // nobody is listening: not part of the next session
   open();
   radio.send("R1");
@@ -243,9 +216,9 @@ TEST_F(TermiosPort, ReopensAfterClose) {
   EXPECT_EQ(port.input(), "R1");
 }
 
-TEST_F(TermiosPort, OpenFailuresCarryErrno) {
-  ASSERT_TRUE(folder.link("COM2", folder.path() + "/unplugged"));
-  ASSERT_TRUE(folder.link("COM3", "/dev/null"));
+TEST_F(TermiosPort, AbsentPortsAreNotFoundAndCannotOpen) {
+  ASSERT_TRUE(link(folder, "COM2", folder.file("unplugged")));
+  ASSERT_TRUE(link(folder, "COM3", "/dev/null"));
   const struct {
     int port;
     int error;
@@ -255,6 +228,7 @@ TEST_F(TermiosPort, OpenFailuresCarryErrno) {
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(row.port);
+    EXPECT_FALSE(port.portExists(row.port));
     port.setCommPort(row.port);
     try {
       port.setPortOpen(true);
@@ -264,6 +238,8 @@ TEST_F(TermiosPort, OpenFailuresCarryErrno) {
     }
     EXPECT_FALSE(port.portOpen());
   }
+  EXPECT_FALSE(port.portExists(0));  // no such numbers
+  EXPECT_FALSE(port.portExists(17));
 }
 
 TEST_F(TermiosPort, UnknownBaudIsRefused) {
@@ -277,15 +253,7 @@ TEST_F(TermiosPort, UnknownBaudIsRefused) {
   EXPECT_FALSE(port.portOpen());
 }
 
-TEST_F(TermiosPort, ProbeFindsPresentPortTwiceAndLeavesItFree) {
-  EXPECT_TRUE(port.portExists(1));
-  EXPECT_TRUE(port.portExists(1));
-  open();
-  radio.send("?");
-  EXPECT_EQ(awaitInput(1), 1);
-}
-
-TEST_F(TermiosPort, ProbeLeavesSettingsAlone) {
+TEST_F(TermiosPort, ProbeFindsAPresentPortAndLeavesItsSettingsAndItselfFree) {
   int slave = ::open(radio.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
   ASSERT_GE(slave, 0);
   termios before{};
@@ -295,23 +263,16 @@ TEST_F(TermiosPort, ProbeLeavesSettingsAlone) {
   ASSERT_EQ(tcsetattr(slave, TCSANOW, &before), 0);
   ASSERT_EQ(tcgetattr(slave, &before), 0);
   EXPECT_TRUE(port.portExists(1));
+  EXPECT_TRUE(port.portExists(1));  // twice: the first probe let it go
   termios after{};
   ASSERT_EQ(tcgetattr(slave, &after), 0);
   close(slave);
   EXPECT_EQ(cfgetospeed(&after), B1200);
   EXPECT_EQ(after.c_iflag, before.c_iflag);
   EXPECT_EQ(after.c_cflag, before.c_cflag);
-}
-
-TEST(PortProbe, AbsentPorts) {
-  TempFolder folder;
-  ASSERT_TRUE(folder.link("COM2", folder.path() + "/unplugged"));
-  ASSERT_TRUE(folder.link("COM3", "/dev/null"));
-  TermiosSerialPort port(folder.path());
-  EXPECT_FALSE(port.portExists(2));   // a link to nothing
-  EXPECT_FALSE(port.portExists(3));   // not a terminal
-  EXPECT_FALSE(port.portExists(0));   // no such number
-  EXPECT_FALSE(port.portExists(17));  //
+  open();
+  radio.send("?");
+  EXPECT_EQ(awaitInput(1), 1);
 }
 
 bool isEmptyUartSlot(const char* device) {
@@ -326,7 +287,7 @@ bool isEmptyUartSlot(const char* device) {
 TEST(PortProbe, SerialNodeWithoutUartIsAbsent) {
   if (!isEmptyUartSlot("/dev/ttyS0")) GTEST_SKIP() << "/dev/ttyS0 is missing or has a UART";
   TempFolder folder;
-  ASSERT_TRUE(folder.link("COM2", "/dev/ttyS0"));
+  ASSERT_TRUE(link(folder, "COM2", "/dev/ttyS0"));
   TermiosSerialPort port(folder.path());
   EXPECT_FALSE(port.portExists(1));  // through the fixed table
   EXPECT_FALSE(port.portExists(2));  // through a link

@@ -5,12 +5,11 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 
 #include "platform/ui/user_actions.h"
 #include "setup/audio_setup_file.h"
 #include "setup/frmAudioSetup.h"
-#include "tests/support/program_rig.h"
+#include "tests/setup/dialog_rig.h"
 
 namespace {
 
@@ -29,13 +28,7 @@ int selectedOf(const std::vector<ui::Control*>& group) {
 
 class AudioSetupDialog : public ::testing::Test {
  protected:
-  std::unique_ptr<frmAudioSetup> open() {
-    rig.frm.form.enabled = false;
-    auto dialog = std::make_unique<frmAudioSetup>(rig.platform, rig.link, rig.frm);
-    dialog->Form_Load();
-    dialog->form.show();
-    return dialog;
-  }
+  std::unique_ptr<frmAudioSetup> open() { return openDialog<frmAudioSetup>(rig); }
   static Shown shown(const frmAudioSetup& d) {
     return {selectedOf(d.Option1), selectedOf(d.Option2), selectedOf(d.Option3)};
   }
@@ -70,23 +63,42 @@ TEST(AudioSetupFile, DelimitedFields) {
   }
 }
 
-TEST(AudioSetupFile, CodesOfTheLinesWritten) {
-  EXPECT_EQ(audioCode(kAudioSourceLines[1]), "H2");
-  EXPECT_EQ(audioCode(kPttLines[0]), "'0");
-  EXPECT_EQ(audioCode(kAudioInputLines[1]), "1 ");  // the digit and the blank behind it
-  EXPECT_EQ(elementForCode(kAudioInputLines, 2, "0 "), 0);
-  EXPECT_EQ(elementForCode(kAudioSourceLines, 3, "h2"), -1);
-}
+// The lines Save writes for each option.
+const char* const kSource[] = {"H1 Mic\r\n", "H2 Audio 2\r\n", "H3 Patch\r\n"};
+const char* const kPtt[] = {"'0 PTT Off\r\n", "'1 PTT On\r\n"};
+const char* const kInput[] = {"\"0 Remote Audio\r\n", "\"1 Local Audio\r\n"};
 
-TEST_F(AudioSetupDialog, WithoutFileShowsAndSavesTheDefaults) {
-  auto d = open();
-  EXPECT_EQ(d->form.caption, "Audio Setup");
-  // What Save would write is what is selected: Mic, PTT Off, Local Audio.
-  EXPECT_EQ(shown(*d), (Shown{0, 0, 1}));
-  ASSERT_TRUE(ui::userClick(d->cmdSave));
-  EXPECT_EQ(rig.folder.read("AudioSetup.txt"), "H1 Mic\r\n'0 PTT Off\r\n\"1 Local Audio\r\n");
-  EXPECT_TRUE(rig.link.gAudioSetupChanged);
-  EXPECT_FALSE(d->form.unloaded());  // Save keeps the dialog open
+// The dialog shows selected whatever Save would write: a missing line or a code that matches
+// nothing shows that line's default, and Save writes the three lines of what is shown.
+TEST_F(AudioSetupDialog, ShowsWhatSaveWrites) {
+  const struct {
+    const char* content;  // nullptr: no file
+    Shown shown;
+  } kRows[] = {
+      {nullptr, {0, 0, 1}},                                        // Mic, PTT Off, Local Audio
+      {"h2 Audio 2\r\n'1 PTT On\r\n\"0 Remote Audio", {0, 1, 0}},  // "h2" is not "H2"
+      {"H3 Patch\r\n'1 PTT On\r\n1 Local Audio", {2, 1, 1}},       // line 3 lost its quote
+      {"H3 Patch\r\n'1 PTT On\r\n0 Remote Audio", {2, 1, 0}},      // the same
+      {"H3 Patch\r\n'1 PTT On\r\n\"0", {2, 1, 0}},        // only the code; padded with a blank
+      {"H3 Patch\r\n'1 PTT On\r\n\"2 Other", {2, 1, 1}},  // unknown: the default
+      {"", {0, 0, 1}},                                    // empty: the defaults
+      {"H3 Patch\r\n", {2, 0, 1}},                        // one line
+      {"H2\r\n'1 PTT On\r\n", {1, 1, 1}},                 // two lines
+  };
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(row.content ? row.content : "no file");
+    if (row.content) rig.folder.write("AudioSetup.txt", row.content);
+    rig.link.gAudioSetupChanged = false;
+    auto d = open();
+    EXPECT_EQ(d->form.caption, "Audio Setup");
+    EXPECT_EQ(shown(*d), row.shown);
+    ASSERT_TRUE(ui::userClick(d->cmdSave));
+    EXPECT_EQ(rig.folder.read("AudioSetup.txt"),
+              std::string(kSource[row.shown[0]]) + kPtt[row.shown[1]] + kInput[row.shown[2]]);
+    EXPECT_TRUE(rig.link.gAudioSetupChanged);
+    EXPECT_FALSE(d->form.unloaded());  // Save keeps the dialog open
+  }
+  EXPECT_TRUE(rig.ui.messageBoxes().empty());
 }
 
 TEST_F(AudioSetupDialog, ReopensSelectingExactlyWhatWasSaved) {
@@ -112,52 +124,6 @@ TEST_F(AudioSetupDialog, ReopensSelectingExactlyWhatWasSaved) {
     EXPECT_EQ(again->pttLine, kPttLines[choice[1]]);
     EXPECT_EQ(again->inputLine, kAudioInputLines[choice[2]]);
   }
-}
-
-TEST_F(AudioSetupDialog, CodesThatMatchNothingShowTheDefaultThatSaveWrites) {
-  rig.folder.write("AudioSetup.txt", "h2 Audio 2\r\n'1 PTT On\r\n\"0 Remote Audio\r\n");
-  auto d = open();
-  EXPECT_EQ(d->srcCode.str(), "h2");
-  EXPECT_EQ(d->Option1[1]->value, 0);  // "h2" is not "H2"
-  EXPECT_EQ(shown(*d), (Shown{0, 1, 0}));
-  d->cmdSave_Click();
-  EXPECT_EQ(rig.folder.read("AudioSetup.txt"), "H1 Mic\r\n'1 PTT On\r\n\"0 Remote Audio\r\n");
-}
-
-TEST_F(AudioSetupDialog, LineThreeWithoutItsQuoteStillSelects) {
-  const struct {
-    const char* line3;
-    int input;
-  } kRows[] = {
-      {"1 Local Audio", 1},   // quote lost
-      {"0 Remote Audio", 0},  // quote lost
-      {"\"0", 0},             // only the code; the field is padded with a blank
-      {"\"2 Other", 1},       // unknown: Local Audio, the default, is what Save writes
-  };
-  for (const auto& row : kRows) {
-    SCOPED_TRACE(row.line3);
-    rig.folder.write("AudioSetup.txt", std::string("H3 Patch\r\n'1 PTT On\r\n") + row.line3);
-    auto d = open();
-    EXPECT_EQ(shown(*d), (Shown{2, 1, row.input}));
-  }
-}
-
-TEST_F(AudioSetupDialog, ShortFileSetsWhatItHasWithoutError) {
-  const struct {
-    const char* content;
-    Shown shown;
-  } kRows[] = {
-      {"", {0, 0, 1}},                     // empty: the defaults
-      {"H3 Patch\r\n", {2, 0, 1}},         // one line
-      {"H2\r\n'1 PTT On\r\n", {1, 1, 1}},  // two lines
-  };
-  for (const auto& row : kRows) {
-    SCOPED_TRACE(row.content);
-    rig.folder.write("AudioSetup.txt", row.content);
-    auto d = open();
-    EXPECT_EQ(shown(*d), row.shown);
-  }
-  EXPECT_TRUE(rig.ui.messageBoxes().empty());
 }
 
 TEST_F(AudioSetupDialog, FailedSaveKeepsTheOldFileAndRaisesNothing) {
@@ -207,30 +173,23 @@ TEST(AudioSetupInProgram, SaveRunsTheRemoteSetUpAgain) {
   ProgramRig rig;
   rig.writePortSetup();
   size_t commandsBefore = 0;
-  rig.at(6.0, [&] {
-    ASSERT_EQ(rig.frm.panelMode, "REMOTE");
-    rig.click("mnuAudioSetup");  // returns when the dialog has closed
-  });
+  rig.at(6.0, [&] { rig.click("mnuAudioSetup"); });  // returns when the dialog has closed
   rig.at(6.5, [&] {
-    EXPECT_FALSE(rig.frm.form.enabled);
     ui::userChooseOption(rig.ui.control("frmAudioSetup", "Option1", 1));  // Audio 2
     ui::userClick(rig.ui.control("frmAudioSetup", "cmdSave"));
-    EXPECT_TRUE(rig.link.gAudioSetupChanged);
   });
   rig.at(7.0, [&] {
     commandsBefore = rig.commands().size();
-    // The loop is suspended while the dialog is open: nothing was served yet.
-    EXPECT_TRUE(rig.link.gAudioSetupChanged);
+    EXPECT_TRUE(rig.link.gAudioSetupChanged);  // the loop waits while the dialog is open
     ui::userClick(rig.ui.control("frmAudioSetup", "cmdExit"));
   });
   rig.runFor(20.0);
   EXPECT_TRUE(rig.frm.form.enabled);
   EXPECT_FALSE(rig.link.gAudioSetupChanged);  // the REMOTE set-up has run
   EXPECT_EQ(rig.frm.panelMode, "REMOTE");
-  // The set-up asked the radio for its full status again.
   const std::vector<std::string>& after = rig.commands();
   EXPECT_NE(std::find(after.begin() + static_cast<long>(commandsBefore), after.end(), "?"),
-            after.end());
+            after.end());  // it asked for the full status again
   EXPECT_EQ(rig.frm.wantedAudioSource, "H2");
   EXPECT_EQ(rig.radio.state.audioSource, 2);
 }

@@ -4,12 +4,12 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <memory>
+#include <set>
 
 #include "platform/ui/user_actions.h"
 #include "setup/frmPortSetup.h"
 #include "setup/port_setup_file.h"
-#include "tests/support/program_rig.h"
+#include "tests/setup/dialog_rig.h"
 
 namespace {
 
@@ -21,17 +21,9 @@ const char kSavedFor3[] =
     "Line 2: Baud,Parity,Bits,Stop\r\n"
     "Line 3: comNone, comXonXoff, comRTS, comRTSXonXoff\r\n";
 
-// The program on the headless platform, its load event not run: the dialog is opened over a
-// disabled panel as the menu does it.
 class PortSetupDialog : public ::testing::Test {
  protected:
-  std::unique_ptr<frmPortSetup> open() {
-    rig.frm.form.enabled = false;
-    auto dialog = std::make_unique<frmPortSetup>(rig.platform, rig.link, rig.frm);
-    dialog->Form_Load();
-    dialog->form.show();
-    return dialog;
-  }
+  std::unique_ptr<frmPortSetup> open() { return openDialog<frmPortSetup>(rig); }
   int selected(const frmPortSetup& d) const {
     for (int i = 0; i < 4; ++i) {
       if (d.optHandShake[i]->value != 0) return i;
@@ -43,23 +35,24 @@ class PortSetupDialog : public ::testing::Test {
 };
 
 TEST_F(PortSetupDialog, ProbeListsThePortsPresent) {
-  rig.port.setPresentPorts({2, 5});
-  auto d = open();
-  EXPECT_EQ(d->cmbSelectPort.items, (std::vector<std::string>{"2", "5"}));
-  EXPECT_EQ(d->txtFound.caption, "Found:  2 5");
-  // The probe selects the first port found; the load event then shows the port in use.
-  d->listCommPorts();
-  EXPECT_EQ(d->cmbSelectPort.caption, "2");
-}
-
-TEST_F(PortSetupDialog, ProbeWithoutPortsSaysNoPorts) {
-  rig.port.setPresentPorts({});
-  auto d = open();
-  EXPECT_TRUE(d->cmbSelectPort.items.empty());
-  EXPECT_EQ(d->txtFound.caption, "No Ports");
-  EXPECT_EQ(d->cmbSelectPort.caption, "1");  // the port in use, though absent
-  d->listCommPorts();
-  EXPECT_EQ(d->cmbSelectPort.caption, "");
+  const struct {
+    std::set<int> present;
+    std::vector<std::string> items;
+    const char* found;
+    const char* afterProbe;  // the probe selects the first port found
+  } kRows[] = {
+      {{2, 5}, {"2", "5"}, "Found:  2 5", "2"},
+      {{}, {}, "No Ports", ""},
+  };
+  for (const auto& row : kRows) {
+    rig.port.setPresentPorts(row.present);
+    auto d = open();
+    EXPECT_EQ(d->cmbSelectPort.items, row.items);
+    EXPECT_EQ(d->txtFound.caption, row.found);
+    EXPECT_EQ(d->cmbSelectPort.caption, "1");  // the load event shows the port in use
+    d->listCommPorts();
+    EXPECT_EQ(d->cmbSelectPort.caption, row.afterProbe);
+  }
 }
 
 TEST_F(PortSetupDialog, StartsFromThePortsCurrentSettings) {
@@ -93,63 +86,47 @@ TEST_F(PortSetupDialog, SaveWritesTheSixLinesAndLoadReadsThemBack) {
   EXPECT_EQ(selected(*again), 3);
 }
 
-TEST_F(PortSetupDialog, LoadMatchesHandshakeNamesWholeAndWithTheirCase) {
+// The dialog starts from port 1 at "9600,O,7,1" with RTS selected; Load takes what the file
+// has, each line as a field of fixed width, and leaves the rest as it was.
+TEST_F(PortSetupDialog, LoadReadsEachLineAsItsField) {
   const struct {
-    const char* line3;
+    const char* file;
+    const char* port;
+    const char* baud;
     int option;
   } kRows[] = {
-      {"comNone", 0},
-      {"comXonXoff", 1},
-      {"comXOnXOff", 1},  // the start-up's other spelling
-      {"comRTS", 2},
-      {"comRTSXonXoff", 3},
-      {"comRTSXOnXOff", 3},   // the start-up's other spelling
-      {"comRTS   ", 2},       // trailing blanks do not count
-      {"comrtsxonxoff", 0},   // other letter case
-      {"COMRTS", 0},          // other letter case
-      {"RTS", 0},             // the option's caption is not a name
-      {" comRTS", 0},         // a leading blank does
-      {"", 0},                // empty line
-      {"comRTSXonXoffX", 3},  // the field keeps 13 characters
+      // The handshake names are matched whole and with their case.
+      {"1\r\n9600,O,7,1\r\ncomNone\r\n", "1 ", "9600", 0},
+      {"1\r\n9600,O,7,1\r\ncomXonXoff\r\n", "1 ", "9600", 1},
+      {"1\r\n9600,O,7,1\r\ncomXOnXOff\r\n", "1 ", "9600", 1},  // the start-up's other spelling
+      {"1\r\n9600,O,7,1\r\ncomRTS\r\n", "1 ", "9600", 2},
+      {"1\r\n9600,O,7,1\r\ncomRTSXonXoff\r\n", "1 ", "9600", 3},
+      {"1\r\n9600,O,7,1\r\ncomRTSXOnXOff\r\n", "1 ", "9600", 3},   // the other spelling
+      {"1\r\n9600,O,7,1\r\ncomRTS   \r\n", "1 ", "9600", 2},       // trailing blanks do not count
+      {"1\r\n9600,O,7,1\r\ncomrtsxonxoff\r\n", "1 ", "9600", 0},   // other letter case
+      {"1\r\n9600,O,7,1\r\nCOMRTS\r\n", "1 ", "9600", 0},          // other letter case
+      {"1\r\n9600,O,7,1\r\nRTS\r\n", "1 ", "9600", 0},             // the caption is not a name
+      {"1\r\n9600,O,7,1\r\n comRTS\r\n", "1 ", "9600", 0},         // a leading blank does count
+      {"1\r\n9600,O,7,1\r\n\r\n", "1 ", "9600", 0},                // empty line
+      {"1\r\n9600,O,7,1\r\ncomRTSXonXoffX\r\n", "1 ", "9600", 3},  // the field keeps 13
+      // The baud is the field before the first comma.
+      {"1\r\n19200 ,O,7,1\r\ncomNone\r\n", "1 ", "19200 ", 0},  // 12 characters: 11 kept
+      {"1\r\n300\r\ncomNone\r\n", "1 ", "300        ", 0},      // no comma: the whole field
+      {"1\r\n115200,N,8,1\r\ncomNone\r\n", "1 ", "115200", 0},  // a typed baud as it is
+      {"1\r\n\r\ncomNone\r\n", "1 ", "           ", 0},         // empty: a field of blanks
+      // A short file: the port alone, the baud from the port's settings.
+      {"7\n", "7 ", "9600", 2},
   };
   for (const auto& row : kRows) {
-    SCOPED_TRACE(row.line3);
-    rig.port.setHandshaking(2);  // the dialog starts with RTS selected
-    rig.folder.write("PortSetup.txt", std::string("1\r\n9600,O,7,1\r\n") + row.line3 + "\r\n");
+    SCOPED_TRACE(row.file);
+    rig.port.setHandshaking(2);
+    rig.folder.write("PortSetup.txt", row.file);
     auto d = open();
     d->cmdLoadPortSettings_Click();
+    EXPECT_EQ(d->cmbSelectPort.caption, row.port);
+    EXPECT_EQ(d->cmbSelectBaudRate.caption, row.baud);
     EXPECT_EQ(selected(*d), row.option);
   }
-}
-
-TEST_F(PortSetupDialog, LoadTakesTheBaudBeforeTheFirstComma) {
-  const struct {
-    const char* line2;
-    const char* baud;
-  } kRows[] = {
-      {"19200 ,O,7,1", "19200 "},  // 12 characters: the field keeps 11
-      {"9600,O,7,1", "9600"},
-      {"300", "300        "},      // no comma: the whole field, blanks and all
-      {"115200,N,8,1", "115200"},  // a typed baud is shown as it is
-      {"", "           "},         // an empty line is a field of blanks
-  };
-  for (const auto& row : kRows) {
-    SCOPED_TRACE(row.line2);
-    rig.folder.write("PortSetup.txt", std::string("1\r\n") + row.line2 + "\r\ncomNone\r\n");
-    auto d = open();
-    d->cmdLoadPortSettings_Click();
-    EXPECT_EQ(d->cmbSelectBaudRate.caption, row.baud);
-  }
-}
-
-TEST_F(PortSetupDialog, ShortFileLoadsWhatItHasAndLeavesTheRest) {
-  rig.port.setHandshaking(2);
-  rig.folder.write("PortSetup.txt", "7\n");
-  auto d = open();
-  d->cmdLoadPortSettings_Click();
-  EXPECT_EQ(d->cmbSelectPort.caption, "7 ");
-  EXPECT_EQ(d->cmbSelectBaudRate.caption, "9600");  // from the port's settings
-  EXPECT_EQ(selected(*d), 2);
   EXPECT_TRUE(rig.ui.messageBoxes().empty());
 }
 
@@ -227,50 +204,50 @@ TEST(PortSetupFile, HandshakeNamesByValue) {
 }
 
 // The running program: the menu opens the dialog, Apply of another port reopens the link.
-TEST(PortSetupInProgram, ApplyOfAnotherPortReopensTheLink) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.port.setPresentPorts({1, 2});
-  int opensBefore = 0;
-  rig.at(6.0, [&] {
-    ASSERT_EQ(rig.frm.panelMode, "REMOTE");
-    EXPECT_EQ(rig.port.commPort(), 1);
-    opensBefore = rig.port.opens();
-    rig.click("mnuPortSetup");  // returns when the dialog has closed
-  });
-  rig.at(6.5, [&] {
-    EXPECT_FALSE(rig.frm.form.enabled);
-    EXPECT_EQ(rig.ui.control("frmPortSetup", "txtFound").caption, "Found:  1 2");
-    EXPECT_EQ(rig.ui.control("frmPortSetup", "cmbSelectPort").caption, "1");
-    ui::userSetText(rig.ui.control("frmPortSetup", "cmbSelectPort"), "2");
-    ui::userClick(rig.ui.control("frmPortSetup", "cmdApply"));
-  });
-  rig.runFor(15.0);
-  EXPECT_EQ(rig.ui.findForm("frmPortSetup"), nullptr);
-  EXPECT_TRUE(rig.frm.form.enabled);
-  EXPECT_EQ(rig.port.commPort(), 2);
-  EXPECT_EQ(rig.port.opens(), opensBefore + 1);
-  EXPECT_TRUE(rig.port.portOpen());
-  EXPECT_FALSE(rig.link.gPortSetupChanged);
-  EXPECT_EQ(rig.frm.panelMode, "REMOTE");
-  EXPECT_EQ(rig.control("lblComStat").caption, "Com OK");
-}
-
-// A port text that names no port is handed over as typed; the port set-up says it cannot
-// open it, and Port Setup can correct it.
-TEST(PortSetupInProgram, PortTextThatNamesNoPortIsReported) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.at(6.0, [&] { rig.click("mnuPortSetup"); });
-  rig.at(6.5, [&] {
-    ui::userSetText(rig.ui.control("frmPortSetup", "cmbSelectPort"), "17");
-    ui::userClick(rig.ui.control("frmPortSetup", "cmdApply"));
-  });
-  rig.runFor(9.0);
-  EXPECT_EQ(rig.link.gPortNumber, "17");
-  EXPECT_FALSE(rig.port.portOpen());
-  EXPECT_EQ(rig.control("lblComStat").caption, "Com Error");
-  EXPECT_NE(rig.control("txtInfo").caption.find("17"), std::string::npos);
+// The running program: the menu opens the dialog; Apply of another port reopens the link
+// through the main loop, and a port text that names no port is handed over as typed and
+// reported as a port that cannot be opened.
+TEST(PortSetupInProgram, ApplyReopensTheLink) {
+  const struct {
+    const char* typed;
+    bool open;
+    const char* comStat;
+  } kRows[] = {
+      {"2", true, "Com OK"},
+      {"17", false, "Com Error"},
+  };
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(row.typed);
+    ProgramRig rig;
+    rig.writePortSetup();
+    rig.port.setPresentPorts({1, 2});
+    int opensBefore = 0;
+    rig.at(6.0, [&] {
+      ASSERT_EQ(rig.frm.panelMode, "REMOTE");
+      opensBefore = rig.port.opens();
+      rig.click("mnuPortSetup");  // returns when the dialog has closed
+    });
+    rig.at(6.5, [&] {
+      EXPECT_EQ(rig.ui.control("frmPortSetup", "txtFound").caption, "Found:  1 2");
+      EXPECT_EQ(rig.ui.control("frmPortSetup", "cmbSelectPort").caption, "1");
+      ui::userSetText(rig.ui.control("frmPortSetup", "cmbSelectPort"), row.typed);
+      ui::userClick(rig.ui.control("frmPortSetup", "cmdApply"));
+    });
+    rig.runFor(15.0);
+    EXPECT_EQ(rig.ui.findForm("frmPortSetup"), nullptr);
+    EXPECT_TRUE(rig.frm.form.enabled);
+    EXPECT_EQ(rig.link.gPortNumber, row.typed);
+    EXPECT_FALSE(rig.link.gPortSetupChanged);
+    EXPECT_EQ(rig.port.portOpen(), row.open);
+    EXPECT_EQ(rig.control("lblComStat").caption, row.comStat);
+    if (row.open) {
+      EXPECT_EQ(rig.port.commPort(), 2);
+      EXPECT_EQ(rig.port.opens(), opensBefore + 1);
+      EXPECT_EQ(rig.frm.panelMode, "REMOTE");
+    } else {
+      EXPECT_NE(rig.control("txtInfo").caption.find("17"), std::string::npos);
+    }
+  }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
@@ -131,28 +132,35 @@ bool exitedCleanly(int status) {
   return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-TEST(Radiosim, AnswersStatusRequestOnEachFirmware) {
-  struct {
-    const char* firmware;
-    bool bang;
-    bool q;
+TEST(Radiosim, AnswersAsItsOptionsSay) {
+  struct Case {
+    std::vector<std::string> args;
+    bool usr1;         // SIGUSR1 once the port is open
+    const char* sent;  // what the test writes
+    const char* line;  // a line starting so is in the answer, or not
+    bool present;
   } cases[] = {
-      {"1", true, false},   // "!" without "Q".
-      {"2", false, false},  // Neither marker.
-      {"3", true, true},    // Both markers.
+      {{"--firmware", "1"}, false, "?\n", "Q", false},  // "!" without "Q"
+      {{"--firmware", "2"}, false, "?\n", "!", false},  // neither marker
+      {{"--firmware", "3"}, false, "?\n", "Q", true},   // both markers
+      {{"--local"}, false, "?\n", "R0", true},          // starts in LOCAL operation
+      {{}, true, "", "R0", true},                       // switches to LOCAL on SIGUSR1
+      {{"--meter"}, false, "", "J", true},              // sends meter readings unasked
   };
-  for (const auto& c : cases) {
-    Radiosim sim({"--firmware", c.firmware});
-    ASSERT_FALSE(sim.slavePath().empty()) << c.firmware;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    Radiosim sim(c.args);
     const int fd = openSlave(sim.slavePath());
     ASSERT_GE(fd, 0) << sim.slavePath();
-    const std::string text = ask(fd, "?\n");
+    if (c.usr1) kill(sim.pid(), SIGUSR1);
+    const std::string prefix = std::string("\n") + c.line;
+    auto found = [&](const std::string& t) { return ("\n" + t).find(prefix) != t.npos; };
+    ASSERT_EQ(write(fd, c.sent, strlen(c.sent)), static_cast<ssize_t>(strlen(c.sent)));
+    const std::string text =
+        readUntil(fd, 5.0, [&](const std::string& t) { return found(t) || fullAnswer(t); });
     close(fd);
-    EXPECT_TRUE(fullAnswer(text)) << c.firmware << ": " << text;
-    EXPECT_TRUE(hasLine(text, "R1")) << c.firmware;
-    EXPECT_EQ(hasLine(text, "!"), c.bang) << c.firmware;
-    EXPECT_EQ(hasLine(text, "Q"), c.q) << c.firmware;
-    EXPECT_TRUE(exitedCleanly(sim.terminate())) << c.firmware;
+    EXPECT_EQ(found(text), c.present) << text;
+    EXPECT_TRUE(exitedCleanly(sim.terminate()));
   }
 }
 
@@ -205,39 +213,6 @@ TEST(Radiosim, LinkPointsToTheSlaveAndIsRemovedAtExit) {
   struct stat info {};
   EXPECT_NE(lstat(link.c_str(), &info), 0);
   rmdir(folder);
-}
-
-TEST(Radiosim, StartsInLocalWhenAsked) {
-  Radiosim sim({"--local"});
-  const int fd = openSlave(sim.slavePath());
-  ASSERT_GE(fd, 0);
-  const std::string text = ask(fd, "?\n");
-  close(fd);
-  EXPECT_TRUE(hasLine(text, "R0")) << text;
-  EXPECT_TRUE(exitedCleanly(sim.terminate()));
-}
-
-TEST(Radiosim, SwitchesToLocalOnUsr1) {
-  Radiosim sim({});
-  const int fd = openSlave(sim.slavePath());
-  ASSERT_GE(fd, 0);
-  kill(sim.pid(), SIGUSR1);
-  const std::string text =
-      readUntil(fd, 5.0, [](const std::string& t) { return hasLine(t, "R0"); });
-  close(fd);
-  EXPECT_TRUE(hasLine(text, "R0")) << text;
-  EXPECT_TRUE(exitedCleanly(sim.terminate()));
-}
-
-TEST(Radiosim, SendsMeterReadingsWhenAsked) {
-  Radiosim sim({"--meter"});
-  const int fd = openSlave(sim.slavePath());
-  ASSERT_GE(fd, 0);
-  const std::string text =
-      readUntil(fd, 3.0, [](const std::string& t) { return ("\n" + t).find("\nJ") != t.npos; });
-  close(fd);
-  EXPECT_NE(("\n" + text).find("\nJ"), std::string::npos) << text;
-  EXPECT_TRUE(exitedCleanly(sim.terminate()));
 }
 
 TEST(Radiosim, RejectsUnknownOptions) {

@@ -20,16 +20,14 @@ std::string answerOf(int firmware, const std::string& sent) {
   return allText(radio.receive(sent));
 }
 
-struct CommandCase {
-  int firmware;
-  std::string sent;
-  std::string answer;
-};
-
 // A radio at its power-on state: 14.25 MHz USB, AGC slow, MIC, local audio, PTT enable on,
 // speaker on, clipping, sidetone and VOX off, meter D1, amplifier off.
-TEST(SimRadio, AnswersEachFirmwaresOwnCommands) {
-  const CommandCase cases[] = {
+TEST(SimRadio, AnswersEachCommand) {
+  const struct {
+    int firmware;  // 0: every firmware
+    std::string sent;
+    std::string answer;
+  } cases[] = {
       {1, "M\n", "M2\n'0\n"},               // Steps the mode; this firmware drops the PTT enable.
       {1, "MMM\n", "M4\n'0\n"},             // Three steps in one line.
       {1, "A\n\n", "A3\n"},                 // Steps the AGC; the empty line asks nothing.
@@ -52,41 +50,33 @@ TEST(SimRadio, AnswersEachFirmwaresOwnCommands) {
       {3, "M\n", ""},                             // Upper-case step belongs to generation 1.
       {3, "'1\n", "'1\n"},                        // Absolute PTT enable.
       {3, "\"1\n", "\"1\n"},                      // Absolute audio input.
+      {0, "H\n", "H2\n"},                         // Audio source steps MIC -> AUDIO2.
+      {0, "I\n", "I1\n"},                         // Clipping toggles on.
+      {0, "S\n", "S1\n"},                         // Sidetone toggles on.
+      {0, "V\n", "V1\n"},                         // VOX steps OFF -> VOICE.
+      {0, "D\n", "D2\n"},                         // Meter function steps.
+      {0, "(0\n", "(0\n"},                        // Speaker off.
+      {0, "F0715000\n", "F0715000\n"},            // New frequency.
+      {0, "F0150000\n", "F1425000\n"},            // Below 1.6 MHz: refused, current one reported.
+      {0, "F123\n", "F1425000\n"},                // Malformed: refused.
+      {0, "B150\n", "B150\n"},                    // BFO echo.
+      {0, "B201\n", ""},                          // BFO beyond its range.
+      {0, "G09\n", "G09\n"},                      // RF gain echo.
+      {0, "G00\n", "G00\n"},                      // Full gain, as sent at shutdown.
+      {0, "K", "K\n"},                            // Keys.
+      {0, "U", "U\n"},                            // Unkeys.
+      {0, " ", ""},                               // The blank keep-alive asks nothing.
+      {0, "L07\n", "P0714250001\n"},              // Channel 7 to the channel display.
+      {0, "P0307050004\n", "P0307050004\n"},      // Stores channel 3: 7.05 MHz CW.
+      {0, "P0307050009\n", ""},                   // Mode digit out of range: refused.
+      {0, "C05\n", "F1425000\nM1\n"},             // Channel 5 to the VFO.
+      {0, "O3\n", "O1\n"},                        // Standby needs the amplifier on.
+      {0, "Z9\n", ""},                            // Unknown command.
+      {0, "\n", ""},                              // Empty line.
   };
-  for (const CommandCase& c : cases) {
-    EXPECT_EQ(answerOf(c.firmware, c.sent), c.answer)
-        << "firmware " << c.firmware << " sent " << c.sent;
-  }
-}
-
-TEST(SimRadio, AnswersCommonCommandsOnEveryFirmware) {
-  const CommandCase cases[] = {
-      {0, "H\n", "H2\n"},                     // Audio source steps MIC -> AUDIO2.
-      {0, "I\n", "I1\n"},                     // Clipping toggles on.
-      {0, "S\n", "S1\n"},                     // Sidetone toggles on.
-      {0, "V\n", "V1\n"},                     // VOX steps OFF -> VOICE.
-      {0, "D\n", "D2\n"},                     // Meter function steps.
-      {0, "(0\n", "(0\n"},                    // Speaker off.
-      {0, "F0715000\n", "F0715000\n"},        // New frequency.
-      {0, "F0150000\n", "F1425000\n"},        // Below 1.6 MHz: refused, current one reported.
-      {0, "F123\n", "F1425000\n"},            // Malformed: refused.
-      {0, "B150\n", "B150\n"},                // BFO echo.
-      {0, "B201\n", ""},                      // BFO beyond its range.
-      {0, "G09\n", "G09\n"},                  // RF gain echo.
-      {0, "G00\n", "G00\n"},                  // Full gain, as sent at shutdown.
-      {0, "K", "K\n"},                        // Keys.
-      {0, "U", "U\n"},                        // Unkeys.
-      {0, " ", ""},                           // The blank keep-alive asks nothing.
-      {0, "L07\n", "P0714250001\n"},          // Channel 7 to the channel display.
-      {0, "P0307050004\n", "P0307050004\n"},  // Stores channel 3: 7.05 MHz CW.
-      {0, "P0307050009\n", ""},               // Mode digit out of range: refused.
-      {0, "C05\n", "F1425000\nM1\n"},         // Channel 5 to the VFO.
-      {0, "O3\n", "O1\n"},                    // Standby needs the amplifier on.
-      {0, "Z9\n", ""},                        // Unknown command.
-      {0, "\n", ""},                          // Empty line.
-  };
-  for (int firmware = 1; firmware <= 3; ++firmware) {
-    for (const CommandCase& c : cases) {
+  for (const auto& c : cases) {
+    for (int firmware = 1; firmware <= 3; ++firmware) {
+      if (c.firmware != 0 && c.firmware != firmware) continue;
       EXPECT_EQ(answerOf(firmware, c.sent), c.answer)
           << "firmware " << firmware << " sent " << c.sent;
     }
@@ -145,18 +135,6 @@ TEST(SimRadio, CommandsChangeTheState) {
   EXPECT_TRUE(radio.state.transmitting);
 }
 
-TEST(SimRadio, StepsWrapAround) {
-  SimRadio radio(1);
-  radio.state.mode = 4;
-  radio.state.agc = 4;
-  radio.state.audioSource = 3;
-  radio.state.vox = 2;
-  radio.state.meterFunction = 6;
-  EXPECT_EQ(allText(radio.receive("M\n")), "M1\n'0\n");
-  EXPECT_EQ(allText(radio.receive("A\n\n")), "A1\n");
-  EXPECT_EQ(allText(radio.receive("H\nV\nD\n")), "H1\nV0\nD1\n");
-}
-
 TEST(SimRadio, MemoryChannelsStoreAndRecall) {
   SimRadio radio(2);
   radio.receive("P4207050004\n");
@@ -178,33 +156,22 @@ TEST(SimRadio, BuffersPartialLines) {
   EXPECT_EQ(radio.commandLog, (std::vector<std::string>{"F0715000", "H"}));
 }
 
-TEST(SimRadio, KeyingCharactersNeedNoLineFeed) {
-  SimRadio radio(2);
-  // "U" at the start of a line is complete at once; "?" still waits for its line feed.
-  EXPECT_EQ(allText(radio.receive("U?")), "U\n");
-  EXPECT_EQ(allText(radio.receive("\n")).substr(0, 3), "R1\n");
-  EXPECT_EQ(radio.commandLog, (std::vector<std::string>{"U", "?"}));
-}
-
-TEST(SimRadio, OldestFirmwaresPttToggleNeedsNoLineFeed) {
-  SimRadio radio(1);
-  EXPECT_EQ(allText(radio.receive("'")), "'0\n");
-  EXPECT_EQ(allText(radio.receive("'")), "'1\n");
-  EXPECT_EQ(radio.commandLog, (std::vector<std::string>{"'", "'"}));
-}
-
 TEST(SimRadio, RejectsAFirmwareOutsideOneToThree) {
   EXPECT_THROW(SimRadio(0), std::invalid_argument);
   EXPECT_THROW(SimRadio(4), std::invalid_argument);
 }
 
-TEST(SimRadio, RepliesComeAfterTheReplyDelay) {
+TEST(SimRadio, RepliesComeAfterTheReplyDelayAndAnyExtraDelay) {
   SimRadio radio(2);
   radio.behaviour.replyDelay = 0.05;
-  const std::vector<RadioReply> replies = radio.receive("H\n");
+  std::vector<RadioReply> replies = radio.receive("H\n");
   ASSERT_EQ(replies.size(), 1u);
   EXPECT_DOUBLE_EQ(replies[0].delay, 0.05);
   EXPECT_FALSE(replies[0].lineBreak);
+  radio.faults.extraDelay = 1.5;
+  replies = radio.receive("H\n");
+  ASSERT_EQ(replies.size(), 1u);
+  EXPECT_DOUBLE_EQ(replies[0].delay, 1.55);
 }
 
 TEST(SimRadio, AmplifierWarmsUpAndTunes) {
@@ -233,17 +200,6 @@ TEST(SimRadio, AmplifierWarmsUpAndTunes) {
   EXPECT_EQ(allText(radio.receive("O3\n")), "O3\nT1\n");
   EXPECT_EQ(allText(radio.receive("O1\n")), "O1\n");
   EXPECT_EQ(radio.state.amp, 1);
-}
-
-TEST(SimRadio, UnkeyingStopsATuneCycleThatNeverEnds) {
-  SimRadio radio(2);
-  radio.behaviour.ampTuneSeconds = -1;
-  radio.state.amp = 4;
-  radio.state.ampTune = 2;
-  EXPECT_EQ(allText(radio.receive("K")), "K\nT3\n");
-  EXPECT_EQ(radio.state.ampTune, 3);
-  EXPECT_EQ(allText(radio.receive("U")), "U\nT2\n");
-  EXPECT_EQ(radio.state.ampTune, 2);
 }
 
 TEST(SimRadio, LocalStateAnswersStatusButIgnoresSettings) {
@@ -280,118 +236,65 @@ TEST(SimRadio, SwitchesBackToRemote) {
   EXPECT_EQ(allText(radio.receive("H\n")), "H2\n");
 }
 
-TEST(SimRadio, ReportsMeterReadings) {
-  SimRadio radio(2);
-  radio.state.meterReading = 7;
-  EXPECT_EQ(allText(radio.meterReport()), "J07\n");
-  radio.state.meterReading = 21;
-  EXPECT_EQ(allText(radio.meterReport()), "J21\n");
-}
-
-// Each fault, set on a fresh generation-2 radio, then one command.
+// Each fault, set on a fresh generation-2 radio, then one command; `after` checks what else
+// holds once it is answered.
 struct FaultCase {
   const char* name;
   void (*arm)(SimRadio&);
   std::string sent;
   std::string answer;
+  bool (*after)(SimRadio&);
 };
+
+bool fullAnswerEndsWith(SimRadio& r, const std::string& end) {
+  std::string text = allText(r.receive("?\n"));
+  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
 
 TEST(SimRadio, Faults) {
   const FaultCase cases[] = {
-      {"silent", [](SimRadio& r) { r.faults.silent = true; }, "H\n", ""},
-      {"ignored letter", [](SimRadio& r) { r.faults.ignoredLetter = 'H'; }, "H\nI\n", "I1\n"},
-      {"dropped K answer", [](SimRadio& r) { r.faults.dropKeyAnswers = true; }, "K", ""},
-      {"dropped U answer", [](SimRadio& r) { r.faults.dropKeyAnswers = true; }, "UH\n", "H2\n"},
-      {"partial last line", [](SimRadio& r) { r.faults.partialLastLine = true; }, "H\n", "H2"},
+      {"silent, still obeying", [](SimRadio& r) { r.faults.silent = true; }, "H\nK", "",
+       [](SimRadio& r) {
+         return r.state.audioSource == 2 && r.state.transmitting && r.switchRemote(false).empty();
+       }},
+      {"ignored letter, logged", [](SimRadio& r) { r.faults.ignoredLetter = 'H'; }, "H\nI\n",
+       "I1\n",
+       [](SimRadio& r) {
+         return r.state.audioSource == 1 && r.commandLog == std::vector<std::string>{"H", "I"};
+       }},
+      {"dropped K answer, still keyed", [](SimRadio& r) { r.faults.dropKeyAnswers = true; }, "K",
+       "", [](SimRadio& r) { return r.state.transmitting; }},
+      {"dropped U answer", [](SimRadio& r) { r.faults.dropKeyAnswers = true; }, "UH\n", "H2\n",
+       nullptr},
+      {"partial last line, the full answer left open",
+       [](SimRadio& r) { r.faults.partialLastLine = true; }, "H\n", "H2",
+       [](SimRadio& r) { return fullAnswerEndsWith(r, "\n#\n."); }},
       {"garbled AGC", [](SimRadio& r) { r.faults.garbleTags = "A"; }, "A3\nF1425000\n",
-       "A:\nF1425000\n"},
-      {"garbled marker", [](SimRadio& r) { r.faults.garbleTags = "#"; }, "H\n", "H2\n"},
-      {"other frequency", [](SimRadio& r) { r.faults.freqReportOffset = 5; }, "F0715000\n",
-       "F0715005\n"},
-      {"R line only", [](SimRadio& r) { r.faults.nextQueryROnly = true; }, "?\n", "R1\n"},
+       "A:\nF1425000\n", nullptr},
+      {"garbled markers spoil the full answer", [](SimRadio& r) { r.faults.garbleTags = "#."; },
+       "H\n", "H2\n",
+       [](SimRadio& r) {
+         std::string text = "\n" + allText(r.receive("?\n"));
+         return text.find("\n#\n") == text.npos && text.find("\n.\n") == text.npos &&
+                text.find("\n:\n") != text.npos;
+       }},
+      {"other frequency, only reported", [](SimRadio& r) { r.faults.freqReportOffset = -100; },
+       "F0715000\n", "F0714900\n",
+       [](SimRadio& r) {
+         return r.state.freq == 715000 &&
+                allText(r.receive("?\n")).find("\nF0714900\n") != std::string::npos;
+       }},
+      {"R line only, once", [](SimRadio& r) { r.faults.nextQueryROnly = true; }, "?\n", "R1\n",
+       [](SimRadio& r) { return fullAnswerEndsWith(r, "\n#\n.\n"); }},
   };
   for (const FaultCase& c : cases) {
     SimRadio radio(2);
     c.arm(radio);
     EXPECT_EQ(allText(radio.receive(c.sent)), c.answer) << c.name;
+    if (c.after != nullptr) {
+      EXPECT_TRUE(c.after(radio)) << c.name;
+    }
   }
-}
-
-TEST(SimRadio, SilentRadioStillObeys) {
-  SimRadio radio(2);
-  radio.faults.silent = true;
-  EXPECT_TRUE(radio.receive("H\nK").empty());
-  EXPECT_EQ(radio.state.audioSource, 2);
-  EXPECT_TRUE(radio.state.transmitting);
-  EXPECT_TRUE(radio.switchRemote(false).empty());
-}
-
-TEST(SimRadio, IgnoredCommandIsLoggedButNotObeyed) {
-  SimRadio radio(2);
-  radio.faults.ignoredLetter = 'H';
-  EXPECT_TRUE(radio.receive("H\n").empty());
-  EXPECT_EQ(radio.state.audioSource, 1);
-  EXPECT_EQ(radio.commandLog, std::vector<std::string>{"H"});
-}
-
-TEST(SimRadio, DroppedKeyAnswerStillKeys) {
-  SimRadio radio(2);
-  radio.faults.dropKeyAnswers = true;
-  radio.receive("K");
-  EXPECT_TRUE(radio.state.transmitting);
-}
-
-TEST(SimRadio, ExtraDelayMakesTheAnswerLate) {
-  SimRadio radio(2);
-  radio.behaviour.replyDelay = 0.02;
-  radio.faults.extraDelay = 1.5;
-  const std::vector<RadioReply> replies = radio.receive("H\n");
-  ASSERT_EQ(replies.size(), 1u);
-  EXPECT_DOUBLE_EQ(replies[0].delay, 1.52);
-}
-
-TEST(SimRadio, GarbledMarkersSpoilTheFullAnswer) {
-  SimRadio radio(2);
-  radio.faults.garbleTags = "#.";
-  const std::string text = "\n" + allText(radio.receive("?\n"));
-  EXPECT_EQ(text.find("\n#\n"), std::string::npos);
-  EXPECT_EQ(text.find("\n.\n"), std::string::npos);
-  EXPECT_NE(text.find("\n:\n"), std::string::npos);
-}
-
-TEST(SimRadio, PartialLastLineLeavesTheFullAnswerOpen) {
-  SimRadio radio(3);
-  radio.faults.partialLastLine = true;
-  const std::string text = allText(radio.receive("?\n"));
-  EXPECT_EQ(text.substr(text.size() - 4), "\n#\n.");
-}
-
-TEST(SimRadio, BreakReplacesOneAnswer) {
-  SimRadio radio(2);
-  radio.faults.breakNext = true;
-  const std::vector<RadioReply> replies = radio.receive("H\n");
-  ASSERT_EQ(replies.size(), 1u);
-  EXPECT_TRUE(replies[0].lineBreak);
-  EXPECT_TRUE(replies[0].text.empty());
-  EXPECT_FALSE(radio.faults.breakNext);
-  EXPECT_EQ(allText(radio.receive("H\n")), "H3\n");
-}
-
-TEST(SimRadio, OtherFrequencyIsOnlyReported) {
-  SimRadio radio(2);
-  radio.faults.freqReportOffset = -100;
-  EXPECT_EQ(allText(radio.receive("F0715000\n")), "F0714900\n");
-  EXPECT_EQ(radio.state.freq, 715000);
-  const std::string text = allText(radio.receive("?\n"));
-  EXPECT_NE(text.find("\nF0714900\n"), std::string::npos);
-}
-
-TEST(SimRadio, RLineOnlyAnswerIsOneShot) {
-  SimRadio radio(3);
-  radio.faults.nextQueryROnly = true;
-  EXPECT_EQ(allText(radio.receive("?\n")), "R1\n");
-  const std::string text = allText(radio.receive("?\n"));
-  EXPECT_NE(text.find("\n#\n.\n"), std::string::npos);
 }
 
 }  // namespace
