@@ -4,20 +4,9 @@
 #include <string>
 
 #include "link/DisplayZarvinStatus.h"
+#include "link/frequency_text.h"
 
 namespace {
-
-bool isSevenDigits(const std::string& s) {
-  if (s.size() != 7) return false;
-  for (char c : s) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
-
-bool isFrequencyItem(const std::string& item) {
-  return item.size() == 8 && item[0] == 'F' && isSevenDigits(item.substr(1));
-}
 
 /// The code after `code` in its cycle of four ("A1".."A4" or "M1".."M4"), or "" for an
 /// unknown code.

@@ -1,17 +1,6 @@
 // Splits a response into status lines and keeps each in the status store.
 #include "link/DisplayZarvinStatus.h"
-
-namespace {
-
-bool isFrequencyLine(const std::string& line) {
-  if (line.size() != 8 || line[0] != 'F') return false;
-  for (size_t i = 1; i < line.size(); ++i) {
-    if (line[i] < '0' || line[i] > '9') return false;
-  }
-  return true;
-}
-
-}  // namespace
+#include "link/frequency_text.h"
 
 void DisplayZarvinStatus::gParseInData(std::string& buffer) {
   size_t pos = 0;
@@ -37,7 +26,7 @@ void DisplayZarvinStatus::storeLine(const std::string& line) {
     case 'F':
       gFreq = line;
       gFreqNew = true;
-      gFreqValid = isFrequencyLine(line);
+      gFreqValid = isFrequencyItem(line);
       break;
     case 'A': gAGC = line; gAGCNew = true; break;
     case 'M': gMode = line; gModeNew = true; break;

@@ -2,6 +2,7 @@
 #include <initializer_list>
 
 #include "link/DisplayZarvinStatus.h"
+#include "link/frequency_text.h"
 #include "platform/runtime_error.h"
 
 namespace {
@@ -31,14 +32,6 @@ void showCaption(ui::Control& label, const std::string& item,
   for (const auto& [code, caption] : table) {
     if (item == code) label.caption = caption;
   }
-}
-
-bool isFrequencyItem(const std::string& item) {
-  if (item.size() != 8 || item[0] != 'F') return false;
-  for (size_t i = 1; i < 8; ++i) {
-    if (item[i] < '0' || item[i] > '9') return false;
-  }
-  return true;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "link/frequency_text.h"
+
 namespace freqdigits {
 
 bool inRange(int value) {
@@ -32,9 +34,7 @@ int stepOfDigit(int index) {
 }
 
 std::string digitsOfFreqItem(const std::string& item) {
-  if (item.size() != 8 || item[0] != 'F') return "";
-  std::string digits = item.substr(1);
-  return valueOfSeven(digits) < 0 ? "" : digits;
+  return isFrequencyItem(item) ? item.substr(1) : "";
 }
 
 std::string channelNumber(const std::string& boxText) {
