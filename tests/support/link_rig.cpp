@@ -1,6 +1,6 @@
 #include "tests/support/link_rig.h"
 
-LinkRig::LinkRig(int firmware, double startSeconds) : scheduler(startSeconds), radio(firmware) {
+LinkRig::LinkRig(int firmware, double startSeconds) : HeadlessPlatform(firmware, startSeconds) {
   port.onComm = [this] { link.MSComm1_OnComm(); };
 }
 

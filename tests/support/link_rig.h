@@ -2,6 +2,7 @@
 #include "link/DisplayZarvinStatus.h"
 #include "link/front_panel.h"
 #include "platform/platform.h"
+#include "tests/support/headless_platform.h"
 #include "tests/support/headless_ui.h"
 #include "tests/support/scheduler.h"
 #include "tests/support/sim_serial_port.h"
@@ -10,7 +11,7 @@
 
 /// The link module on the headless platform: a virtual clock, a simulated radio on an open
 /// simulated port, a fresh front panel and a temporary working folder.
-struct LinkRig {
+struct LinkRig : HeadlessPlatform {
   explicit LinkRig(int firmware = 2, double startSeconds = 36000.0);
 
   /// Opens port 1 with the program's settings.
@@ -18,14 +19,6 @@ struct LinkRig {
   /// Seconds since midnight now.
   double now() { return clock.now(); }
 
-  TempFolder folder;
-  Scheduler scheduler;
-  VirtualClock clock{scheduler};
-  HeadlessUi ui{scheduler, folder.path()};
-  SimRadio radio;
-  SimSerialPort port{scheduler, radio};
-  TextFiles files{folder.path()};
-  Platform platform{clock, ui, port, files};
   FrontPanel panel{ui};
   DisplayZarvinStatus link{platform, panel};
 };

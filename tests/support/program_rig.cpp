@@ -5,7 +5,7 @@
 #include "platform/ui/user_actions.h"
 
 ProgramRig::ProgramRig(int firmware, double startSeconds)
-    : start(startSeconds), scheduler(startSeconds), radio(firmware) {
+    : HeadlessPlatform(firmware, startSeconds), start(startSeconds) {
   wireChildWindows(frm);
 }
 

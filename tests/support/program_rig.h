@@ -4,6 +4,7 @@
 
 #include "panel/frmZarvin.h"
 #include "platform/platform.h"
+#include "tests/support/headless_platform.h"
 #include "tests/support/headless_ui.h"
 #include "tests/support/scheduler.h"
 #include "tests/support/sim_serial_port.h"
@@ -13,7 +14,7 @@
 /// The whole program on the headless platform: the main window with its real child windows,
 /// a simulated radio on port 1 and a temporary working folder. A scenario schedules its
 /// script with at() and then runs the load event with runFor() or runUntilEnd().
-struct ProgramRig {
+struct ProgramRig : HeadlessPlatform {
   explicit ProgramRig(int firmware = 2, double startSeconds = 36000.0);
 
   /// Writes PortSetup.txt naming port 1 at 9600 baud with the given handshake name.
@@ -34,14 +35,6 @@ struct ProgramRig {
   bool click(const std::string& name, int index = -1);
 
   double start;
-  TempFolder folder;
-  Scheduler scheduler;
-  VirtualClock clock{scheduler};
-  HeadlessUi ui{scheduler, folder.path()};
-  SimRadio radio;
-  SimSerialPort port{scheduler, radio};
-  TextFiles files{folder.path()};
-  Platform platform{clock, ui, port, files};
   frmZarvin frm{platform};
   DisplayZarvinStatus& link = frm.link;
   int exitCode = -1;
