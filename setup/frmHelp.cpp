@@ -29,6 +29,7 @@ frmHelp::frmHelp(Platform& platform, DisplayZarvinStatus& link, FrontPanel& main
   dialog::place(label1, 240, 720, 5640, 1992, "");
   // Replaced by gTitle when the window loads.
   dialog::place(Label3, 840, 3240, 4212, 252, "0.930 4-24-15:0946");
+  for (ui::Control* label : {&Label2, &label1, &Label3}) label->alignment = ui::Alignment::Center;
   dialog::styleDialog(form);
   dialog::centreOnScreen(form);
   form.onQueryUnload = [this](bool& cancel) { Form_QueryUnload(cancel); };

@@ -13,6 +13,9 @@ TEST(AboutBox, ShowsCreditsAndTheTitle) {
   EXPECT_EQ(about->form.caption, "About ");
   EXPECT_EQ(about->Label3.caption, "Zarvin 0.930 : 4-29-15:1618");
   EXPECT_FALSE(about->Label2.caption.empty());
+  for (ui::Control* label : {&about->Label2, &about->label1, &about->Label3}) {
+    EXPECT_EQ(label->alignment, ui::Alignment::Center) << label->name();
+  }
   // A leading line break, the title line and four credits, each led by a blank.
   std::string text = about->label1.caption;
   std::vector<std::string> lines;
