@@ -40,6 +40,18 @@ bool isQuiet(int fd) {
   return poll(&p, 1, 0) == 0;
 }
 
+// The help viewer: a page's width and most of a screen's height, at the right of the screen's
+// work area (beside a panel at its left), wholly inside it with room left for the window
+// manager's title bar and border.
+void placeHelp(Fl_Help_Dialog& help) {
+  constexpr int kWidth = 640, kHeight = 960, kTitleBar = 30, kBorder = 4;
+  int x = 0, y = 0, w = 0, h = 0;
+  Fl::screen_work_area(x, y, w, h);
+  int width = std::min(kWidth, w - 2 * kBorder);
+  int height = std::min(kHeight, h - kTitleBar - kBorder);
+  help.resize(x + w - kBorder - width, y + kTitleBar, width, height);
+}
+
 }  // namespace
 
 FltkUi::FltkUi(std::string programTitle) : m_title(std::move(programTitle)) {
@@ -114,6 +126,7 @@ void FltkUi::showHelp(const std::string& fileName) {
     if (html.front() != '/') html = currentFolder() + "/" + html;
     if (!m_help) m_help = std::make_unique<Fl_Help_Dialog>();
     m_help->load(html.c_str());
+    placeHelp(*m_help);
     m_help->show();
     return;
   }
