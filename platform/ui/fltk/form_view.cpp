@@ -8,6 +8,14 @@
 #include "platform/ui/user_actions.h"
 
 namespace ui::fltk {
+namespace {
+
+/// Brings a length in twips to a length in pixels, unless it already gives that many pixels.
+void followPixels(int& twips, int pixels) {
+  if (twipsToPixels(twips) != pixels) twips = pixels * kTwipsPerPixel;
+}
+
+}  // namespace
 
 FormView::FormView(Form& form, EventQueue& events)
     : m_form(form), m_events(events), m_context{events, m_press} {}
@@ -35,7 +43,7 @@ void FormView::sync() {
     syncWindow();
     syncControls();
     if (m_menuBar) m_menuBar->sync();
-    if (!m_window->shown()) m_window->show();
+    if (!m_window->shown()) showWhereAsked();
   } else if (m_window && m_window->shown()) {
     m_window->hide();
   }
@@ -50,6 +58,7 @@ void FormView::build() {
   m_window->resizable(nullptr);
   m_window->callback(&FormView::onCloseBox, this);
   m_window->afterEvent = [this](int event, int) { onWindowEvent(event); };
+  m_window->afterResize = [this] { onPlaced(); };
   // Child windows stay above the panel that opened them.
   if (!m_form.isMainWindow) m_window->set_non_modal();
   if (MenuBarView::hasMenus(m_form)) {
@@ -127,6 +136,28 @@ void FormView::syncControls() {
     }
     view->sync(x, y);
   }
+}
+
+// A window that the program placed stays where it was put, also partly off the screen (the
+// scanners over the panel's band frame).
+void FormView::showWhereAsked() {
+  PixelRect asked = m_shown.rect;
+  m_window->show();
+  if (asked.x != 0 || asked.y != 0) m_window->moveTo(asked.x, asked.y);
+}
+
+// The window manager places a window where it likes and the user moves it: the form follows,
+// so that what the program computes from its place (the child windows over the panel's band
+// frame) holds where the window really is.
+void FormView::onPlaced() {
+  if (!m_window->shown()) return;
+  PixelRect now{m_window->x(), m_window->y(), m_window->w(), m_window->h()};
+  if (now == m_shown.rect) return;
+  m_shown.rect = now;
+  followPixels(m_form.left, now.x);
+  followPixels(m_form.top, now.y);
+  followPixels(m_form.width, now.w);
+  followPixels(m_form.height, now.h - m_menuHeight);
 }
 
 // A release that the pressed button did not get (it was disabled or hidden meanwhile) still

@@ -34,7 +34,7 @@ class FormView {
   int menuBarHeight() const { return m_menuHeight; }
 
  private:
-  using Window = Hooked<Fl_Double_Window>;
+  using Window = PlacedWindow;
 
   void build();
   void addNewControls();
@@ -42,6 +42,8 @@ class FormView {
   void syncWindow();
   void syncControls();
   void onWindowEvent(int event);
+  void showWhereAsked();
+  void onPlaced();
   static void onCloseBox(Fl_Widget*, void* view);
   void requestClose();
 

@@ -1,6 +1,7 @@
 #include "platform/ui/fltk/widgets.h"
 
 #include <FL/fl_draw.H>
+#include <FL/x.H>
 
 #include <algorithm>
 #include <cstdlib>
@@ -21,6 +22,16 @@ void setShown(Fl_Widget& widget, bool shown) {
   } else {
     widget.hide();
   }
+}
+
+void PlacedWindow::resize(int x, int y, int w, int h) {
+  Hooked<Fl_Double_Window>::resize(x, y, w, h);
+  if (afterResize) afterResize();
+}
+
+void PlacedWindow::moveTo(int x, int y) {
+  position(x, y);
+  XMoveWindow(fl_display, fl_xid(this), x, y);
 }
 
 ShapeWidget::ShapeWidget(int x, int y, int w, int h) : Fl_Widget(x, y, w, h) {

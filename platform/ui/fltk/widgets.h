@@ -1,4 +1,5 @@
 #pragma once
+#include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Widget.H>
 
@@ -25,6 +26,18 @@ class Hooked : public W {
     if (afterEvent) afterEvent(event, handled);
     return handled;
   }
+};
+
+/// A top-level window that reports each change of its place or size, whoever made it: the
+/// program, the window manager placing it, or the user moving it.
+class PlacedWindow : public Hooked<Fl_Double_Window> {
+ public:
+  using Hooked<Fl_Double_Window>::Hooked;
+  std::function<void()> afterResize;
+  void resize(int x, int y, int w, int h) override;
+  /// Moves the shown window to (x, y) on the screen, even where FLTK, mapping it, pulled it
+  /// back onto the screen while x() and y() kept the place asked for.
+  void moveTo(int x, int y);
 };
 
 /// Calls report each time the widget accepts the keyboard focus.
