@@ -25,7 +25,7 @@ std::vector<ui::Control*> options(ui::Form& form, const std::string& name, ui::C
   std::vector<ui::Control*> group;
   for (std::size_t k = 0; k < captions.size(); ++k) {
     ui::Control& c = form.add(ui::Kind::OptionButton, name, static_cast<int>(k), &frame);
-    place(c, 120, 180 + kOptionPitch * static_cast<int>(k), width, 255).caption = captions[k];
+    place(c, 90, 180 + kOptionPitch * static_cast<int>(k), width, 255).caption = captions[k];
     c.backColor = ui::kSysButtonFace;
     group.push_back(&c);
   }
@@ -58,7 +58,7 @@ frmScanBands::frmScanBands(Platform& p, DisplayZarvinStatus& l, FrontPanel& pane
       Frame1(form.add(ui::Kind::Frame, "Frame1")),
       Option1(options(form, "Option1", Frame1, {"10Hz", "50Hz", "100Hz", "500Hz", "1KHz"}, 855)),
       Frame2(form.add(ui::Kind::Frame, "Frame2")),
-      Option2(options(form, "Option2", Frame2, {"Fast Scan", "Slow Scan"}, 1000)),
+      Option2(options(form, "Option2", Frame2, {"Fast Scan", "Slow Scan"}, 1095)),
       Label1(form.add(ui::Kind::Label, "Label1")),
       Label2(form.add(ui::Kind::Label, "Label2")),
       txtScanLow(form.add(ui::Kind::TextBox, "txtScanLow")),

@@ -54,7 +54,7 @@ void frmScanFreqs::layOut() {
   place(fraBand, 60, 0, 4815, 6495).caption = "Freqs";
   fraBand.backColor = kWindowGrey;
 
-  place(lblDelay, 120, 6660, 975, 255).caption = "Delay Secs";
+  place(lblDelay, 120, 6660, 1050, 255).caption = "Delay Secs";
   lblDelay.backColor = kWindowGrey;
   place(txtDelay, 1200, 6600, 615, 375).caption = "3";
   txtDelay.backColor = ui::kWhite;

@@ -1,16 +1,70 @@
 // Every window on a real 1280 x 1024 screen (Xvfb, no window manager): the list windows open
-// over the panel's band frame wherever the panel was moved.
+// over the panel's band frame wherever the panel was moved, and every caption fits its control.
 #include "tests/e2e/fltk_panel_rig.h"
 // After gtest: the X11 headers define None.
+#include <FL/Fl_Light_Button.H>
+#include <FL/fl_draw.H>
 #include <FL/x.H>
+
+#include <algorithm>
+#include <climits>
+#include <sstream>
 
 #include "lists/frmBandSelect.h"
 #include "lists/frmScanBands.h"
 #include "lists/frmScanFreqs.h"
+#include "platform/ui/fltk/widgets.h"
+#include "setup/frmAudioSetup.h"
+#include "setup/frmHelp.h"
+#include "setup/frmPortSetup.h"
 
 namespace {
 
 using Point = std::pair<int, int>;
+
+// The pixels a caption may take: the widget less its box, less an option or check button's
+// mark, less the inset of a text aligned to one side; a frame's caption keeps 8 from each side.
+Point captionRoom(const Fl_Widget& w) {
+  if (dynamic_cast<const ui::fltk::FrameGroup*>(&w) != nullptr) return {w.w() - 16, INT_MAX};
+  int room = w.w() - Fl::box_dw(w.box());
+  int height = w.h() - Fl::box_dh(w.box());
+  if (dynamic_cast<const Fl_Light_Button*>(&w) != nullptr)
+    return {room - w.labelsize() - 4, height};
+  bool sided = (w.align() & (FL_ALIGN_LEFT | FL_ALIGN_RIGHT)) != 0;
+  return {sided && room > 11 ? room - 6 : room, height};
+}
+
+// The ink width of the widest line of a text, or of its widest word when the control wraps it:
+// a fixed-pitch glyph's blank sides need no room.
+int inkWidth(const std::string& text, bool wrapped) {
+  std::istringstream in(text);
+  int widest = 0;
+  for (std::string part; wrapped ? bool(in >> part) : bool(std::getline(in, part));) {
+    int dx = 0, dy = 0, w = 0, h = 0;
+    fl_text_extents(part.c_str(), dx, dy, w, h);
+    widest = std::max(widest, w);
+  }
+  return widest;
+}
+
+// Adds "window: caption" for each caption under `group` that its control cuts: too wide, or
+// wrapped onto more lines than the control's height shows.
+void findCutCaptions(const Fl_Group& group, const std::string& window,
+                     std::vector<std::string>& cut) {
+  for (int i = 0; i < group.children(); ++i) {
+    Fl_Widget& w = *group.child(i);
+    if (w.label() != nullptr && *w.label() != '\0') {
+      auto [room, height] = captionRoom(w);
+      fl_font(w.labelfont(), w.labelsize());
+      bool wrapped = (w.align() & FL_ALIGN_WRAP) != 0;
+      int width = wrapped ? room : 0, needed = 0;
+      fl_measure(w.label(), width, needed);
+      bool tooTall = needed / fl_height() > std::max(1, height / fl_height());
+      if (inkWidth(w.label(), wrapped) > room || tooTall) cut.push_back(window + ": " + w.label());
+    }
+    if (w.as_group() != nullptr) findCutCaptions(*w.as_group(), window, cut);
+  }
+}
 
 class OnScreen : public fltk_panel::PanelTest {
  protected:
@@ -49,6 +103,35 @@ TEST_F(OnScreen, ListWindowsOpenOverTheBandFrameWhereverThePanelIs) {
     EXPECT_EQ(at(open<frmScanFreqs>()->form), expected.second);
     EXPECT_EQ(at(open<frmScanBands>()->form), expected.second);
   }
+}
+
+struct Walk {
+  int windows = 0;
+  std::vector<std::string> cut;
+};
+
+// Walks the open windows, then closes the message box that holds the test.
+void walkAndClose(void* walk) {
+  auto& w = *static_cast<Walk*>(walk);
+  for (Fl_Window* win = Fl::first_window(); win != nullptr;
+       win = Fl::next_window(win), ++w.windows) {
+    findCutCaptions(*win, win->label() != nullptr ? win->label() : "", w.cut);
+  }
+  Fl::modal()->hide();
+}
+
+TEST_F(OnScreen, EveryCaptionFitsItsControl) {
+  auto list = open<frmBandSelect>();
+  auto freqs = open<frmScanFreqs>();
+  auto bands = open<frmScanBands>();
+  auto portSetup = open<frmPortSetup>();
+  auto audio = open<frmAudioSetup>();
+  auto about = open<frmHelp>();
+  Walk walk;
+  Fl::add_timeout(0.3, walkAndClose, &walk);
+  ui->messageBox("Port Error: 8002 Invalid port number");
+  EXPECT_EQ(walk.windows, 8);  // the panel, six windows and the message box
+  EXPECT_EQ(walk.cut, std::vector<std::string>{});
 }
 
 }  // namespace

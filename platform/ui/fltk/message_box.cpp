@@ -17,6 +17,8 @@ constexpr int kMargin = 16;
 constexpr int kButtonWidth = 88;
 constexpr int kButtonHeight = 26;
 constexpr int kTextSize = 14;
+// A box draws a text aligned to one side 3 pixels in from each edge.
+constexpr int kTextInset = 3;
 
 void closeDialog(Fl_Widget* button, void*) {
   button->window()->hide();
@@ -37,7 +39,7 @@ void runMessageBox(const std::string& title, const std::string& text) {
   Fl_Group::current(nullptr);
   Fl_Window dialog(w, h);
   dialog.copy_label(title.c_str());
-  Fl_Box message(kMargin, kMargin, textW, textH);
+  Fl_Box message(kMargin - kTextInset, kMargin, textW + 2 * kTextInset, textH);
   message.copy_label(shown.c_str());
   message.labelsize(kTextSize);
   message.align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_WRAP);
