@@ -4,6 +4,7 @@
 #include "tests/e2e/fltk_panel_rig.h"
 // After gtest: the X11 headers define None.
 #include <FL/fl_draw.H>
+#include <FL/x.H>
 
 namespace {
 
@@ -57,6 +58,17 @@ TEST_F(PanelWindow, ShowsTheRadioStatusAndSavesAScreenshot) {
   EXPECT_EQ(window->w(), 713);  // 10692 twips
   EXPECT_EQ(window->h(), 516 + bar);
   EXPECT_STREQ(window->label(), "Zarvin 0.930 : 4-29-15:1618");
+  // The window manager finds the panel's icon: its width and height lead the pixels.
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* icon = nullptr;
+  XGetWindowProperty(fl_display, fl_xid(window), XInternAtom(fl_display, "_NET_WM_ICON", False), 0,
+                     2, False, AnyPropertyType, &type, &format, &count, &after, &icon);
+  ASSERT_EQ(count, 2u);
+  const auto* size = reinterpret_cast<unsigned long*>(icon);
+  EXPECT_EQ(std::make_pair(size[0], size[1]), std::make_pair(32ul, 32ul));
+  XFree(icon);
   EXPECT_EQ(frm->cmdF[2]->caption, "2");
   EXPECT_EQ(frm->lblInBand.caption, "In Band");
   EXPECT_EQ(frm->lblMeter.caption, "FWD");
