@@ -3,6 +3,7 @@
 
 #include "link/DisplayZarvinStatus.h"
 #include "link/number_text.h"
+#include "link/panel_keying.h"
 
 namespace {
 
@@ -49,10 +50,7 @@ void DisplayZarvinStatus::gShowInBand(bool& inBand) {
   bool panelControls = frm.lblREMOTE.caption != "LOCAL";
   if (panelControls) {
     frm.cmdPTT.enabled = inBand;
-    // A transmitter keyed from the panel must always be able to go back to receive, even
-    // when the frequency has left the band meanwhile.
-    frm.cmdXmit.enabled = inBand || frm.cmdXmit.caption == "&XMT OFF";
-    frm.cmdTune.enabled = inBand || frm.cmdTune.caption == "T&UNE OFF";
+    enableTransmitButtons(frm, inBand);
   }
   if (inBand) {
     if (panelControls && gPTT == "'0") gTogglePTT();

@@ -1,8 +1,7 @@
 // Keying the transmitter (XMT), the tune carrier (TUNE) and the external amplifier.
 //
 // "K" keys and "U" unkeys; both are also the keep-alive character, so each action leaves the
-// new state in gSyncChar for the main loop's keep-alive to repeat. The state of XMT and TUNE
-// is their caption, compared whole, access-key marker included.
+// new state in gSyncChar for the main loop's keep-alive to repeat.
 #include <initializer_list>
 #include <string>
 
@@ -11,10 +10,6 @@
 
 namespace {
 
-constexpr const char* kXmitOn = "&XMT ON";    // receiving: a click keys
-constexpr const char* kXmitOff = "&XMT OFF";  // transmitting: a click unkeys
-constexpr const char* kTuneOn = "T&UNE ON";
-constexpr const char* kTuneOff = "T&UNE OFF";
 constexpr const char* kSwitchingUp = " >> ";
 constexpr const char* kSwitchingDown = " << ";
 constexpr double kAmpSettle = 0.2;

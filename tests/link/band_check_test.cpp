@@ -111,19 +111,21 @@ TEST_F(InBandDisplay, ScanningForcesOutOfBandInTheCallersVariable) {
   EXPECT_EQ(rig.port.written(), "'0\n");
 }
 
+// In band or out: a keyed one stays enabled to unkey, the other stays disabled.
 TEST_F(InBandDisplay, KeyedTransmitterKeepsItsWayBackToReceive) {
-  rig.link.gPTT = "'0";
-  rig.panel.cmdXmit.caption = "&XMT OFF";
-  bool inBand = false;
-  rig.link.gShowInBand(inBand);
-  EXPECT_TRUE(rig.panel.cmdXmit.enabled);   // it unkeys
-  EXPECT_FALSE(rig.panel.cmdTune.enabled);  // it would key
-  EXPECT_FALSE(rig.panel.cmdPTT.enabled);
-  rig.panel.cmdXmit.caption = "&XMT ON";
-  rig.panel.cmdTune.caption = "T&UNE OFF";
-  rig.link.gShowInBand(inBand);
-  EXPECT_FALSE(rig.panel.cmdXmit.enabled);
-  EXPECT_TRUE(rig.panel.cmdTune.enabled);
+  for (bool inBand : {false, true}) {
+    rig.panel.cmdXmit.caption = "&XMT OFF";
+    rig.panel.cmdTune.caption = "T&UNE ON";
+    rig.link.gShowInBand(inBand);
+    EXPECT_TRUE(rig.panel.cmdXmit.enabled);   // it unkeys
+    EXPECT_FALSE(rig.panel.cmdTune.enabled);  // it would key
+    EXPECT_EQ(rig.panel.cmdPTT.enabled, inBand);
+    rig.panel.cmdXmit.caption = "&XMT ON";
+    rig.panel.cmdTune.caption = "T&UNE OFF";
+    rig.link.gShowInBand(inBand);
+    EXPECT_FALSE(rig.panel.cmdXmit.enabled);
+    EXPECT_TRUE(rig.panel.cmdTune.enabled);
+  }
 }
 
 TEST_F(InBandDisplay, LocalOperationOnlyShowsTheState) {
