@@ -40,6 +40,17 @@ bool isPttCode(const std::string& v) {
   return isOneOf(v, {"'0", "'1"});
 }
 
+void showXmitOff(frmZarvin& f) {
+  f.cmdXmit.caption = kXmitOn;
+  f.cmdTune.enabled = true;
+}
+
+void showTuneOff(frmZarvin& f) {
+  f.cmdTune.caption = kTuneOn;
+  f.cmdXmit.enabled = true;
+  f.cmdMode.enabled = true;
+}
+
 // Keys the transmitter in AME for tuning; the settings that the tune changes are kept for
 // its end.
 void startTune(frmZarvin& f) {
@@ -88,16 +99,14 @@ void stopTune(frmZarvin& f) {
   // does not put it back.
   if (link.gFWType == 1 && isPttCode(f.savedPTT) && link.gPTT != f.savedPTT) link.gTogglePTT();
   link.gSyncChar = "U";
-  f.cmdTune.caption = kTuneOn;
-  f.cmdXmit.enabled = true;
-  f.cmdMode.enabled = true;
+  showTuneOff(f);
 }
 
 }  // namespace
 
 void frmZarvin::xmitCmd() {
-  // XMT and TUNE lock each other out. Their buttons' enabled state alone cannot hold that:
-  // the in-band display enables both on every frequency report.
+  // XMT and TUNE exclude each other. Their enabled state shows it, but both clicks may have
+  // come before the loop served the first: the second then does nothing.
   if (cmdTune.caption == kTuneOff) {
     xmitFlag = false;
     return;
@@ -109,11 +118,15 @@ void frmZarvin::xmitCmd() {
     cmdTune.enabled = false;
   } else if (cmdXmit.caption == kXmitOff) {
     link.gSendSync("U");
-    cmdXmit.caption = kXmitOn;
     link.gSyncChar = "U";
-    cmdTune.enabled = true;
+    showXmitOff(*this);
   }
   xmitFlag = false;
+}
+
+void frmZarvin::showUnkeyed() {
+  if (cmdXmit.caption == kXmitOff) showXmitOff(*this);
+  if (cmdTune.caption == kTuneOff) showTuneOff(*this);
 }
 
 void frmZarvin::tuneCmd() {
