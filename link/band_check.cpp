@@ -2,7 +2,8 @@
 #include <cstdint>
 
 #include "link/DisplayZarvinStatus.h"
-#include "platform/runtime_error.h"
+#include "link/number_text.h"
+#include "link/panel_keying.h"
 
 namespace {
 
@@ -22,16 +23,10 @@ std::string trimBlanks(const std::string& s) {
   return s.substr(b, s.find_last_not_of(' ') - b + 1);
 }
 
-/// The frequency digits in Hz: the digits and a trailing "0". Anything but digits is a type
-/// mismatch, as the conversion reported it.
+/// The frequency digits in Hz: the digits and a trailing "0", converted as a number, so a
+/// sign or a decimal point among them still reads; anything else is a type mismatch.
 std::int32_t frequencyHz(const std::string& item) {
-  std::string digits = trimBlanks(item.size() > 7 ? item.substr(item.size() - 7) : item) + "0";
-  std::int32_t hz = 0;
-  for (char c : digits) {
-    if (c < '0' || c > '9') throw RuntimeError(kErrTypeMismatch, "Type mismatch");
-    hz = hz * 10 + (c - '0');
-  }
-  return hz;
+  return wholeNumberOfText(trimBlanks(item.size() > 7 ? item.substr(item.size() - 7) : item) + "0");
 }
 
 }  // namespace
@@ -55,10 +50,7 @@ void DisplayZarvinStatus::gShowInBand(bool& inBand) {
   bool panelControls = frm.lblREMOTE.caption != "LOCAL";
   if (panelControls) {
     frm.cmdPTT.enabled = inBand;
-    // A transmitter keyed from the panel must always be able to go back to receive, even
-    // when the frequency has left the band meanwhile.
-    frm.cmdXmit.enabled = inBand || frm.cmdXmit.caption == "&XMT OFF";
-    frm.cmdTune.enabled = inBand || frm.cmdTune.caption == "T&UNE OFF";
+    enableTransmitButtons(frm, inBand);
   }
   if (inBand) {
     if (panelControls && gPTT == "'0") gTogglePTT();

@@ -32,11 +32,13 @@ void DisplayZarvinStatus::gSetFrequency(const std::string& digits) {
 void DisplayZarvinStatus::gNextAGC() {
   std::string text;
   if (gFWType == 2) {
-    // An absolute code needs a known current code and a frequency to send with it: garbage
-    // never goes to the radio.
+    // With no known current code there is no code to send: the line feed goes out alone.
+    // A code goes out only with a valid frequency: a garbled one never reaches the radio.
     std::string next = nextCode(gAGC, 'A');
-    if (next.empty() || !isFrequencyItem(gFreq)) return;
-    text = next + "\n" + gFreq.str() + "\n";
+    if (!next.empty()) {
+      if (!isFrequencyItem(gFreq)) return;
+      text = next + "\n" + gFreq.str() + "\n";
+    }
   } else if (gFWType == 3) {
     text = "a\n";
   } else if (gFWType == 1) {

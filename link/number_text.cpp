@@ -52,6 +52,23 @@ std::int32_t wholeNumber(double value) {
   return static_cast<std::int32_t>(rounded);
 }
 
+std::int32_t wholeNumberOfText(const std::string& text) {
+  const RuntimeError mismatch(kErrTypeMismatch, "Type mismatch");
+  std::size_t i = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+  bool hasDigit = false;
+  bool hasPoint = false;
+  for (; i < text.size(); ++i) {
+    if (isDigit(text[i])) {
+      hasDigit = true;
+      continue;
+    }
+    if (text[i] != '.' || hasPoint) throw mismatch;
+    hasPoint = true;
+  }
+  if (!hasDigit) throw mismatch;
+  return wholeNumber(leadingNumber(text));
+}
+
 std::string numberText(std::int32_t value) {
   if (value < 0) return std::to_string(value);
   return " " + std::to_string(value);

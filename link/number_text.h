@@ -12,5 +12,10 @@ double leadingNumber(const std::string& text);
 /// range raises run-time error 6, "Overflow".
 std::int32_t wholeNumber(double value);
 
+/// The whole number of a text that is a number and nothing else: an optional sign, then
+/// digits with at most one decimal point, rounded as wholeNumber rounds. Any other text
+/// raises run-time error 13, "Type mismatch".
+std::int32_t wholeNumberOfText(const std::string& text);
+
 /// The decimal digits of value, led by a minus sign when negative and by a blank otherwise.
 std::string numberText(std::int32_t value);

@@ -26,7 +26,7 @@ void frmScanFreqs::Form_Load() {
   lists::showRowsInBoxes(lists::rowsFromLines(lines, kRows), txtFreq, txtMode, txtInfo);
   // A file that ends before its dwell line keeps the window's own default.
   if (lines.size() > static_cast<std::size_t>(kRows)) {
-    dwellSecs = lists::dwellSecondsFromText(lines[kRows]);
+    dwellSecs = lists::wholeSecondsFromText(lines[kRows]);
     txtDelay.caption = std::to_string(dwellSecs);
   }
 }
@@ -38,18 +38,14 @@ void frmScanFreqs::cmdStop_Click() {
 
 void frmScanFreqs::cmdWriteFile_Click() {
   std::vector<lists::ListRow> rows = lists::rowsOfBoxes(txtFreq, txtMode, txtInfo);
-  // The dwell goes out in whole seconds that the next opening reads back: during a scan the
-  // box counts the seconds elapsed, so the dwell in force is written instead.
-  int dwell = m_scanning ? dwellSecs : dwellFromBox();
   std::vector<std::string> lines = lists::linesFromRows(rows);
-  lines.push_back(std::to_string(dwell));
+  // During a scan the box counts the seconds elapsed: the dwell in force goes out instead.
+  lines.push_back(m_scanning ? std::to_string(dwellSecs) : txtDelay.caption);
   try {
     platform.files.writeLines(listFileName, lines);
   } catch (const RuntimeError& e) {
     platform.ui.messageBox(errorText(listFileName, e));
-    return;
   }
-  if (!m_scanning) txtDelay.caption = std::to_string(dwell);
 }
 
 void frmScanFreqs::Form_QueryUnload(bool& cancel) {

@@ -56,8 +56,9 @@ class frmScanFreqs {
   void cmdScan_Click();
   /// Shows the dwell in force in the delay box and raises the stop request.
   void cmdStop_Click();
-  /// Replaces "ScanFreqs.txt" with the 13 rows and the dwell in whole seconds; a failure
-  /// shows "ScanFreqs.txt: Err N. text" and the window stays open.
+  /// Replaces "ScanFreqs.txt" with the 13 rows and the delay box's text as it shows it, or
+  /// during a scan the dwell in force; a failure shows "ScanFreqs.txt: Err N. text" and the
+  /// window stays open.
   void cmdWriteFile_Click();
   /// The close box: the stop request; never cancels.
   void Form_QueryUnload(bool& cancel);
@@ -74,7 +75,7 @@ class frmScanFreqs {
   /// Waits dwellSecs, showing the seconds elapsed and keeping the link alive; false on Stop.
   bool dwell();
   int checkedRows() const;
-  /// The dwell that the delay box asks for, after the check the scan makes.
+  /// The dwell that the delay box asks for, after the check each pass makes.
   int dwellFromBox() const;
 
   bool m_scanning = false;

@@ -10,6 +10,7 @@ namespace lists {
 namespace {
 
 constexpr int kLongestDwell = 32767;
+constexpr int kMostNegative = -32768;
 
 bool isDigit(char c) {
   return std::isdigit(static_cast<unsigned char>(c)) != 0;
@@ -45,11 +46,16 @@ std::optional<std::string> scanFrequencyCommand(const std::string& text) {
   return places;
 }
 
-int dwellSecondsFromText(const std::string& text) {
+int wholeSecondsFromText(const std::string& text) {
   double value = leadingNumber(text);
-  if (!(value >= 1)) return 1;  // also a text that reads as no number at all
+  if (value <= kMostNegative) return kMostNegative;
   if (value >= kLongestDwell) return kLongestDwell;
   return static_cast<int>(std::nearbyint(value));  // the default rounding: a half to even
+}
+
+int dwellSecondsFromText(const std::string& text) {
+  if (!(leadingNumber(text) >= 1)) return 1;  // also a text that reads as no number at all
+  return wholeSecondsFromText(text);
 }
 
 long freqTextToUnits(const std::string& text) {

@@ -13,9 +13,13 @@ namespace lists {
 ///   "7.15" -> "F0715000", "14.250" and "14250" -> "F1425000", "1.59" and "14.2a" -> refused.
 std::optional<std::string> scanFrequencyCommand(const std::string& text);
 
-/// The dwell in whole seconds of a delay text or of the file's dwell line: its leading number
-/// (0 without one); below 1 gives 1; otherwise rounded to the nearest (a half to the even
-/// number) and kept at most 32767. "3" -> 3, "2.5" -> 2, "0.4" -> 1, "5s" -> 5.
+/// The whole seconds of the file's dwell line or of a delay text: its leading number (0
+/// without one) rounded to the nearest (a half to the even number), kept within the 16-bit
+/// range. "5.0" -> 5, "2.5" -> 2, "0.4" -> 0, "5s" -> 5, "" -> 0.
+int wholeSecondsFromText(const std::string& text);
+
+/// The dwell that a scan pass takes from the delay text: below 1 gives 1, otherwise its
+/// whole seconds. "3" -> 3, "2.5" -> 2, "0.4" -> 1.
 int dwellSecondsFromText(const std::string& text);
 
 /// A limit text of the band sweep in units of 10 Hz. Seven places start as "0000000"; a text

@@ -255,6 +255,8 @@ class frmZarvin : public FrontPanel {
   /// One pass of the main loop; returns LoopEntry to go on with the next pass.
   Entry mainLoopPass();
   void showTransmitState();
+  /// XMT and TUNE as their own "off" leaves them, for whichever of them shows keyed.
+  void showUnkeyed();
   void serveRequestFlags();
   /// Closes the port if open, dropping what waits, and opens it with the current settings.
   /// A port that cannot be opened shows "Com Error" and the reason.

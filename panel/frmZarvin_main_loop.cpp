@@ -1,6 +1,5 @@
 // The main loop: one pass after the other, each showing what the radio reported, keeping the
 // link alive, keeping the transmit indicator right and serving the request flags in order.
-#include "link/panel_keying.h"
 #include "panel/frmZarvin.h"
 
 namespace {
@@ -86,12 +85,11 @@ frmZarvin::Entry frmZarvin::mainLoopPass() {
         link.gAmpTuneStart -= 86400.0;  // midnight passed; the time is tested next pass
       } else if (t - link.gAmpTuneStart > kAmpTuneTimeout) {
         link.gAmpTuning = false;
-        // Back to receive before the message waits for OK: never leave the transmitter keyed,
-        // unless the user keyed it with XMT or TUNE, whose buttons unkey it.
-        if (!keyedByXmitOrTune(*this)) {
-          link.gSyncChar = "U";
-          link.gSendSync(link.gSyncChar);
-        }
+        // Back to receive before the message waits for OK, whoever keyed the transmitter:
+        // XMT and TUNE then show it unkeyed too, as the radio is.
+        link.gSyncChar = "U";
+        link.gSendSync(link.gSyncChar);
+        showUnkeyed();
         platform.ui.messageBox("Tune Cancelled");
         getStatusCmd();
       }

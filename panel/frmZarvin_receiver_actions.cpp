@@ -20,7 +20,8 @@ void sendSetting(DisplayZarvinStatus& link, const std::string& command, double s
 }
 
 // The audio-input toggle: the oldest firmware toggles with the tag alone, the others take the
-// wanted state. Empty when the radio has not reported a state to toggle from.
+// wanted state. Empty when the radio has not reported a state to toggle from: the line feed
+// then goes out alone.
 std::string audioInputToggle(int firmware, const std::string& audioInput) {
   if (firmware == 1) return "\"";
   if (audioInput == "\"0") return "\"1";
@@ -51,10 +52,7 @@ void frmZarvin::agcCmd() {
 }
 
 void frmZarvin::audioCmd() {
-  // With no known state there is nothing sensible to toggle: a bare line feed or an empty
-  // code would only confuse the radio.
-  std::string command = audioInputToggle(link.gFWType, link.gAudioInput);
-  if (!command.empty()) sendSetting(link, command, kSettingSettle, true);
+  sendSetting(link, audioInputToggle(link.gFWType, link.gAudioInput), kSettingSettle, true);
   audioFlag = false;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "link/panel_keying.h"
 #include "panel/frmZarvin.h"
 
 namespace {
@@ -80,7 +81,8 @@ void enableRemoteButtons(frmZarvin& frm, bool inBand) {
   for (ui::Control* c : {&frm.cmdAudioSource, &frm.cmdMode, &frm.cmdAGC, &frm.cmdSideTone,
                          &frm.cmdAudio, &frm.cmdViewInData, &frm.cmdVOX, &frm.cmdClipping})
     c->enabled = true;
-  for (ui::Control* c : {&frm.cmdPTT, &frm.cmdTune, &frm.cmdXmit}) c->enabled = inBand;
+  frm.cmdPTT.enabled = inBand;
+  enableTransmitButtons(frm, inBand);
   frm.mnuScanFreqs.enabled = true;
   frm.mnuScanBands.enabled = true;
   frm.lblU.visible = true;

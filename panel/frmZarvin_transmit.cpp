@@ -1,8 +1,7 @@
 // Keying the transmitter (XMT), the tune carrier (TUNE) and the external amplifier.
 //
 // "K" keys and "U" unkeys; both are also the keep-alive character, so each action leaves the
-// new state in gSyncChar for the main loop's keep-alive to repeat. The state of XMT and TUNE
-// is their caption, compared whole, access-key marker included.
+// new state in gSyncChar for the main loop's keep-alive to repeat.
 #include <initializer_list>
 #include <string>
 
@@ -11,10 +10,6 @@
 
 namespace {
 
-constexpr const char* kXmitOn = "&XMT ON";    // receiving: a click keys
-constexpr const char* kXmitOff = "&XMT OFF";  // transmitting: a click unkeys
-constexpr const char* kTuneOn = "T&UNE ON";
-constexpr const char* kTuneOff = "T&UNE OFF";
 constexpr const char* kSwitchingUp = " >> ";
 constexpr const char* kSwitchingDown = " << ";
 constexpr double kAmpSettle = 0.2;
@@ -43,6 +38,17 @@ bool isSideToneCode(const std::string& v) {
 }
 bool isPttCode(const std::string& v) {
   return isOneOf(v, {"'0", "'1"});
+}
+
+void showXmitOff(frmZarvin& f) {
+  f.cmdXmit.caption = kXmitOn;
+  f.cmdTune.enabled = true;
+}
+
+void showTuneOff(frmZarvin& f) {
+  f.cmdTune.caption = kTuneOn;
+  f.cmdXmit.enabled = true;
+  f.cmdMode.enabled = true;
 }
 
 // Keys the transmitter in AME for tuning; the settings that the tune changes are kept for
@@ -93,16 +99,14 @@ void stopTune(frmZarvin& f) {
   // does not put it back.
   if (link.gFWType == 1 && isPttCode(f.savedPTT) && link.gPTT != f.savedPTT) link.gTogglePTT();
   link.gSyncChar = "U";
-  f.cmdTune.caption = kTuneOn;
-  f.cmdXmit.enabled = true;
-  f.cmdMode.enabled = true;
+  showTuneOff(f);
 }
 
 }  // namespace
 
 void frmZarvin::xmitCmd() {
-  // XMT and TUNE lock each other out. Their buttons' enabled state alone cannot hold that:
-  // the in-band display enables both on every frequency report.
+  // XMT and TUNE exclude each other. Their enabled state shows it, but both clicks may have
+  // come before the loop served the first: the second then does nothing.
   if (cmdTune.caption == kTuneOff) {
     xmitFlag = false;
     return;
@@ -114,11 +118,15 @@ void frmZarvin::xmitCmd() {
     cmdTune.enabled = false;
   } else if (cmdXmit.caption == kXmitOff) {
     link.gSendSync("U");
-    cmdXmit.caption = kXmitOn;
     link.gSyncChar = "U";
-    cmdTune.enabled = true;
+    showXmitOff(*this);
   }
   xmitFlag = false;
+}
+
+void frmZarvin::showUnkeyed() {
+  if (cmdXmit.caption == kXmitOff) showXmitOff(*this);
+  if (cmdTune.caption == kTuneOff) showTuneOff(*this);
 }
 
 void frmZarvin::tuneCmd() {

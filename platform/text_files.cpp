@@ -35,6 +35,12 @@ class FileDescriptor {
 int openForReading(const std::string& path) {
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw errnoError(errno);
+  // A folder opens for reading here, but it is no text file to read.
+  struct stat info;
+  if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    ::close(fd);
+    throw errnoError(EISDIR);
+  }
   return fd;
 }
 

@@ -11,7 +11,8 @@ class TextFiles {
   const std::string& folder() const { return m_folder; }
   /// The full path of a bare file name.
   std::string path(const std::string& name) const;
-  /// Opens the file for reading and closes it again, reading nothing.
+  /// Opens the file for reading and closes it again, reading nothing. A folder of that name
+  /// is refused as EISDIR, by this and by readLines.
   void probe(const std::string& name) const;
   /// Every line of the file, without its line end.
   std::vector<std::string> readLines(const std::string& name) const;

@@ -12,26 +12,23 @@ void setLine(std::string& line, const char* const (&texts)[N], int index) {
   if (index >= 0 && index < N) line = texts[index];
 }
 
-/// The element whose line is `line`, or -1.
-template <int N>
-int elementOfLine(const char* const (&texts)[N], const std::string& line) {
-  for (int i = 0; i < N; ++i) {
-    if (line == texts[i]) return i;
-  }
-  return -1;
+/// Selects an option from the program's side; as there, its click runs too.
+void selectAndClick(const std::vector<ui::Control*>& group, int index) {
+  dialog::selectOption(group, index);
+  if (group[index]->onClick) group[index]->onClick();
 }
 
 }  // namespace
 
 frmAudioSetup::frmAudioSetup(Platform& platform, DisplayZarvinStatus& link, FrontPanel& main)
     : form(platform.ui, "frmAudioSetup"),
+      cmdSave(form.add(ui::Kind::Button, "cmdSave")),
       fraAudioSource(form.add(ui::Kind::Frame, "fraAudioSource")),
       Option1(dialog::addOptions(form, "Option1", fraAudioSource, 3)),
       fraPTT(form.add(ui::Kind::Frame, "fraPTT")),
       Option2(dialog::addOptions(form, "Option2", fraPTT, 2)),
       frmAudio(form.add(ui::Kind::Frame, "frmAudio")),
       Option3(dialog::addOptions(form, "Option3", frmAudio, 2)),
-      cmdSave(form.add(ui::Kind::Button, "cmdSave")),
       cmdExit(form.add(ui::Kind::Button, "cmdExit")),
       m_platform(platform),
       m_link(link),
@@ -83,7 +80,6 @@ void frmAudioSetup::Form_Load() {
   pttLine = kPttLines[0];
   inputLine = kAudioInputLines[1];
   if (m_link.fileExists(fileName)) readCodes();
-  showLines();
 }
 
 void frmAudioSetup::readCodes() {
@@ -98,18 +94,14 @@ void frmAudioSetup::readCodes() {
   std::vector<std::string> fields = readDelimitedFields(lines, 3);
   FixedText<2>* codes[] = {&srcCode, &pttCode, &inputCode};
   for (size_t i = 0; i < fields.size(); ++i) *codes[i] = fields[i];
+  // Selecting an option runs its click, which sets the group's line; a code that matches
+  // nothing leaves the group unselected.
   int src = elementForCode(kAudioSourceLines, 3, srcCode);
   int ptt = elementForCode(kPttLines, 2, pttCode);
   int input = elementForCode(kAudioInputLines, 2, inputCode);
-  if (src >= 0) Option1_Click(src);
-  if (ptt >= 0) Option2_Click(ptt);
-  if (input >= 0) Option3_Click(input);
-}
-
-void frmAudioSetup::showLines() {
-  dialog::selectOption(Option1, elementOfLine(kAudioSourceLines, srcLine));
-  dialog::selectOption(Option2, elementOfLine(kPttLines, pttLine));
-  dialog::selectOption(Option3, elementOfLine(kAudioInputLines, inputLine));
+  if (src >= 0) selectAndClick(Option1, src);
+  if (ptt >= 0) selectAndClick(Option2, ptt);
+  if (input >= 0) selectAndClick(Option3, input);
 }
 
 void frmAudioSetup::Option1_Click(int index) {

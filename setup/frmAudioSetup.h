@@ -14,8 +14,9 @@
 /// radio.
 ///
 /// Built afresh at each opening (reading the file again) and destroyed after it. The opener
-/// has disabled the front panel; every way out enables it again. Each group always shows
-/// selected the option whose line Save would write.
+/// has disabled the front panel; every way out enables it again. A group opens with the
+/// option selected whose code the file names, or with none; Save then writes the default
+/// line of a group left untouched.
 class frmAudioSetup {
  public:
   frmAudioSetup(Platform& platform, DisplayZarvinStatus& link, FrontPanel& main);
@@ -40,13 +41,14 @@ class frmAudioSetup {
   void Form_QueryUnload(bool& cancel);
 
   ui::Form form;
+  // Added first, so that Save is first in the tab order and takes the focus.
+  ui::Control& cmdSave;
   ui::Control& fraAudioSource;
   std::vector<ui::Control*> Option1;  // 0 "Mic", 1 "Audio 2", 2 "Patch"
   ui::Control& fraPTT;
   std::vector<ui::Control*> Option2;  // 0 "PTT Off", 1 "PTT On"
   ui::Control& frmAudio;
   std::vector<ui::Control*> Option3;  // 0 "Remote Audio" (lower), 1 "Local Audio" (upper)
-  ui::Control& cmdSave;
   ui::Control& cmdExit;
 
   // ---- The dialog's state.
@@ -62,8 +64,6 @@ class frmAudioSetup {
   void layOut();
   void wireEvents();
   void readCodes();
-  /// Selects in each group the option whose line Save would write.
-  void showLines();
 
   Platform& m_platform;
   DisplayZarvinStatus& m_link;

@@ -35,14 +35,29 @@ TEST(BandCheck, EdgesAreOutsideAndTenHertzInsideIsIn) {
   }
 }
 
-TEST(BandCheck, ShortOrMissingFrequencyIsOutOfBand) {
-  for (const char* freq : {
-           "F12345",  // five digits read as 123450 Hz, below every band
-           "",        // nothing reported yet
-       }) {
+TEST(BandCheck, FrequencyTextIsConvertedAsANumber) {
+  enum Answer { kOut, kIn, kMismatch };
+  const struct {
+    const char* freq;
+    Answer answer;
+  } kRows[] = {
+      {"F12345", kOut},         // five digits read as 123450 Hz, below every band
+      {"", kOut},               // nothing reported yet
+      {"F+709999", kIn},        // a sign is part of a number: 7099990 Hz
+      {"F-709999", kOut},       // negative
+      {"F709999.", kOut},       // a decimal point too: 709999 Hz
+      {"F01x0000", kMismatch},  // not a number
+      {"F1.2.300", kMismatch},  // two decimal points
+  };
+  for (const auto& row : kRows) {
     LinkRig rig;
-    rig.link.gFreq = freq;
-    EXPECT_FALSE(rig.link.gIsInBand()) << freq;
+    rig.link.gFreq = row.freq;
+    try {
+      EXPECT_EQ(rig.link.gIsInBand() ? kIn : kOut, row.answer) << row.freq;
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(row.answer, kMismatch) << row.freq;
+      EXPECT_EQ(e.number(), kErrTypeMismatch);
+    }
   }
 }
 
@@ -51,17 +66,6 @@ TEST(BandCheck, PermissionsMakeEveryFrequencyInBand) {
   rig.link.gAllBands = true;
   rig.link.gFreq = "F01x0000";  // not even a number
   EXPECT_TRUE(rig.link.gIsInBand());
-}
-
-TEST(BandCheck, MalformedFrequencyIsATypeMismatch) {
-  LinkRig rig;
-  rig.link.gFreq = "F01x0000";
-  try {
-    rig.link.gIsInBand();
-    FAIL();
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.number(), kErrTypeMismatch);
-  }
 }
 
 class InBandDisplay : public ::testing::Test {
@@ -107,19 +111,21 @@ TEST_F(InBandDisplay, ScanningForcesOutOfBandInTheCallersVariable) {
   EXPECT_EQ(rig.port.written(), "'0\n");
 }
 
+// In band or out: a keyed one stays enabled to unkey, the other stays disabled.
 TEST_F(InBandDisplay, KeyedTransmitterKeepsItsWayBackToReceive) {
-  rig.link.gPTT = "'0";
-  rig.panel.cmdXmit.caption = "&XMT OFF";
-  bool inBand = false;
-  rig.link.gShowInBand(inBand);
-  EXPECT_TRUE(rig.panel.cmdXmit.enabled);   // it unkeys
-  EXPECT_FALSE(rig.panel.cmdTune.enabled);  // it would key
-  EXPECT_FALSE(rig.panel.cmdPTT.enabled);
-  rig.panel.cmdXmit.caption = "&XMT ON";
-  rig.panel.cmdTune.caption = "T&UNE OFF";
-  rig.link.gShowInBand(inBand);
-  EXPECT_FALSE(rig.panel.cmdXmit.enabled);
-  EXPECT_TRUE(rig.panel.cmdTune.enabled);
+  for (bool inBand : {false, true}) {
+    rig.panel.cmdXmit.caption = "&XMT OFF";
+    rig.panel.cmdTune.caption = "T&UNE ON";
+    rig.link.gShowInBand(inBand);
+    EXPECT_TRUE(rig.panel.cmdXmit.enabled);   // it unkeys
+    EXPECT_FALSE(rig.panel.cmdTune.enabled);  // it would key
+    EXPECT_EQ(rig.panel.cmdPTT.enabled, inBand);
+    rig.panel.cmdXmit.caption = "&XMT ON";
+    rig.panel.cmdTune.caption = "T&UNE OFF";
+    rig.link.gShowInBand(inBand);
+    EXPECT_FALSE(rig.panel.cmdXmit.enabled);
+    EXPECT_TRUE(rig.panel.cmdTune.enabled);
+  }
 }
 
 TEST_F(InBandDisplay, LocalOperationOnlyShowsTheState) {

@@ -42,7 +42,7 @@ TEST(FirmwareSenders, NextAgcPerGeneration) {
   } cases[] = {
       {2, "A2", "A3\nF1425000\n\n"},  // absolute code, frequency, and the extra LF
       {2, "A4", "A1\nF1425000\n\n"},  // wraps round
-      {2, "A ", ""},                  // unknown code: nothing goes out
+      {2, "A ", "\n"},                // unknown code: the line feed alone
       {3, "A2", "a\n\n"},
       {1, "A2", "A\n\n"},
   };

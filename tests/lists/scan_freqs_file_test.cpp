@@ -27,7 +27,7 @@ TEST(ScanFreqsOpening, OpeningReadsTheRowsAndTheDwell) {
       {"7", "7"},          // as the window writes it
       {"5s", "5"},         // its leading number
       {"99999", "32767"},  // kept within range
-      {"", "1"},           // an empty dwell line: the shortest dwell
+      {"", "0"},           // an empty dwell line: only a scan pass makes it 1
       {nullptr, "3"},      // a file that ends before its dwell line keeps the default
   };
   for (const Case& k : cases) {
@@ -59,18 +59,18 @@ TEST_F(ScanFreqsFile, MissingFileLeavesTheRowsEmpty) {
   rig.runFor(kReady + 1.0);
 }
 
-TEST_F(ScanFreqsFile, WriteFileWhenIdleWritesTheDwellInWholeSeconds) {
+TEST_F(ScanFreqsFile, WriteFileWhenIdleWritesTheDelayTextAsShown) {
   rig.at(kReady, [&] {
     setRow(0, "7.15", "LSB", "forty meters", false);
     setRow(2, "14.250", "", "no mode", false);
-    ui::userSetText(c("txtDelay"), "2.5");
+    ui::userSetText(c("txtDelay"), "0.5");
     EXPECT_TRUE(ui::userClick(c("cmdWriteFile")));
-    EXPECT_EQ(c("txtDelay").caption, "2");  // what was written
+    EXPECT_EQ(c("txtDelay").caption, "0.5");
   });
   closeAt(kReady + 0.5);
   rig.runFor(kReady + 1.0);
   EXPECT_EQ(rig.folder.read("ScanFreqs.txt"),
-            scanFile({"7.15 LSB forty meters", "  ", "14.250  no mode"}, "2"));
+            scanFile({"7.15 LSB forty meters", "  ", "14.250  no mode"}, "0.5"));
   EXPECT_TRUE(rig.ui.messageBoxes().empty());
 }
 

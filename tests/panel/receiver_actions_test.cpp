@@ -59,8 +59,8 @@ TEST(ReceiverActions, BytesOfTheFirmwareDependentButtons) {
       {1, "cmdAudio", "\"\n", nullptr},              // toggle with the tag alone
       {2, "cmdAudio", "\"0\n", nullptr},             // local audio, so to remote
       {3, "cmdAudio", "\"0\n", nullptr},             // the same
-      {2, "cmdAudio", "", audioInput("")},           // no audio input reported: nothing
-      {3, "cmdAudio", "", audioInput("\"7")},        // an unknown one neither
+      {2, "cmdAudio", "\n", audioInput("")},         // no audio input reported: LF alone
+      {3, "cmdAudio", "\n", audioInput("\"7")},      // an unknown one likewise
       {2, "cmdMute", "(1\n", speakerLabel("OFF")},   // the speaker shows OFF: on
       {2, "cmdMute", "", speakerLabel("")},          // neither ON nor OFF: nothing
   };

@@ -39,19 +39,29 @@ TEST(Transmit, XmtTwiceKeysThenUnkeys) {
   EXPECT_FALSE(rig.frm.xmitFlag);
 }
 
+// Each keyed one disables the other, also after a band check in band.
 TEST(Transmit, XmtAndTuneLockEachOtherOut) {
   Rig rig;
+  auto bandCheck = [&] {
+    bool inBand = true;
+    rig.link.gShowInBand(inBand);
+  };
   rig.at(kReady, [&] { press(rig, "cmdXmit"); });
-  rig.at(kReady + 1.0, [&] { rig.frm.tuneFlag = true; });  // a TUNE click that got through
+  rig.at(kReady + 1.0, [&] {
+    bandCheck();
+    EXPECT_FALSE(rig.click("cmdTune"));
+    rig.frm.tuneFlag = true;  // a TUNE click raised before XMT keyed
+  });
   rig.at(kReady + 2.0, [&] {
     EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE ON");
     EXPECT_EQ(rig.radio.state.mode, 1);  // no tune started
     press(rig, "cmdXmit");
   });
   rig.at(kReady + 3.0, [&] { press(rig, "cmdTune"); });
-  // The frequency report of the mode change may have made XMT live again; it still does
-  // nothing while the tune carrier is on.
-  rig.at(kReady + 6.0, [&] { press(rig, "cmdXmit"); });
+  rig.at(kReady + 6.0, [&] {
+    bandCheck();
+    EXPECT_FALSE(rig.click("cmdXmit"));
+  });
   rig.runFor(kReady + 7.0);
   EXPECT_EQ(rig.control("cmdXmit").caption, "&XMT ON");
   EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE OFF");

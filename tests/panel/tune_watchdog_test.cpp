@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/support/program_rig.h"
+#include "tests/panel/panel_script.h"
 
 namespace {
 
@@ -25,19 +25,34 @@ TEST(TuneWatchdog, CancelsTwentySecondsAfterAStartJustBeforeMidnight) {
   EXPECT_EQ(rig.link.gSyncChar, "U");
 }
 
-TEST(TuneWatchdog, LeavesATransmitterKeyedWithXmtToItsButton) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.at(6.0, [&] {
-    rig.control("cmdXmit").caption = "&XMT OFF";
-    startTuneCycle(rig);
-    rig.port.clearWrites();
-  });
-  rig.runFor(30.0);
-  ASSERT_EQ(rig.ui.messageBoxes().size(), 1u);
-  EXPECT_EQ(rig.ui.messageBoxes()[0], "Tune Cancelled");
-  EXPECT_EQ(rig.link.gSyncChar, "K");
-  EXPECT_EQ(rig.sent().find('U'), std::string::npos) << rig.sent();
+// Whoever keyed the transmitter, the watchdog unkeys it before its message, and XMT and
+// TUNE show the receive state as their own "off" leaves them.
+TEST(TuneWatchdog, UnkeysATransmitterKeyedWithXmtOrTune) {
+  for (const char* button : {"cmdXmit", "cmdTune"}) {
+    SCOPED_TRACE(button);
+    panel_script::Rig rig;
+    std::vector<bool> shown;  // XMT and TUNE captions unkeyed, XMT, TUNE and Mode enabled
+    double messageAt = -1;
+    rig.ui.onMessageBox = [&](const std::string&) {
+      messageAt = rig.elapsed();
+      shown = {rig.control("cmdXmit").caption == "&XMT ON",
+               rig.control("cmdTune").caption == "T&UNE ON", rig.control("cmdXmit").enabled,
+               rig.control("cmdTune").enabled, rig.control("cmdMode").enabled};
+    };
+    rig.at(panel_script::kReady, [&] { panel_script::press(rig, button); });
+    rig.at(panel_script::kReady + 3.0, [&] {
+      startTuneCycle(rig);
+      rig.port.clearWrites();
+    });
+    rig.runFor(panel_script::kReady + 26.0);
+    EXPECT_EQ(rig.ui.messageBoxes(), std::vector<std::string>{"Tune Cancelled"});
+    EXPECT_EQ(shown, std::vector<bool>(5, true));
+    std::vector<double> unkeyed = panel_script::writeTimes(rig, "U");
+    ASSERT_FALSE(unkeyed.empty());
+    EXPECT_NEAR(messageAt - unkeyed[0], 0.1, 1e-6);  // sent at once, then its settle time
+    EXPECT_EQ(rig.link.gSyncChar, "U");
+    EXPECT_FALSE(rig.radio.state.transmitting);
+  }
 }
 
 }  // namespace

@@ -47,14 +47,23 @@ TEST(TextFiles, ReadOnlyFileIsRefusedAndKept) {
   EXPECT_EQ(folder.list().size(), 1u);
 }
 
-TEST(TextFiles, MissingFileReportsErrno) {
+TEST(TextFiles, MissingFileOrAFolderReportsErrno) {
   TempFolder folder;
-  try {
-    TextFiles(folder.path()).probe("none.txt");
-    FAIL();
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.number(), 2);
-    EXPECT_EQ(errorText("p", e), "p: Err 2. No such file or directory");
+  ASSERT_EQ(mkdir(folder.file("dir.txt").c_str(), 0755), 0);
+  const struct {
+    const char* name;
+    const char* text;
+  } kRows[] = {
+      {"none.txt", "p: Err 2. No such file or directory"},
+      {"dir.txt", "p: Err 21. Is a directory"},  // opens for reading, yet is no file
+  };
+  for (const auto& row : kRows) {
+    try {
+      TextFiles(folder.path()).probe(row.name);
+      FAIL() << row.name;
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(errorText("p", e), row.text);
+    }
   }
 }
 

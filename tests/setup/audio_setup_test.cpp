@@ -68,22 +68,23 @@ const char* const kSource[] = {"H1 Mic\r\n", "H2 Audio 2\r\n", "H3 Patch\r\n"};
 const char* const kPtt[] = {"'0 PTT Off\r\n", "'1 PTT On\r\n"};
 const char* const kInput[] = {"\"0 Remote Audio\r\n", "\"1 Local Audio\r\n"};
 
-// The dialog shows selected whatever Save would write: a missing line or a code that matches
-// nothing shows that line's default, and Save writes the three lines of what is shown.
-TEST_F(AudioSetupDialog, ShowsWhatSaveWrites) {
+// A group opens with the option of the file's code selected, or with none when the file or
+// a matching code is missing; Save writes the default line of a group left untouched.
+TEST_F(AudioSetupDialog, SelectsTheFilesCodesAndSavesDefaultsForTheRest) {
+  const Shown kDefault = {0, 0, 1};  // Mic, PTT Off, Local Audio
   const struct {
     const char* content;  // nullptr: no file
     Shown shown;
   } kRows[] = {
-      {nullptr, {0, 0, 1}},                                        // Mic, PTT Off, Local Audio
-      {"h2 Audio 2\r\n'1 PTT On\r\n\"0 Remote Audio", {0, 1, 0}},  // "h2" is not "H2"
-      {"H3 Patch\r\n'1 PTT On\r\n1 Local Audio", {2, 1, 1}},       // line 3 lost its quote
-      {"H3 Patch\r\n'1 PTT On\r\n0 Remote Audio", {2, 1, 0}},      // the same
-      {"H3 Patch\r\n'1 PTT On\r\n\"0", {2, 1, 0}},        // only the code; padded with a blank
-      {"H3 Patch\r\n'1 PTT On\r\n\"2 Other", {2, 1, 1}},  // unknown: the default
-      {"", {0, 0, 1}},                                    // empty: the defaults
-      {"H3 Patch\r\n", {2, 0, 1}},                        // one line
-      {"H2\r\n'1 PTT On\r\n", {1, 1, 1}},                 // two lines
+      {nullptr, {-1, -1, -1}},                                      // nothing selected
+      {"h2 Audio 2\r\n'1 PTT On\r\n\"0 Remote Audio", {-1, 1, 0}},  // "h2" is not "H2"
+      {"H3 Patch\r\n'1 PTT On\r\n1 Local Audio", {2, 1, 1}},        // line 3 lost its quote
+      {"H3 Patch\r\n'1 PTT On\r\n0 Remote Audio", {2, 1, 0}},       // the same
+      {"H3 Patch\r\n'1 PTT On\r\n\"0", {2, 1, 0}},         // only the code; padded with a blank
+      {"H3 Patch\r\n'1 PTT On\r\n\"2 Other", {2, 1, -1}},  // unknown: none
+      {"", {-1, -1, -1}},                                  // empty
+      {"H3 Patch\r\n", {2, -1, -1}},                       // one line
+      {"H2\r\n'1 PTT On\r\n", {1, 1, -1}},                 // two lines
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(row.content ? row.content : "no file");
@@ -91,10 +92,14 @@ TEST_F(AudioSetupDialog, ShowsWhatSaveWrites) {
     rig.link.gAudioSetupChanged = false;
     auto d = open();
     EXPECT_EQ(d->form.caption, "Audio Setup");
+    EXPECT_EQ(d->form.focus(), &d->cmdSave);
+    EXPECT_EQ(d->form.controls().front().get(), &d->cmdSave);  // first in the tab order
     EXPECT_EQ(shown(*d), row.shown);
     ASSERT_TRUE(ui::userClick(d->cmdSave));
+    Shown saved;
+    for (int i = 0; i < 3; ++i) saved[i] = row.shown[i] < 0 ? kDefault[i] : row.shown[i];
     EXPECT_EQ(rig.folder.read("AudioSetup.txt"),
-              std::string(kSource[row.shown[0]]) + kPtt[row.shown[1]] + kInput[row.shown[2]]);
+              std::string(kSource[saved[0]]) + kPtt[saved[1]] + kInput[saved[2]]);
     EXPECT_TRUE(rig.link.gAudioSetupChanged);
     EXPECT_FALSE(d->form.unloaded());  // Save keeps the dialog open
   }
