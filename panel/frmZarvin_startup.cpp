@@ -29,8 +29,16 @@ frmZarvin::Entry frmZarvin::runEntry(Entry entry) {
         return portSetupFull();
       case Entry::PortSetupReopen:
         return portSetupReopen();
-      case Entry::Synchronise:
+      case Entry::Synchronise: {
+        // Clicks made while no radio answered belong to no set-up: the radio must not get
+        // them minutes later when it comes back, however the synchronisation ends.
+        lowerRequestFlags();
+        struct LowerOnExit {
+          frmZarvin& f;
+          ~LowerOnExit() { f.lowerRequestFlags(); }
+        } lowerOnExit{*this};
         return synchronise();
+      }
       case Entry::RemoteSetup:
         return remoteSetup();
       case Entry::LocalSetup:

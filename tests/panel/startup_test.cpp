@@ -139,16 +139,31 @@ TEST(StartUp, FirstAnswerWithOnlyLocalStartsTheLocalSetUp) {
   EXPECT_EQ(rig.link.gSyncChar, " ");
 }
 
-TEST(StartUp, SilentRadioIsPolledEverySixTenths) {
+TEST(StartUp, SilentRadioIsPolledEverySixTenthsAndClicksMeanwhileAreDropped) {
   ProgramRig rig;
   rig.writePortSetup();
   rig.radio.faults.silent = true;
-  rig.runFor(10.0);
-  std::vector<double> polls = writeTimes(rig, "?\n");
+  rig.at(5.0, [&] {
+    // The idle panel's buttons still take clicks; no set-up has run to serve them.
+    EXPECT_TRUE(rig.click("cmd20M"));
+    EXPECT_TRUE(rig.click("cmdMode"));
+  });
+  std::vector<double> polls;
+  rig.at(10.0, [&] {
+    polls = writeTimes(rig, "?\n");
+    EXPECT_EQ(rig.frm.panelMode, "");
+    EXPECT_EQ(rig.control("lblComStat").caption, "No Com");
+    rig.radio.faults.silent = false;
+  });
+  rig.at(19.9, [&] {
+    // Back in REMOTE operation without the stale clicks: no band list, no mode command.
+    EXPECT_EQ(rig.frm.panelMode, "REMOTE");
+    EXPECT_EQ(rig.ui.findForm("frmBandSelect"), nullptr);
+    EXPECT_TRUE(agcAndModeCodes(rig, 0).empty());
+  });
+  rig.runFor(20.0);
   ASSERT_GE(polls.size(), 10u);
   for (size_t i = 2; i < polls.size(); ++i) EXPECT_NEAR(polls[i] - polls[i - 1], 0.6, 0.02);
-  EXPECT_EQ(rig.frm.panelMode, "");
-  EXPECT_EQ(rig.control("lblComStat").caption, "No Com");
 }
 
 TEST(StartUp, SilentRadioIsPolledFiveSecondsLaterAfterABreak) {
