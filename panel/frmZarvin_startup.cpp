@@ -95,7 +95,15 @@ frmZarvin::Entry frmZarvin::startUp() {
   if (link.fileExists(kPortSetupFile)) {
     txtInfo.caption = std::string(kPortSetupFile) + " File Opened";
     std::vector<std::string> lines;
-    step([&] { lines = platform.files.readLines(kPortSetupFile); });
+    try {
+      lines = platform.files.readLines(kPortSetupFile);
+    } catch (const RuntimeError& e) {
+      // There but unreadable (a folder of that name, no permission): said as such, not
+      // as the bad port number that empty settings would give. The synchronisation then
+      // waits for Port Setup, as after a start without settings.
+      link.gShowInfo(errorText(kPortSetupFile, e));
+      return Entry::Synchronise;
+    }
     // A shorter file leaves the missing settings as they were.
     std::string* settings[] = {&link.gPortNumber, &link.gPortSettings, &link.gHandshake};
     for (size_t i = 0; i < 3 && i < lines.size(); ++i) *settings[i] = lines[i];
@@ -122,6 +130,7 @@ void frmZarvin::openPort() {
   SerialPort& port = link.MSComm1;
   m_lastOpenTry = link.now();
   std::string failure;
+  const std::string shownNumber = shownValue(link.gPortNumber);
   // Each statement on its own: a property the port refuses is passed over and the next one
   // is set, so the port still opens with what it has.
   auto attempt = [&](auto&& statement) {
@@ -129,7 +138,7 @@ void frmZarvin::openPort() {
       statement();
       return true;
     } catch (const RuntimeError& e) {
-      failure = errorText("Port COM" + link.gPortNumber, e);
+      failure = errorText("Port COM" + shownNumber, e);
       return false;
     }
   };
@@ -142,7 +151,7 @@ void frmZarvin::openPort() {
   bool named = attempt([&] {
     int number = 0;
     if (!parsePortNumber(link.gPortNumber, number)) {
-      throw RuntimeError(kErrPortOpenFailed, "No such port: \"" + link.gPortNumber + "\"");
+      throw RuntimeError(kErrPortOpenFailed, "No such port: \"" + shownNumber + "\"");
     }
     port.setCommPort(number);
   });
