@@ -98,7 +98,7 @@ frmZarvin::Entry frmZarvin::startUp() {
     try {
       lines = platform.files.readLines(kPortSetupFile);
     } catch (const RuntimeError& e) {
-      // There but unreadable (a folder of that name, no permission): said as such, not
+      // Opened but unreadable (a folder of that name, a failing disk): said as such, not
       // as the bad port number that empty settings would give. The synchronisation then
       // waits for Port Setup, as after a start without settings.
       link.gShowInfo(errorText(kPortSetupFile, e));
