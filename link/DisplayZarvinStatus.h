@@ -96,6 +96,10 @@ class DisplayZarvinStatus {
   void gReadResponse();
   /// Takes and parses whatever is waiting.
   void gFlushInput();
+  /// The child windows' read: a response only once one has begun to arrive, so that a timer
+  /// tick never stalls for the first-character wait. With nothing waiting, a K or U
+  /// keep-alive unanswered for longer than that wait shows "No Com", as a read would have.
+  void readWaitingResponse();
   /// The keep-alive: sends syncChar every 2.0 s, or at once when it changes the transmit
   /// state the panel shows.
   void gSendSync(const std::string& syncChar);
@@ -141,6 +145,8 @@ class DisplayZarvinStatus {
 
  private:
   void storeLine(const std::string& line);
+
+  bool m_keepAliveUnanswered = false;  // no K or U line since the last K or U keep-alive
 
   // Meter state kept from one reading to the next.
   int m_meterValue = 0;

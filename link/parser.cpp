@@ -32,8 +32,16 @@ void DisplayZarvinStatus::storeLine(const std::string& line) {
     case 'M': gMode = line; gModeNew = true; break;
     case 'D': gMeterFunc = line; gMeterFuncNew = true; break;
     case 'H': gAudioSource = line; gAudioSourceNew = true; break;
-    case 'U': gXmitNew = true; gXmit = false; break;
-    case 'K': gXmitNew = true; gXmit = true; break;
+    case 'U':
+      gXmitNew = true;
+      gXmit = false;
+      m_keepAliveUnanswered = false;
+      break;
+    case 'K':
+      gXmitNew = true;
+      gXmit = true;
+      m_keepAliveUnanswered = false;
+      break;
     case '!': gGotBang = true; break;
     case '#': gGotHash = true; break;
     case '"': gAudioInput = line; gAudioInputNew = true; break;

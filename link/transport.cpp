@@ -92,6 +92,17 @@ void DisplayZarvinStatus::gFlushInput() {
   if (!s.empty()) gParseInData(s);
 }
 
+void DisplayZarvinStatus::readWaitingResponse() {
+  if (MSComm1.portOpen() && MSComm1.inBufferCount() > 0) {
+    gReadResponse();
+    return;
+  }
+  double sent = gLastSyncTime;
+  if (m_keepAliveUnanswered && elapsedSince(sent) > kFirstCharWait) {
+    frm.lblComStat.caption = "No Com";
+  }
+}
+
 void DisplayZarvinStatus::gSendSync(const std::string& syncChar) {
   try {
     if (gLastSyncTime == 0) gLastSyncTime = now();
@@ -102,6 +113,8 @@ void DisplayZarvinStatus::gSendSync(const std::string& syncChar) {
     if (send) {
       gSendCommand(syncChar, false, 0.1);
       gLastSyncTime = now();
+      // The radio answers these two with a K or U line; a blank goes unanswered.
+      m_keepAliveUnanswered = syncChar == "K" || syncChar == "U";
       ++gSyncCount;
       frm.lblU.caption = syncChar;
       frm.lblU.backColor = ui::kWhite;

@@ -61,9 +61,7 @@ void frmBandSelect::SyncTimer_Timer() {
     if (m_closing) return;
   }
   try {
-    // Read only what has arrived, as the main loop does: a read that waits for an answer
-    // that is not coming would freeze the window for 0.8 s on every tick.
-    if (m_link.MSComm1.portOpen() && m_link.MSComm1.inBufferCount() > 0) m_link.gReadResponse();
+    m_link.readWaitingResponse();
   } catch (const RuntimeError& e) {
     m_link.gShowInfo(errorText("SyncTimer_Timer", e));
   }

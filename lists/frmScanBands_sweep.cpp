@@ -73,7 +73,7 @@ bool frmScanBands::waitWhilePaused() {
     link.gSendSync("U");
     if (closing) return false;
     // The keep-alive's answers are taken up here, so a switch to LOCAL is seen while paused.
-    if (link.MSComm1.inBufferCount() > 0) link.gFlushInput();
+    link.readWaitingResponse();
     if (radioIsLocal()) {
       form.close();
       return false;

@@ -84,9 +84,7 @@ bool frmScanFreqs::dwell() {
     platform.ui.doEvents(std::min(kDwellYield, dwellSecs - elapsed));
     if (stopScan) return false;
     link.gSendSync("U");
-    // Only what has come: a read that waits for nothing would freeze the window for 0.8 s
-    // and show "No Com" on a healthy link.
-    if (link.MSComm1.inBufferCount() > 0) link.gReadResponse();
+    link.readWaitingResponse();
   }
   return true;
 }

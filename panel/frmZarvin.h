@@ -258,6 +258,8 @@ class frmZarvin : public FrontPanel {
   /// XMT and TUNE as their own "off" leaves them, for whichever of them shows keyed.
   void showUnkeyed();
   void serveRequestFlags();
+  /// Lowers every request flag of the table (not the setup dialogs' changed flags).
+  void lowerRequestFlags();
   /// Closes the port if open, dropping what waits, and opens it with the current settings.
   /// A port that cannot be opened shows "Com Error" and the reason.
   void openPort();

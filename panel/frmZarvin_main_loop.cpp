@@ -145,3 +145,7 @@ void frmZarvin::serveRequestFlags() {
     if (this->*r.flag) (this->*r.action)();
   }
 }
+
+void frmZarvin::lowerRequestFlags() {
+  for (const RequestFlag& r : kRequestFlags) this->*r.flag = false;
+}

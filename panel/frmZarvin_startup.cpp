@@ -29,8 +29,16 @@ frmZarvin::Entry frmZarvin::runEntry(Entry entry) {
         return portSetupFull();
       case Entry::PortSetupReopen:
         return portSetupReopen();
-      case Entry::Synchronise:
+      case Entry::Synchronise: {
+        // Clicks made while no radio answered belong to no set-up: the radio must not get
+        // them minutes later when it comes back, however the synchronisation ends.
+        lowerRequestFlags();
+        struct LowerOnExit {
+          frmZarvin& f;
+          ~LowerOnExit() { f.lowerRequestFlags(); }
+        } lowerOnExit{*this};
         return synchronise();
+      }
       case Entry::RemoteSetup:
         return remoteSetup();
       case Entry::LocalSetup:
@@ -87,7 +95,15 @@ frmZarvin::Entry frmZarvin::startUp() {
   if (link.fileExists(kPortSetupFile)) {
     txtInfo.caption = std::string(kPortSetupFile) + " File Opened";
     std::vector<std::string> lines;
-    step([&] { lines = platform.files.readLines(kPortSetupFile); });
+    try {
+      lines = platform.files.readLines(kPortSetupFile);
+    } catch (const RuntimeError& e) {
+      // Opened but unreadable (a folder of that name, a failing disk): said as such, not
+      // as the bad port number that empty settings would give. The synchronisation then
+      // waits for Port Setup, as after a start without settings.
+      link.gShowInfo(errorText(kPortSetupFile, e));
+      return Entry::Synchronise;
+    }
     // A shorter file leaves the missing settings as they were.
     std::string* settings[] = {&link.gPortNumber, &link.gPortSettings, &link.gHandshake};
     for (size_t i = 0; i < 3 && i < lines.size(); ++i) *settings[i] = lines[i];
@@ -114,6 +130,7 @@ void frmZarvin::openPort() {
   SerialPort& port = link.MSComm1;
   m_lastOpenTry = link.now();
   std::string failure;
+  const std::string shownNumber = shownValue(link.gPortNumber);
   // Each statement on its own: a property the port refuses is passed over and the next one
   // is set, so the port still opens with what it has.
   auto attempt = [&](auto&& statement) {
@@ -121,7 +138,7 @@ void frmZarvin::openPort() {
       statement();
       return true;
     } catch (const RuntimeError& e) {
-      failure = errorText("Port COM" + link.gPortNumber, e);
+      failure = errorText("Port COM" + shownNumber, e);
       return false;
     }
   };
@@ -134,7 +151,7 @@ void frmZarvin::openPort() {
   bool named = attempt([&] {
     int number = 0;
     if (!parsePortNumber(link.gPortNumber, number)) {
-      throw RuntimeError(kErrPortOpenFailed, "No such port: \"" + link.gPortNumber + "\"");
+      throw RuntimeError(kErrPortOpenFailed, "No such port: \"" + shownNumber + "\"");
     }
     port.setCommPort(number);
   });

@@ -28,6 +28,11 @@ RuntimeError errnoError(int err);
 /// "proc: Err N. description", the text that error traps show.
 std::string errorText(const std::string& procedure, const RuntimeError& e);
 
+/// A value from a settings file or a dialog as an error text quotes it: cut after 16
+/// characters with "..." behind, and each control character in caret notation (a NUL shows
+/// as "^@"), so that the text stays one readable line that shows what was given.
+std::string shownValue(const std::string& value);
+
 /// Thrown to end the program (the main window's shutdown). It is not a run-time error:
 /// nothing in the program's own error handling catches it.
 struct ProgramEnd {

@@ -293,4 +293,53 @@ TEST_F(ScanFreqs, DelayBelowOneSecondIsShownAsOne) {
   EXPECT_GE(std::count(sent.begin(), sent.end(), "F0715000\n"), 3);
 }
 
+TEST(ListWindows, SilentRadioShowsNoComOnceTheKeepAliveGoesUnanswered) {
+  struct Case {
+    const char* form;
+    void (*open)(ProgramRig&);
+    void (*begin)(WindowRig&);  // at kReady
+    double look;                // how often the window looks at the line
+  } cases[] = {
+      {"frmBandSelect", [](ProgramRig& r) { r.frm.band40MCmd(); }, [](WindowRig&) {}, 0.1},
+      {"frmScanFreqs", [](ProgramRig& r) { r.frm.mnuScanFreqs_Click(); },
+       [](WindowRig& t) {  // one row, held for 20 s
+         ui::userSetText(t.c("txtFreq", 0), "7.15");
+         ui::userToggleCheck(t.c("Check1", 0));
+         ui::userSetText(t.c("txtDelay"), "20");
+         t.click("cmdScan");
+       },
+       0.05},
+      {"frmScanBands", [](ProgramRig& r) { r.frm.mnuScanBands_Click(); },
+       [](WindowRig& t) {  // a sweep held by its pause
+         t.click("cmdPauseCont");
+         t.click("cmd20M");
+         t.click("cmdScanUp");
+       },
+       0.3},
+  };
+  constexpr double kSilent = 9.0;
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.form);
+    WindowRig t(k.form, k.open);
+    t.rig.at(kReady, [&] { k.begin(t); });
+    t.rig.at(kSilent, [&] {
+      EXPECT_EQ(t.rig.control("lblComStat").caption, "Com OK");
+      t.rig.radio.faults.silent = true;
+    });
+    double shown = 0;  // when "No Com" was first seen, sampled every 50 ms
+    for (double at = kSilent; at < kSilent + 4.0; at += 0.05) {
+      t.rig.at(at, [&] {
+        if (shown == 0 && t.rig.control("lblComStat").caption == "No Com") shown = t.rig.elapsed();
+      });
+    }
+    t.rig.runFor(kSilent + 4.0);
+    std::vector<double> sent = keepAlives(t.rig, kSilent, kSilent + 4.0);
+    ASSERT_FALSE(sent.empty());
+    // Unanswered for longer than a read's 0.8 s wait after the keep-alive's 0.1 s settle:
+    // shown at the window's next look.
+    EXPECT_GT(shown, sent[0] + 0.9);
+    EXPECT_LE(shown, sent[0] + 0.9 + k.look + 0.05);
+  }
+}
+
 }  // namespace

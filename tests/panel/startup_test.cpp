@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "platform/ui/user_actions.h"
 #include "tests/support/program_rig.h"
@@ -73,21 +74,35 @@ TEST(StartUp, HandshakeNamesAreMatchedExactly) {
 
 TEST(StartUp, RefusedPropertiesArePassedOverButAPortNamedWronglyStaysClosed) {
   struct Case {
-    const char* file;
+    std::string file;  // empty: PortSetup.txt is a folder
     bool opens;
     int handshaking;
+    const char* comStat;
+    const char* info;
   } cases[] = {
-      {"1\r\nfast\r\ncomRTS\r\n", true, 2},          // settings refused: opened with the port's own
-      {"1\r\n", true, 0},                            // fewer than three lines: the same
-      {"17\r\n9600,O,7,1\r\ncomRTS\r\n", false, 2},  // no port 17: not port 1 instead
+      // Settings refused: opened with the port's own.
+      {"1\r\nfast\r\ncomRTS\r\n", true, 2, "No Com", ""},
+      {"1\r\n", true, 0, "No Com", ""},  // fewer than three lines: the same
+      // No port 17: not port 1 instead.
+      {"17\r\n9600,O,7,1\r\ncomRTS\r\n", false, 2, "Com Error",
+       "Port COM17: Err 8002. No such port: \"17\""},
+      // A NUL is shown, not the end of the text; a long value is cut.
+      {std::string("\0\r\n", 3), false, 0, "Com Error",
+       "Port COM^@: Err 8002. No such port: \"^@\""},
+      {std::string(40, '9') + "\r\n", false, 0, "Com Error",
+       "Port COM9999999999999999...: Err 8002. No such port: \"9999999999999999...\""},
+      // There but unreadable: said so, not taken for a bad port number.
+      {"", false, 0, "No Com", "PortSetup.txt: Err 21. Is a directory"},
   };
   for (const Case& c : cases) {
     ProgramRig rig;
+    if (c.file.empty()) std::filesystem::create_directory(rig.folder.file("PortSetup.txt"));
     rig.folder.write("PortSetup.txt", c.file);
-    rig.runFor(2.0);
-    EXPECT_EQ(rig.port.portOpen(), c.opens) << c.file;
-    EXPECT_EQ(rig.port.handshaking(), c.handshaking) << c.file;
-    EXPECT_EQ(rig.control("lblComStat").caption == "Com Error", !c.opens) << c.file;
+    rig.runFor(1.0);  // the port set-up is done, the radio not yet asked
+    EXPECT_EQ(rig.port.portOpen(), c.opens) << c.info;
+    EXPECT_EQ(rig.port.handshaking(), c.handshaking) << c.info;
+    EXPECT_EQ(rig.control("lblComStat").caption, c.comStat) << c.info;
+    EXPECT_EQ(rig.control("txtInfo").caption, c.info);
   }
 }
 
@@ -139,16 +154,31 @@ TEST(StartUp, FirstAnswerWithOnlyLocalStartsTheLocalSetUp) {
   EXPECT_EQ(rig.link.gSyncChar, " ");
 }
 
-TEST(StartUp, SilentRadioIsPolledEverySixTenths) {
+TEST(StartUp, SilentRadioIsPolledEverySixTenthsAndClicksMeanwhileAreDropped) {
   ProgramRig rig;
   rig.writePortSetup();
   rig.radio.faults.silent = true;
-  rig.runFor(10.0);
-  std::vector<double> polls = writeTimes(rig, "?\n");
+  rig.at(5.0, [&] {
+    // The idle panel's buttons still take clicks; no set-up has run to serve them.
+    EXPECT_TRUE(rig.click("cmd20M"));
+    EXPECT_TRUE(rig.click("cmdMode"));
+  });
+  std::vector<double> polls;
+  rig.at(10.0, [&] {
+    polls = writeTimes(rig, "?\n");
+    EXPECT_EQ(rig.frm.panelMode, "");
+    EXPECT_EQ(rig.control("lblComStat").caption, "No Com");
+    rig.radio.faults.silent = false;
+  });
+  rig.at(19.9, [&] {
+    // Back in REMOTE operation without the stale clicks: no band list, no mode command.
+    EXPECT_EQ(rig.frm.panelMode, "REMOTE");
+    EXPECT_EQ(rig.ui.findForm("frmBandSelect"), nullptr);
+    EXPECT_TRUE(agcAndModeCodes(rig, 0).empty());
+  });
+  rig.runFor(20.0);
   ASSERT_GE(polls.size(), 10u);
   for (size_t i = 2; i < polls.size(); ++i) EXPECT_NEAR(polls[i] - polls[i - 1], 0.6, 0.02);
-  EXPECT_EQ(rig.frm.panelMode, "");
-  EXPECT_EQ(rig.control("lblComStat").caption, "No Com");
 }
 
 TEST(StartUp, SilentRadioIsPolledFiveSecondsLaterAfterABreak) {
