@@ -246,6 +246,8 @@ class frmZarvin : public FrontPanel {
   void wireEvents();
   Entry startUp();
   Entry runEntry(Entry entry);
+  /// Shows why an existing PortSetup.txt cannot be read; the synchronisation follows.
+  Entry settingsUnreadable(const RuntimeError& e);
   Entry portSetupFull();
   Entry portSetupReopen();
   Entry synchronise();

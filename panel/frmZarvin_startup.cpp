@@ -98,11 +98,7 @@ frmZarvin::Entry frmZarvin::startUp() {
     try {
       lines = platform.files.readLines(kPortSetupFile);
     } catch (const RuntimeError& e) {
-      // Opened but unreadable (a folder of that name, a failing disk): said as such, not
-      // as the bad port number that empty settings would give. The synchronisation then
-      // waits for Port Setup, as after a start without settings.
-      link.gShowInfo(errorText(kPortSetupFile, e));
-      return Entry::Synchronise;
+      return settingsUnreadable(e);
     }
     // A shorter file leaves the missing settings as they were.
     std::string* settings[] = {&link.gPortNumber, &link.gPortSettings, &link.gHandshake};
@@ -110,9 +106,24 @@ frmZarvin::Entry frmZarvin::startUp() {
     txtInfo.caption = "";
     return Entry::PortSetupFull;
   }
+  if (platform.files.present(kPortSetupFile)) {
+    try {
+      platform.files.probe(kPortSetupFile);
+    } catch (const RuntimeError& e) {
+      return settingsUnreadable(e);
+    }
+  }
   step([&] { mnuPortSetup_Click(); });
   // Without settings the synchronisation waits, handling events, for Port Setup's Apply.
   return link.gPortSetupChanged ? Entry::PortSetupFull : Entry::Synchronise;
+}
+
+frmZarvin::Entry frmZarvin::settingsUnreadable(const RuntimeError& e) {
+  // There but unreadable (a folder of that name, no permission, a failing disk): said as
+  // such, not as a missing file or as the bad port number that empty settings would give.
+  // The synchronisation then waits for Port Setup, as after a start without settings.
+  link.gShowInfo(errorText(kPortSetupFile, e));
+  return Entry::Synchronise;
 }
 
 frmZarvin::Entry frmZarvin::portSetupFull() {

@@ -84,10 +84,17 @@ std::vector<std::string> splitLines(const std::string& text) {
 
 TextFiles::TextFiles(std::string folder) : m_folder(std::move(folder)) {}
 
-std::string TextFiles::path(const std::string& name) const { return m_folder + "/" + name; }
+std::string TextFiles::path(const std::string& name) const {
+  return m_folder + "/" + name;
+}
 
 void TextFiles::probe(const std::string& name) const {
   FileDescriptor fd(openForReading(path(name)));
+}
+
+bool TextFiles::present(const std::string& name) const {
+  struct stat info;
+  return ::lstat(path(name).c_str(), &info) == 0;
 }
 
 std::vector<std::string> TextFiles::readLines(const std::string& name) const {
