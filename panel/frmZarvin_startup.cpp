@@ -113,6 +113,7 @@ frmZarvin::Entry frmZarvin::portSetupReopen() {
 void frmZarvin::openPort() {
   SerialPort& port = link.MSComm1;
   m_lastOpenTry = link.now();
+  link.gComBreak = false;  // a break asks for this reopen, which it has now had
   std::string failure;
   // Each statement on its own: a property the port refuses is passed over and the next one
   // is set, so the port still opens with what it has.
