@@ -201,7 +201,11 @@ TEST_F(KeepAlive, KeepsItsPeriodAcrossMidnight) {
   EXPECT_EQ(late.port.written(), "U");  // one send, 2.1 s after the first call
 }
 
-TEST_F(Transport, LineEventsReachTheStatusLabelAndTheBreakFlag) {
+TEST_F(Transport, LineEventsReachTheStatusLabelAndTheBreakFlagAfterTheRead) {
+  radioSends("A:\n");  // a parity error
+  rig.link.gReadResponse();
+  rig.ui.doEvents(0);
+  EXPECT_EQ(rig.panel.lblComStat.caption, "Com Error");
   rig.port.deliver({0.0, "", true});
   rig.ui.doEvents(0.01);
   EXPECT_TRUE(rig.link.gComBreak);
