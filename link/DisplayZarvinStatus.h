@@ -92,7 +92,9 @@ class DisplayZarvinStatus {
   /// (dropped silently when it stays busy), then waits delaySeconds.
   void gSendCommand(const std::string& cmd, bool addLF, double delaySeconds);
   /// Reads one response: up to 0.8 s for the first character, then until 0.06 s pass without
-  /// a new one (at most 4096 characters or 1.5 s), parses it. Never yields.
+  /// a new one (at most 4096 characters, or the time of 128 characters at the port's speed
+  /// but at least 1.5 s), parses it. A read cut short by that bound hands its unfinished
+  /// last line on to the next read. Never yields.
   void gReadResponse();
   /// Takes and parses whatever is waiting.
   void gFlushInput();
@@ -145,6 +147,10 @@ class DisplayZarvinStatus {
 
  private:
   void storeLine(const std::string& line);
+  /// The line a cut read left unfinished, followed by everything waiting.
+  std::string takeInput();
+
+  std::string m_unfinishedLine;
 
   bool m_keepAliveUnanswered = false;  // no K or U line since the last K or U keep-alive
 

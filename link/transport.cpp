@@ -8,10 +8,12 @@ namespace {
 
 constexpr double kFirstCharWait = 0.8;
 constexpr double kQuietPeriod = 0.06;
-// A radio that never stops sending must not hold the program: the read ends after this many
-// characters or seconds and leaves the rest for the next read.
+// A radio that never stops sending must not hold the program: the read ends after a buffer
+// full, or after the time the line needs for kBoundChars characters (a full answer fits at
+// every speed) but never sooner than kMinBoundSeconds, and leaves the rest for the next read.
 constexpr int kMaxResponseChars = 4096;
-constexpr double kMaxResponseSeconds = 1.5;
+constexpr int kBoundChars = 128;
+constexpr double kMinBoundSeconds = 1.5;
 constexpr double kSyncPeriod = 2.0;
 
 }  // namespace
@@ -69,18 +71,27 @@ void DisplayZarvinStatus::gReadResponse() {
     frm.lblComStat.caption = "No Com";
     return;
   }
+  double bound = std::max(kMinBoundSeconds, kBoundChars * MSComm1.charSeconds());
   double quietStart = now();
   double readStart = quietStart;
+  bool cut = false;
   for (double quiet = 0; quiet < kQuietPeriod; quiet = elapsedSince(quietStart)) {
-    if (count >= kMaxResponseChars || elapsedSince(readStart) >= kMaxResponseSeconds) break;
-    MSComm1.waitForInput(std::min(kQuietPeriod - quiet, kMaxResponseSeconds), count);
+    cut = count >= kMaxResponseChars || elapsedSince(readStart) >= bound;
+    if (cut) break;
+    MSComm1.waitForInput(kQuietPeriod - quiet, count);
     int waiting = MSComm1.inBufferCount();
     if (waiting > count) {
       count = waiting;
       quietStart = now();
     }
   }
-  gInData = MSComm1.input();  // takes and empties in one step: nothing arriving now is lost
+  gInData = takeInput();
+  // The rest of a cut line is still on its way; a longer tail is no status line.
+  size_t tail = gInData.size() - std::min(gInData.size(), gInData.rfind('\n') + 1);
+  if (cut && tail > 0 && tail <= static_cast<size_t>(kBoundChars)) {
+    m_unfinishedLine = gInData.substr(gInData.size() - tail);
+    gInData.resize(gInData.size() - tail);
+  }
   if (gInData.empty()) return;
   frm.lblComStat.caption = "Com OK";
   gParseInData(gInData);
@@ -88,7 +99,7 @@ void DisplayZarvinStatus::gReadResponse() {
 }
 
 void DisplayZarvinStatus::gFlushInput() {
-  std::string s = MSComm1.input();
+  std::string s = takeInput();
   if (!s.empty()) gParseInData(s);
 }
 
@@ -101,6 +112,13 @@ void DisplayZarvinStatus::readWaitingResponse() {
   if (m_keepAliveUnanswered && elapsedSince(sent) > kFirstCharWait) {
     frm.lblComStat.caption = "No Com";
   }
+}
+
+std::string DisplayZarvinStatus::takeInput() {
+  std::string s = MSComm1.input();  // takes and empties in one step: nothing arriving is lost
+  s.insert(0, m_unfinishedLine);
+  m_unfinishedLine.clear();
+  return s;
 }
 
 void DisplayZarvinStatus::gSendSync(const std::string& syncChar) {

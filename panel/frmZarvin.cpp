@@ -80,6 +80,8 @@ void frmZarvin::wireEvents() {
   mnuHelpZarvin.onClick = [this] { mnuHelpZarvin_Click(); };
   form.onQueryUnload = [this](bool& cancel) { Form_QueryUnload(cancel); };
   platform.port.onComm = [this] { link.MSComm1_OnComm(); };
+  // Line events are window messages: they arrive at the next yield, after the read under way.
+  platform.port.postEvent = [this](std::function<void()> event) { platform.ui.post(event); };
 }
 
 void frmZarvin::openChild(const std::function<void()>& open, const std::string& formName) {

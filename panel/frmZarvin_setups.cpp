@@ -120,7 +120,8 @@ bool frmZarvin::waitForFullAnswer() {
     step([&] { link.gReadResponse(); });
     if (link.gGotHashDot) return true;
     platform.ui.doEvents(0);
-    if (link.gPortSetupChanged) return false;
+    // A lost device is reopened by the synchronisation, which then runs this set-up again.
+    if (link.gPortSetupChanged || link.gComBreak) return false;
   }
   return false;
 }

@@ -140,6 +140,7 @@ frmZarvin::Entry frmZarvin::portSetupReopen() {
 void frmZarvin::openPort() {
   SerialPort& port = link.MSComm1;
   m_lastOpenTry = link.now();
+  link.gComBreak = false;  // a break asks for this reopen, which it has now had
   std::string failure;
   const std::string shownNumber = shownValue(link.gPortNumber);
   // Each statement on its own: a property the port refuses is passed over and the next one

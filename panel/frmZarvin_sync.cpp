@@ -33,11 +33,10 @@ frmZarvin::Entry frmZarvin::synchronise() {
   for (;;) {
     platform.ui.doEvents(0);
     if (link.gPortSetupChanged) return Entry::PortSetupFull;
-    // A port that could not be opened (an unplugged adapter) is tried again now and then.
-    if (!link.MSComm1.portOpen() && !link.gPortNumber.empty() &&
-        link.elapsedSince(m_lastOpenTry) >= kReopenInterval) {
-      openPort();
-    }
+    // A device that went away (reported as a break) is opened afresh at once, and a port
+    // that could not be opened (an unplugged adapter) is tried again now and then.
+    bool retry = !link.MSComm1.portOpen() && link.elapsedSince(m_lastOpenTry) >= kReopenInterval;
+    if (!link.gPortNumber.empty() && (link.gComBreak || retry)) openPort();
     sendStatusRequest();
     if (waitingChars() > 0) {
       step([&] { link.gFlushInput(); });

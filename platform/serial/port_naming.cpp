@@ -26,14 +26,29 @@ bool isBlank(char c) {
   return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
 
+std::string linkPath(int portNumber, const std::string& folder) {
+  std::string link = "COM" + std::to_string(portNumber);
+  return folder.empty() ? link : folder + "/" + link;
+}
+
 }  // namespace
 
 std::string portDevicePath(int portNumber, const std::string& folder) {
   if (portNumber < 1 || portNumber > kMaxPort) return "";
-  std::string link = "COM" + std::to_string(portNumber);
-  if (!folder.empty()) link = folder + "/" + link;
+  std::string link = linkPath(portNumber, folder);
   if (nameExists(link)) return link;
   return fixedDevice(portNumber);
+}
+
+std::string PortNames::devicePath(int portNumber) {
+  std::string path = portDevicePath(portNumber, m_folder);
+  std::string link = linkPath(portNumber, m_folder);
+  if (path == link) {
+    m_linked.insert(portNumber);
+  } else if (m_linked.count(portNumber) > 0) {
+    return link;
+  }
+  return path;
 }
 
 bool parsePortNumber(const std::string& text, int& n) {

@@ -158,8 +158,15 @@ void SerialPort::waitForInput(double seconds, int beyond) {
   pump();
 }
 
+double SerialPort::charSeconds() const {
+  // Start bit, data bits, parity bit and stop bits.
+  int bits = 1 + m_settings.dataBits + (m_settings.parity == 'N' ? 0 : 1) + m_settings.stopBits;
+  return static_cast<double>(bits) / m_settings.baud;
+}
+
 void SerialPort::received(char c, bool parityError) {
   if (parityError) {
+    lineEvent(kCommEventRxParity);
     if (m_parityReplace.empty()) return;
     c = m_parityReplace[0];
   }
@@ -172,8 +179,15 @@ void SerialPort::received(char c, bool parityError) {
 }
 
 void SerialPort::lineEvent(int code) {
-  m_commEvent = code;
-  if (onComm) onComm();
+  auto raise = [this, code] {
+    m_commEvent = code;
+    if (onComm) onComm();
+  };
+  if (postEvent) {
+    postEvent(raise);
+  } else {
+    raise();
+  }
 }
 
 void SerialPort::deviceLost() {

@@ -58,8 +58,13 @@ class SerialPort {
   /// Code of the last line event (1001 break, 1004 framing, 1006 overrun, 1008 overflow,
   /// 1009 parity, 1010 transmit buffer full, 1011 settings error).
   int commEvent() const { return m_commEvent; }
-  /// Raised for each line event, from inside whichever call noticed it.
+  /// Raised for each line event, with CommEvent set to its code. Handed to postEvent when
+  /// there is one, so that it arrives as a window event at the next yield, after the read
+  /// that noticed it; otherwise raised from inside that call.
   std::function<void()> onComm;
+  std::function<void(std::function<void()>)> postEvent;
+  /// Seconds one character takes on the line at the current settings.
+  double charSeconds() const;
 
   /// Returns when more than `beyond` characters are waiting or `seconds` have passed. Runs no
   /// window event and never spins. Returns at once when the port is closed.
@@ -82,8 +87,12 @@ class SerialPort {
   virtual void waitDevice(double seconds) = 0;
   virtual void setRts(bool on) { (void)on; }
 
-  /// One received character; parityError marks a parity or framing error on it.
+  /// One received character; parityError marks a parity or framing error on it, which also
+  /// raises event 1009.
   void received(char c, bool parityError = false);
+  /// Characters the receive buffer can still take: a device layer takes no more than that
+  /// from the driver, so that the rest waits there rather than being lost.
+  int inBufferRoom() const { return m_inBufferSize - static_cast<int>(m_in.size()); }
   /// A line event: sets CommEvent and raises onComm.
   void lineEvent(int code);
   /// A device that went away while open: releases it and reports a break, so that the

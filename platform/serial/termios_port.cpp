@@ -3,10 +3,12 @@
 #include <fcntl.h>
 #include <linux/serial.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -37,8 +39,10 @@ bool isEmptyUartSlot(int fd, const std::string& path) {
   return ioctl(fd, TIOCGSERIAL, &info) == 0 && info.type == PORT_UNKNOWN;
 }
 
-// Opens a terminal device as the port uses it; -1 with errno set when it is not one.
-int openTerminal(const std::string& path) {
+// Opens a terminal device as the port uses it; -1 with errno set when it is not one. An
+// exclusive opening fails with EBUSY while another holds the device: the lock holds against
+// every program that locks it so, root included; TIOCEXCL also refuses other users' opens.
+int openTerminal(const std::string& path, bool exclusive) {
   if (path.empty()) {
     errno = ENODEV;
     return -1;
@@ -50,6 +54,10 @@ int openTerminal(const std::string& path) {
     err = ENOTTY;
   } else if (isEmptyUartSlot(fd, path)) {
     err = ENODEV;
+  } else if (exclusive && flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    err = errno == EWOULDBLOCK ? EBUSY : errno;
+  } else if (exclusive) {
+    (void)ioctl(fd, TIOCEXCL);
   }
   if (err != 0) {
     ::close(fd);
@@ -102,15 +110,16 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
 
 }  // namespace
 
-TermiosSerialPort::TermiosSerialPort(std::string folder) : m_folder(std::move(folder)) {}
+TermiosSerialPort::TermiosSerialPort(std::string folder) : m_names(std::move(folder)) {}
 
 TermiosSerialPort::~TermiosSerialPort() {
   if (m_fd >= 0) ::close(m_fd);
 }
 
 bool TermiosSerialPort::portExists(int portNumber) {
-  int fd = openTerminal(portDevicePath(portNumber, m_folder));
-  if (fd < 0) return false;
+  int fd = openTerminal(m_names.devicePath(portNumber), false);
+  // A port that another program holds is there all the same.
+  if (fd < 0) return errno == EBUSY;
   ::close(fd);
   return true;
 }
@@ -119,7 +128,7 @@ void TermiosSerialPort::openDevice(int portNumber, const SerialSettings& setting
                                    int handshaking) {
   // Translate first, so that a bad setting refuses the port without touching the device.
   TermiosFields fields = termiosFields(settings, handshaking);
-  int fd = openTerminal(portDevicePath(portNumber, m_folder));
+  int fd = openTerminal(m_names.devicePath(portNumber), true);
   if (fd < 0) throw errnoError(errno);
   try {
     configure(fd, fields);
@@ -139,6 +148,8 @@ void TermiosSerialPort::closeDevice() {
   if (m_fd < 0) return;
   flushPending();
   if (onDescriptorChanged) onDescriptorChanged(-1);
+  // The flag outlives this descriptor while another one (the radio simulator's) stays open.
+  (void)ioctl(m_fd, TIOCNXCL);
   ::close(m_fd);
   m_fd = -1;
   m_pending.clear();
@@ -193,7 +204,10 @@ TermiosSerialPort::ReadResult TermiosSerialPort::readAvailable() {
   char buffer[512];
   std::vector<ParmrkItem> items;
   for (;;) {
-    ssize_t n = ::read(m_fd, buffer, sizeof buffer);
+    // Only what the receive buffer can take: the rest waits in the driver, not lost.
+    int room = inBufferRoom() - static_cast<int>(m_decoded.size());
+    if (room <= 0) return ReadResult::Drained;
+    ssize_t n = ::read(m_fd, buffer, std::min(sizeof buffer, static_cast<size_t>(room)));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return ReadResult::Drained;
     // With VMIN 1 a read of nothing is a hang-up, never an empty queue.
@@ -223,7 +237,6 @@ void TermiosSerialPort::deliverDecoded() {
         break;
       case ParmrkItem::Kind::ErrorByte:
         received(item.c, true);
-        lineEvent(kCommEventRxParity);
         break;
       case ParmrkItem::Kind::Break:
         lineEvent(kCommEventBreak);

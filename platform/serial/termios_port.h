@@ -5,13 +5,14 @@
 #include <string_view>
 
 #include "platform/serial/parmrk_decoder.h"
+#include "platform/serial/port_naming.h"
 #include "platform/serial/serial_port.h"
 
-/// The serial port on a POSIX terminal device. Port numbers name devices as portDevicePath()
-/// says, relative to the working folder given at construction. The descriptor is
-/// non-blocking throughout: output that the driver cannot take at once waits in a small queue
-/// that later calls (and waits) push on; input is taken whenever the program looks at the
-/// port. A read error or hang-up counts as the device going away.
+/// The serial port on a POSIX terminal device. Port numbers name devices as PortNames says,
+/// relative to the working folder given at construction; an open port is held exclusively. The
+/// descriptor is non-blocking throughout: output that the driver cannot take at once waits in a
+/// small queue that later calls (and waits) push on; input is taken whenever the program looks at
+/// the port. A read error or hang-up counts as the device going away.
 class TermiosSerialPort : public SerialPort {
  public:
   explicit TermiosSerialPort(std::string folder);
@@ -49,7 +50,7 @@ class TermiosSerialPort : public SerialPort {
   /// Waits for input (or room for queued output) until the deadline; false on time-out.
   bool pollOnce(double secondsLeft);
 
-  std::string m_folder;
+  PortNames m_names;
   int m_fd = -1;
   unsigned m_openings = 0;  // tells a pump apart from one that began before a reopen
   std::string m_pending;

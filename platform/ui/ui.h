@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ class Ui {
   /// Runs every pending window event, timer and scripted input. When nothing is pending it
   /// may sleep until the next event, but never longer than maxSeconds.
   virtual void doEvents(double maxSeconds) = 0;
+  /// Queues an action as a window event: it runs inside the next doEvents, never inside the
+  /// code that is running now.
+  virtual void post(std::function<void()> action) = 0;
   /// A message box with an OK button; returns when the user has closed it.
   virtual void messageBox(const std::string& text) = 0;
   virtual void beep() = 0;

@@ -50,14 +50,21 @@ std::string run(const std::string& command) {
 
 }  // namespace
 
-ProgramHarness::ProgramHarness(int firmware, const std::vector<std::string>& simOptions) {
-  std::vector<std::string> argv = {
-      ZARVIN_BUILD_DIR "/radiosim", "--firmware", std::to_string(firmware),  "--link",
-      m_folder.file("COM1"),        "--log",      m_folder.file("radio.log")};
-  argv.insert(argv.end(), simOptions.begin(), simOptions.end());
-  m_radio = spawn(argv, m_folder.path());
-  waitFor([this] { return m_folder.exists("COM1"); }, 5.0);
+ProgramHarness::ProgramHarness(int firmware, const std::vector<std::string>& simOptions)
+    : m_radioArgv{ZARVIN_BUILD_DIR "/radiosim", "--firmware", std::to_string(firmware),  "--link",
+                  m_folder.file("COM1"),        "--log",      m_folder.file("radio.log")} {
+  m_radioArgv.insert(m_radioArgv.end(), simOptions.begin(), simOptions.end());
+  startRadio();
   m_folder.write("PortSetup.txt", "1\r\n9600,O,7,1\r\ncomNone\r\n");
+}
+
+void ProgramHarness::startRadio() {
+  m_radio = spawn(m_radioArgv, m_folder.path());
+  waitFor([this] { return m_folder.exists("COM1"); }, 5.0);
+}
+
+void ProgramHarness::stopRadio() {
+  stop(m_radio);
 }
 
 ProgramHarness::~ProgramHarness() {

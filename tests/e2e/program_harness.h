@@ -19,6 +19,10 @@ class ProgramHarness {
 
   /// Starts the program in the working folder.
   void startProgram();
+  /// Ends the simulated radio, which removes its COM1 link; startRadio() starts a new one
+  /// under the same name, logging on into the same file.
+  void stopRadio();
+  void startRadio();
   /// Waits (really) until cond holds or the time passes; returns cond's last value.
   static bool waitFor(const std::function<bool()>& cond, double seconds);
   /// The commands the radio has received so far, one per entry.
@@ -39,6 +43,7 @@ class ProgramHarness {
 
  private:
   TempFolder m_folder;
+  std::vector<std::string> m_radioArgv;
   pid_t m_radio = -1;
   pid_t m_program = -1;
 };

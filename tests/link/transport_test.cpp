@@ -46,6 +46,27 @@ TEST_F(Transport, ReadEndsOnAnEndlessStreamAndLeavesTheRest) {
   EXPECT_GT(rig.link.gInData.size(), 0u);  // the rest is still coming
 }
 
+TEST_F(Transport, LineCutByTheReadsBoundIsReadWholeByTheNext) {
+  std::string lines;
+  for (int i = 0; i < 200; ++i) lines += "F1234567\n";  // 1.9 s at 9600 baud
+  radioSends(lines);
+  rig.link.gReadResponse();
+  EXPECT_EQ(rig.link.gInData.back(), '<');  // ends after its last whole line
+  rig.link.gReadResponse();
+  EXPECT_EQ(rig.link.gInData.substr(0, 9), "F1234567<");
+}
+
+TEST(TransportSpeeds, FullAnswerIsReadWholeAtEveryBaudOfPortSetup) {
+  for (const char* baud : {"19200", "9600", "4800", "2400", "600", "300"}) {
+    SCOPED_TRACE(baud);
+    LinkRig rig;
+    rig.openPort(std::string(baud) + ",O,7,1");
+    rig.port.output("?\n");
+    rig.link.gReadResponse();
+    EXPECT_TRUE(rig.link.gGotHashDot);
+  }
+}
+
 TEST_F(Transport, FullAnswerMarkersAreLoweredEvenWhenNothingComes) {
   radioSends("#\n.\n");
   rig.link.gReadResponse();
@@ -180,9 +201,13 @@ TEST_F(KeepAlive, KeepsItsPeriodAcrossMidnight) {
   EXPECT_EQ(late.port.written(), "U");  // one send, 2.1 s after the first call
 }
 
-TEST_F(Transport, LineEventsReachTheStatusLabelAndTheBreakFlag) {
+TEST_F(Transport, LineEventsReachTheStatusLabelAndTheBreakFlagAfterTheRead) {
+  radioSends("A:\n");  // a parity error
+  rig.link.gReadResponse();
+  rig.ui.doEvents(0);
+  EXPECT_EQ(rig.panel.lblComStat.caption, "Com Error");
   rig.port.deliver({0.0, "", true});
-  rig.scheduler.advanceTo(rig.scheduler.time() + 0.01);
+  rig.ui.doEvents(0.01);
   EXPECT_TRUE(rig.link.gComBreak);
 }
 

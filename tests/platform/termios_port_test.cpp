@@ -216,6 +216,49 @@ TEST_F(TermiosPort, ReopensAfterClose) {
   EXPECT_EQ(port.input(), "R1");
 }
 
+TEST_F(TermiosPort, BurstBeyondTheBufferWaitsInTheDriver) {
+  port.setInBufferSize(4096);
+  open();
+  std::vector<int> events;
+  port.onComm = [&] { events.push_back(port.commEvent()); };
+  radio.send(std::string(8991, 'x') + "F7654321\n");
+  EXPECT_EQ(awaitInput(4096), 4096);
+  std::string got = port.input();
+  while (got.size() < 9000 && awaitInput(1) > 0) got += port.input();
+  EXPECT_EQ(got.size(), 9000u);
+  EXPECT_EQ(got.substr(8991), "F7654321\n");
+  EXPECT_TRUE(events.empty());  // no overflow
+}
+
+TEST_F(TermiosPort, PortNamedByALinkStaysMissingWhenTheLinkGoes) {
+  open();
+  port.setPortOpen(false);
+  ASSERT_EQ(unlink(folder.file("COM1").c_str()), 0);
+  // Never the table's /dev/ttyS0 instead.
+  EXPECT_FALSE(port.portExists(1));
+  try {
+    open();
+    ADD_FAILURE() << "opened";
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.description(), "No such file or directory");
+  }
+}
+
+TEST_F(TermiosPort, PortHeldByAnotherIsBusyButPresent) {
+  open();
+  TermiosSerialPort other{folder.path()};
+  other.setCommPort(1);
+  try {
+    other.setPortOpen(true);
+    ADD_FAILURE() << "opened twice";
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.description(), "Device or resource busy");
+  }
+  EXPECT_TRUE(other.portExists(1));
+  port.setPortOpen(false);
+  EXPECT_NO_THROW(other.setPortOpen(true));  // free again once let go
+}
+
 TEST_F(TermiosPort, AbsentPortsAreNotFoundAndCannotOpen) {
   ASSERT_TRUE(link(folder, "COM2", folder.file("unplugged")));
   ASSERT_TRUE(link(folder, "COM3", "/dev/null"));

@@ -18,6 +18,9 @@ class HeadlessUi final : public ui::Ui {
 
   // ---- ui::Ui
   void doEvents(double maxSeconds) override;
+  void post(std::function<void()> action) override {
+    m_scheduler.atWindow(m_scheduler.time(), std::move(action));
+  }
   void messageBox(const std::string& text) override;
   void beep() override { ++m_beeps; }
   int screenWidth() override { return m_screenWidth; }

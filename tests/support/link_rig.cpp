@@ -2,6 +2,7 @@
 
 LinkRig::LinkRig(int firmware, double startSeconds) : HeadlessPlatform(firmware, startSeconds) {
   port.onComm = [this] { link.MSComm1_OnComm(); };
+  port.postEvent = [this](std::function<void()> event) { ui.post(event); };
 }
 
 void LinkRig::openPort(const std::string& settings) {

@@ -9,11 +9,9 @@
 SimSerialPort::SimSerialPort(Scheduler& scheduler, SimRadio& radio)
     : m_scheduler(scheduler), m_radio(radio) {}
 
-void SimSerialPort::openDevice(int portNumber, const SerialSettings& settings, int) {
+void SimSerialPort::openDevice(int portNumber, const SerialSettings&, int) {
   if (m_present.count(portNumber) == 0) throw errnoError(ENOENT);
-  // Start bit, data bits, parity and stop bits make one character on the line.
-  int bits = 1 + settings.dataBits + (settings.parity == 'N' ? 0 : 1) + settings.stopBits;
-  m_charSeconds = static_cast<double>(bits) / settings.baud;
+  m_charSeconds = charSeconds();
   ++m_generation;
   ++m_opens;
 }
@@ -41,7 +39,8 @@ void SimSerialPort::deliver(const RadioReply& reply) {
 
 void SimSerialPort::arrive(char c, unsigned generation) {
   if (generation != m_generation || !portOpen()) return;
-  received(c);
+  // The radio sends ":" only where it garbles a character, as a parity error leaves it.
+  received(c, c == ':');
   ++m_arrivals;
 }
 

@@ -14,6 +14,8 @@ namespace ui::fltk {
 class EventQueue {
  public:
   void post(const Form& form, std::function<void()> action);
+  /// An action of no form: kept until it has run.
+  void post(std::function<void()> action) { m_pending.push_back({nullptr, std::move(action)}); }
   /// Runs the oldest action; false when none was waiting. The action leaves the queue before
   /// it runs, so a nested doEvents inside it goes on with the ones after it.
   bool runNext();

@@ -34,6 +34,7 @@ class FltkUi : public Ui {
   FltkUi& operator=(const FltkUi&) = delete;
 
   void doEvents(double maxSeconds) override;
+  void post(std::function<void()> action) override { m_events.post(std::move(action)); }
   void messageBox(const std::string& text) override;
   void beep() override;
   int screenWidth() override;
