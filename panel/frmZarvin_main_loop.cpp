@@ -57,7 +57,9 @@ constexpr RequestFlag kRequestFlags[] = {
 }  // namespace
 
 frmZarvin::Entry frmZarvin::mainLoop() {
-  link.gComBreak = false;
+  // A break met during the set-ups is over, but a device lost meanwhile still needs its
+  // reopen: forgetting it would leave the loop writing to nothing until the sync gives up.
+  link.gComBreak = link.MSComm1.deviceGone();
   link.gScanning = false;
   link.gSyncCount = 0;
   m_loopArmed = true;

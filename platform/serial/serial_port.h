@@ -43,6 +43,8 @@ class SerialPort {
   /// True opens the device of commPort() with the current settings; False closes it.
   void setPortOpen(bool open);
   bool portOpen() const { return m_open; }
+  /// Open, but its device went away: nothing reaches the radio until it is reopened.
+  bool deviceGone() const { return m_open && m_lost; }
   void setRTSEnable(bool on);
 
   /// Queues text for sending and returns at once.

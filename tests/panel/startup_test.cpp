@@ -325,18 +325,25 @@ TEST(MainLoop, TransmitEndingInLocalOperationKeepsFrequencyEntryLocked) {
 TEST(MainLoop, ReopensAfterTheDeviceDisappearsAndComesBack) {
   const struct {
     const char* lostDuring;
-    std::function<void(RadioFaults&)> fault;  // keeps the program where the row says
+    std::function<void(ProgramRig&)> fault;  // keeps the program where the row says
     double reopenedBy;  // at once; after the synchronisation's 5 s that follow a break
   } kRows[] = {
-      {"the main loop", [](RadioFaults&) {}, 7.0},
-      {"the synchronisation", [](RadioFaults& f) { f.silent = true; }, 12.0},
-      {"the REMOTE set-up's wait", [](RadioFaults& f) { f.garbleTags = "#"; }, 8.0},
+      {"the main loop", [](ProgramRig&) {}, 7.0},
+      {"the synchronisation", [](ProgramRig& r) { r.radio.faults.silent = true; }, 12.0},
+      {"the REMOTE set-up's wait", [](ProgramRig& r) { r.radio.faults.garbleTags = "#"; }, 8.0},
+      // An audio source the radio ignores keeps the set-up stepping it until about 7 s.
+      {"the REMOTE set-up's steps",
+       [](ProgramRig& r) {
+         r.folder.write("AudioSetup.txt", "H2\r\n'1\r\nE0\r\n");
+         r.radio.faults.ignoredLetter = 'H';
+       },
+       10.0},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(row.lostDuring);
     ProgramRig rig;
     rig.writePortSetup();
-    row.fault(rig.radio.faults);
+    row.fault(rig);
     rig.at(6.0, [&] { rig.port.unplug(); });
     rig.at(row.reopenedBy, [&] {
       EXPECT_EQ(rig.control("lblComStat").caption, "Com Error");
