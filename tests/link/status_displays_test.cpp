@@ -84,6 +84,7 @@ TEST_F(StatusDisplays, CaptionsFollowTheirCodes) {
       {"\"0\n", "lblInput", "REMOTE"},  // remote audio
       {"\"1\n", "lblInput", "LOCAL"},
       {"\"2\n", "lblInput", nullptr},
+      {"D4\n", "lblMeter", "FWD"},  // the meter function, shown by its own display
   };
   for (const Case& c : cases) {
     frm.form.get(c.label).caption = "before";
