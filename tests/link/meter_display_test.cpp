@@ -21,29 +21,28 @@ class MeterDisplay : public ::testing::Test {
   FrontPanel& frm = rig.panel;
 };
 
-TEST_F(MeterDisplay, PeakHoldsForTenReadingsAndTheEleventhReplacesIt) {
-  reading("J05");
-  reading("J12");  // higher: the new peak at once
-  EXPECT_EQ(frm.lblMeterPk.caption, " 12");
-  for (int i = 0; i < 8; ++i) reading("J03");
-  reading("J14");  // higher again: the count of lower readings starts again
-  EXPECT_EQ(frm.lblMeterPk.caption, " 14");
-  for (int i = 1; i <= 10; ++i) {
-    reading("J03");
-    EXPECT_EQ(frm.lblMeterPk.caption, " 14") << "reading " << i;
-    EXPECT_EQ(frm.pbMeter.value, 3);
+// One reading after another: the peak holds for ten lower readings and the eleventh replaces
+// it; a reading beyond the bar is a peak but leaves the bar.
+TEST_F(MeterDisplay, PeakHoldAndBarOverASequence) {
+  struct Step {
+    const char* line;
+    int times;
+    const char* peak;
+    int bar;
+  } steps[] = {
+      {"J05", 1, " 5", 5},   {"J12", 1, " 12", 12},  // higher: the new peak at once
+      {"J03", 8, " 12", 3},                          // lower: held
+      {"J14", 1, " 14", 14},  // higher again: the count of lower readings starts again
+      {"J03", 10, " 14", 3},  // held for ten
+      {"J03", 1, " 3", 3},    // the eleventh, lower as it is, replaces it
+      {"J30", 1, " 30", 3},   // beyond the bar's Max of 21: the bar keeps its value
+      {"J21", 1, " 30", 21},  // the Max itself is on the bar
+  };
+  for (const Step& s : steps) {
+    for (int i = 0; i < s.times; ++i) reading(s.line);
+    EXPECT_EQ(frm.lblMeterPk.caption, s.peak) << s.line << " x" << s.times;
+    EXPECT_EQ(frm.pbMeter.value, s.bar) << s.line << " x" << s.times;
   }
-  reading("J03");  // the eleventh, lower as it is
-  EXPECT_EQ(frm.lblMeterPk.caption, " 3");
-}
-
-TEST_F(MeterDisplay, ReadingBeyondTheBarIsAPeakButLeavesTheBar) {
-  reading("J08");
-  reading("J30");
-  EXPECT_EQ(frm.lblMeterPk.caption, " 30");
-  EXPECT_EQ(frm.pbMeter.value, 8);
-  reading("J21");  // the bar's Max is included
-  EXPECT_EQ(frm.pbMeter.value, 21);
   frm.pbMeter.max = 40;  // the limits are read from the bar each time
   reading("J30");
   EXPECT_EQ(frm.pbMeter.value, 30);

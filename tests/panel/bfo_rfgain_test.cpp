@@ -105,7 +105,6 @@ TEST_F(BfoRfGain, RemoteSetUpSendsTheSliderGainAndZeroesTheBfo) {
   EXPECT_EQ(rig.radio.state.rfGain, 9);
   EXPECT_EQ(c("lblRFGain").caption, "86%");
   EXPECT_EQ(rig.radio.state.bfo, 100);
-  EXPECT_FALSE(rig.frm.bfoOn);
 }
 
 }  // namespace

@@ -45,7 +45,6 @@ TEST(LocalSetup, PanelStatesFollowTheFirmware) {
     }
     for (int i = 0; i < 7; ++i) EXPECT_EQ(rig.control("cmdF", i).enabled, c.frequencyEntry);
     EXPECT_EQ(rig.control("cmdMeter").enabled, c.meterEnabled);
-    EXPECT_FALSE(rig.control("txtInData").visible);
     EXPECT_EQ(rig.link.gSyncChar, " ");  // the keep-alive is a single blank
     // Nothing is sent but status requests.
     EXPECT_FALSE(rig.commands().empty());
