@@ -18,11 +18,9 @@ TEST(ListRowLine, ParsesEachLineByTheRowRule) {
       {"14.250 USB Net  here ", {"14.250", "USB", "Net  here "}},  // inner, trailing blanks kept
       {"7.150   lsb    local", {"7.150", "lsb", "local"}},         // runs of blanks skipped
       {"  ", {"", "", ""}},                                        // what an empty row writes
-      {"", {"", "", ""}},                                          // empty line
       {"7.150  Net", {"7.150", "Net", ""}},   // empty mode: info's first word moves up
       {" USB x", {"", "USB", "x"}},           // a line starting with a blank
       {"14.25", {"14.25", "", ""}},           // no blank: a frequency alone
-      {"14.25 CW", {"14.25", "CW", ""}},      // nothing after the mode
       {"14.25 CW    ", {"14.25", "CW", ""}},  // only blanks after the mode
       {"14 250 USB", {"14", "250", "USB"}},   // a blank inside the frequency splits it
   };
