@@ -122,7 +122,11 @@ TEST_F(ScanBands, PauseHoldsTheSweepAndContinueGoesOnFromTheNextStep) {
   std::vector<Sent> sent = frequenciesFrom(kReady);
   // No frequency while paused, but the link was kept alive.
   for (const Sent& s : sent) EXPECT_FALSE(s.time > 9.5 && s.time < 14.0) << s.time;
-  EXPECT_GE(keepAlives(rig, 9.5, 14.0).size(), 2u);
+  // Kept alive on the first 0.3 s pause tick after each 2 s.
+  std::vector<double> alive = keepAlives(rig, 9.5, 14.0);
+  ASSERT_EQ(alive.size(), 2u);
+  EXPECT_NEAR(alive[0], 11.62, 1e-6);
+  EXPECT_NEAR(alive[1], 13.82, 1e-6);
   // One unbroken run of 100 Hz steps from 14.00 MHz, across the pause.
   ASSERT_GE(sent.size(), 6u);
   EXPECT_GE(sent.back().time, 14.0);

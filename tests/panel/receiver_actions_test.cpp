@@ -96,7 +96,7 @@ TEST(ReceiverActions, BytesAndSettleOfEachButton) {
   for (const Case& c : cases) {
     Outcome out = clickOnce(c.firmware, c.button, c.flag, c.prepare);
     EXPECT_EQ(out.bytes, c.bytes) << c.firmware << " " << c.button;
-    EXPECT_NEAR(out.busy, c.busy, 0.0005) << c.firmware << " " << c.button << " " << c.bytes;
+    EXPECT_NEAR(out.busy, c.busy, 1e-6) << c.firmware << " " << c.button << " " << c.bytes;
   }
 }
 
