@@ -115,21 +115,18 @@ TEST(BandList, ARefusedRowShowsTheErrorStateUntilAValidChoice) {
     EXPECT_TRUE(b.c("lblError").visible);
     EXPECT_EQ(b.c("txtFreq", 1).foreColor, ui::kRed);
     EXPECT_EQ(b.c("Option1", 1).value, 0);  // unselected
-    for (const char* button : {"cmdGetFreq", "cmdSort", "cmdWriteFile"}) {
-      EXPECT_FALSE(b.c(button).enabled) << button;
-    }
+    EXPECT_FALSE(b.c("cmdWriteFile").enabled);
   });
   b.rig.at(kShown + 0.5, [&] {
     EXPECT_TRUE(commandsFrom(b.rig, before, false).empty());  // nothing was sent for it
-    b.choose(0);
+    ui::userSetText(b.c("txtFreq", 1), "7.100");              // mended, and chosen again
+    b.choose(1);
     EXPECT_FALSE(b.c("lblError").visible);
-    for (const char* button : {"cmdGetFreq", "cmdSort", "cmdWriteFile"}) {
-      EXPECT_TRUE(b.c(button).enabled) << button;
-    }
-    EXPECT_EQ(b.c("txtFreq", 0).foreColor, ui::kSysWindowText);
+    EXPECT_TRUE(b.c("cmdWriteFile").enabled);
+    EXPECT_EQ(b.c("txtFreq", 1).foreColor, ui::kSysWindowText);
   });
   b.rig.runFor(kShown + 3.5);
-  EXPECT_EQ(b.rig.radio.state.freq, 715000);
+  EXPECT_EQ(b.rig.radio.state.freq, 710000);
 }
 
 TEST(BandList, GetFreqCopiesOnlyAValidFrequency) {
