@@ -88,6 +88,7 @@ TEST(BandListFrequency, FillsSevenPlacesAndTestsTheRange) {
       {"7.15", "0715000"},      // one-digit MHz part fills from place 2
       {"1.6", "0160000"},       // lower bound included
       {"29.99999", "2999999"},  // upper bound included
+      {"30.0", nullptr},        // 30 MHz, just above
       {"1.59", nullptr},        // just below the lower bound
       {"7", nullptr},           // a bare 7 is 70 MHz
       {"3,500", nullptr},       // the comma is skipped: 3500000
