@@ -42,18 +42,17 @@ TEST_F(AmpDisplay, StateTable) {
       {"O2", "ON", ui::kRed, "Warmup", ui::kYellow, ui::kWhite, false},  // warming up
       {"O3", "ON", ui::kRed, "Standby", ui::kGreen, ui::kWhite, false},  // standby
       {"O4", "ON", ui::kRed, "Operate", ui::kRed, ui::kYellow, true},    // operate
-      {"O9", "ON", ui::kRed, "Operate", ui::kRed, ui::kYellow, true},    // unknown: unchanged
   };
   for (const Row& r : rows) {
     tuned().caption = "x";
-    if (r.amp != std::string("O9")) rig.panel.cmdTuneAmp.enabled = !r.tuneButton;
+    rig.panel.cmdTuneAmp.enabled = !r.tuneButton;
     rig.link.gAmp = r.amp;
     rig.link.gShowAmpState();
     EXPECT_EQ(rig.panel.lblAmpPwr.caption, r.power) << r.amp;
     EXPECT_EQ(rig.panel.lblAmpPwr.backColor, r.powerBack) << r.amp;
     EXPECT_EQ(rig.panel.lblAmpOpStby.caption, r.operate) << r.amp;
     EXPECT_EQ(rig.panel.lblAmpOpStby.backColor, r.operateBack) << r.amp;
-    EXPECT_EQ(tuned().caption, r.tuneButton ? "x" : "") << r.amp;  // operate keeps the caption
+    EXPECT_EQ(tuned().caption, r.tuneButton ? "x" : "") << r.amp;  // O4 keeps the caption
     EXPECT_EQ(tuned().backColor, r.tunedBack) << r.amp;
     EXPECT_EQ(rig.panel.cmdTuneAmp.enabled, r.tuneButton) << r.amp;
   }
@@ -74,10 +73,11 @@ TEST_F(AmpDisplay, TunerLabelFollowsTheReports) {
       {"T1", false, "", ui::kWhite},            // idle
       {"T9", false, "", ui::kWhite},            // unknown: unchanged
       {"T3", true, "Tuning", ui::kYellow},
-      {"T2", true, "Tuning", ui::kYellow},  // ready during a cycle: left
-      {"T1", true, "Tuning", ui::kYellow},  // idle during a cycle: left
-      {"T2", false, "Start Tune", ui::kGreen},
-      {"O2", false, "", ui::kWhite},  // warming up again: the tune is withdrawn
+      {"T2", true, "Tuning", ui::kYellow},      // ready during a cycle: left
+      {"T1", true, "Tuning", ui::kYellow},      // idle during a cycle: left
+      {"T2", false, "Start Tune", ui::kGreen},  // ready again
+      {"O9", false, "Start Tune", ui::kGreen},  // an unknown state: nothing changes
+      {"O2", false, "", ui::kWhite},            // warming up again: the tune is withdrawn
   };
   for (const Step& s : steps) {
     rig.link.gAmpTuning = s.cycle;
