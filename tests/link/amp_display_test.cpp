@@ -58,49 +58,41 @@ TEST_F(AmpDisplay, StateTable) {
   }
 }
 
-TEST_F(AmpDisplay, UnknownStateChangesNothing) {
-  ampReport("O3");
-  ampReport("O9");
-  EXPECT_EQ(rig.panel.lblAmpOpStby.caption, "Standby");
-  EXPECT_FALSE(rig.panel.cmdTuneAmp.enabled);
-}
-
-TEST_F(AmpDisplay, TuneTableWithoutCycle) {
-  ampReport("O4");
-  EXPECT_EQ(tuned().caption, "");  // no tune report yet
-  EXPECT_EQ(tuned().backColor, ui::kYellow);
-  struct Row {
-    const char* tune;
+// The tuner label over a sequence of O and T reports.
+TEST_F(AmpDisplay, TunerLabelFollowsTheReports) {
+  struct Step {
+    const char* report;
+    bool cycle;  // a tune cycle runs
     const char* caption;
     ui::Color back;
-  } rows[] = {
-      {"T2", "Start Tune", ui::kGreen},  // ready
-      {"T3", "Tuning", ui::kYellow},     // tuning
-      {"T4", "Tuned", ui::kRed},         // tuned: shown, no cycle to end
-      {"T1", "", ui::kWhite},            // idle
-      {"T9", "", ui::kWhite},            // unknown: unchanged
+  } steps[] = {
+      {"O4", false, "", ui::kYellow},           // operate: no tune report yet
+      {"T2", false, "Start Tune", ui::kGreen},  // ready
+      {"T3", false, "Tuning", ui::kYellow},     // tuning
+      {"T4", false, "Tuned", ui::kRed},         // tuned: shown, no cycle to end
+      {"T1", false, "", ui::kWhite},            // idle
+      {"T9", false, "", ui::kWhite},            // unknown: unchanged
+      {"T3", true, "Tuning", ui::kYellow},
+      {"T2", true, "Tuning", ui::kYellow},      // ready during a cycle: left
+      {"T1", true, "Tuning", ui::kYellow},      // idle during a cycle: left
+      {"T2", false, "Start Tune", ui::kGreen},  // ready again
+      {"O9", false, "Start Tune", ui::kGreen},  // an unknown state: nothing changes
+      {"O2", false, "", ui::kWhite},            // warming up again: the tune is withdrawn
   };
-  for (const Row& r : rows) {
-    tuneReport(r.tune);
-    EXPECT_EQ(tuned().caption, r.caption) << r.tune;
-    EXPECT_EQ(tuned().backColor, r.back) << r.tune;
+  for (const Step& s : steps) {
+    rig.link.gAmpTuning = s.cycle;
+    if (s.report[0] == 'O') {
+      ampReport(s.report);
+    } else {
+      tuneReport(s.report);
+    }
+    EXPECT_EQ(tuned().caption, s.caption) << s.report << s.cycle;
+    EXPECT_EQ(tuned().backColor, s.back) << s.report << s.cycle;
   }
+  EXPECT_FALSE(rig.panel.cmdTuneAmp.enabled);
   EXPECT_TRUE(rig.port.writes().empty());
 }
 
-TEST_F(AmpDisplay, ReadyAndIdleReportsDuringACycleLeaveTheLabel) {
-  ampReport("O4");
-  tuneReport("T3");
-  rig.link.gAmpTuning = true;
-  tuneReport("T2");
-  EXPECT_EQ(tuned().caption, "Tuning");
-  tuneReport("T1");
-  EXPECT_EQ(tuned().caption, "Tuning");
-  EXPECT_EQ(tuned().backColor, ui::kYellow);
-}
-
-// "Tuned" ends a cycle that the TUN button keyed ("U" at once), but never unkeys a
-// transmitter that the user keyed with XMT or TUNE.
 TEST_F(AmpDisplay, TunedReport) {
   struct Row {
     const char* amp;
@@ -134,19 +126,6 @@ TEST_F(AmpDisplay, TunedReport) {
     EXPECT_EQ(rig.link.gSyncChar, r.syncChar);
     EXPECT_EQ(rig.port.written(), r.written);
   }
-}
-
-TEST_F(AmpDisplay, WarmupAfterOperateLocksTheTuneButton) {
-  rig.link.gAmpTune = "T2";
-  ampReport("O4");  // operate with the tuner ready offers the tune
-  EXPECT_EQ(tuned().caption, "Start Tune");
-  EXPECT_EQ(tuned().backColor, ui::kGreen);
-  EXPECT_TRUE(rig.panel.cmdTuneAmp.enabled);
-  ampReport("O2");
-  EXPECT_FALSE(rig.panel.cmdTuneAmp.enabled);
-  EXPECT_EQ(tuned().caption, "");
-  EXPECT_EQ(tuned().backColor, ui::kWhite);
-  EXPECT_EQ(rig.panel.lblAmpOpStby.caption, "Warmup");
 }
 
 }  // namespace

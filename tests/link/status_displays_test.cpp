@@ -1,6 +1,7 @@
 // The display dispatch and the simple status displays: what each item shows on the panel.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -54,17 +55,92 @@ TEST_F(StatusDisplays, PassWithoutRaisedFlagChangesNothing) {
   EXPECT_EQ(lookOf(frm.form), before);
 }
 
-TEST_F(StatusDisplays, OnlyTheLastLineOfAKindIsShown) {
-  receive("R1\nR0\n");
-  EXPECT_EQ(frm.lblREMOTE.caption, "LOCAL");
-  EXPECT_FALSE(link.gRemoteNew);
+// A code names a caption; any other code leaves it.
+TEST_F(StatusDisplays, CaptionsFollowTheirCodes) {
+  struct Case {
+    const char* lines;
+    const char* label;
+    const char* caption;  // nullptr: unchanged
+  } cases[] = {
+      {"R1\n", "lblREMOTE", "REMOTE"},
+      {"R1\nR0\n", "lblREMOTE", "LOCAL"},  // only the last line of a kind is shown
+      {"R\n", "lblREMOTE", nullptr},       // a bare tag
+      {"I0\n", "lblClipping", "OFF"},
+      {"I1\n", "lblClipping", "ON"},
+      {"I2\n", "lblClipping", nullptr},
+      {"'0\n", "lblPTT", "OFF"},
+      {"'1\n", "lblPTT", "ON"},
+      {"'\n", "lblPTT", nullptr},
+      {"(0\n", "lblMute", "OFF"},
+      {"(1\n", "lblMute", "ON"},
+      {"(x\n", "lblMute", nullptr},
+      {"S0\n", "lblSideTone", "OFF"},
+      {"S1\n", "lblSideTone", "ON"},
+      {"S9\n", "lblSideTone", nullptr},
+      {"V0\n", "lblVox", "OFF"},
+      {"V1\n", "lblVox", "VOICE"},
+      {"V2\n", "lblVox", "DATA"},
+      {"V3\n", "lblVox", nullptr},
+      {"\"0\n", "lblInput", "REMOTE"},  // remote audio
+      {"\"1\n", "lblInput", "LOCAL"},
+      {"\"2\n", "lblInput", nullptr},
+      {"D4\n", "lblMeter", "FWD"},  // the meter function, shown by its own display
+  };
+  for (const Case& c : cases) {
+    frm.form.get(c.label).caption = "before";
+    receive(c.lines);
+    EXPECT_EQ(frm.form.get(c.label).caption, c.caption ? c.caption : "before") << c.lines;
+  }
 }
 
-TEST_F(StatusDisplays, AudioSourceIsShownBeforeAudioInput) {
-  // Step 5 brightens AUDIO2, step 6 (remote audio) then dims every local source.
-  receive("H2\n\"0\n");
-  EXPECT_EQ(frm.lblAUDIO2.foreColor, kDim);
-  EXPECT_EQ(frm.lblREMOTEAudio.foreColor, kBright);
+// A code names one of several labels, which turns bright, the others dim; AGC and mode dim
+// them all for any other code, the audio source changes nothing.
+TEST_F(StatusDisplays, StateLabelsFollowTheirCodes) {
+  const char* agc = "lblAGCOff lblAGCSlow lblAGCMed lblAGCFast";
+  const char* mode = "lblUSB lblLSB lblAME lblCW";
+  const char* source = "lblMIC lblAUDIO2 lblPATCH lblREMOTEAudio";
+  struct Case {
+    const char* lines;
+    const char* labels;
+    const char* looks;  // per label: B bright, D dim, - unchanged
+  } cases[] = {
+      {"A1\n", agc, "BDDD"},          // off
+      {"A2\n", agc, "DBDD"},          // slow
+      {"A3\n", agc, "DDBD"},          // medium
+      {"A4\n", agc, "DDDB"},          // fast
+      {"A5\n", agc, "DDDD"},          // unknown
+      {"A\n", agc, "DDDD"},           // a bare tag
+      {"M1\n", mode, "BDDD"},         // USB
+      {"M2\n", mode, "DBDD"},         // LSB
+      {"M3\n", mode, "DDBD"},         // AME
+      {"M4\n", mode, "DDDB"},         // CW
+      {"M0\n", mode, "DDDD"},         // unknown
+      {"H1\n", source, "BDD-"},       // microphone
+      {"H2\n", source, "DBD-"},       // second audio input
+      {"H3\n", source, "DDB-"},       // phone patch
+      {"H4\n", source, "----"},       // unknown: nothing
+      {"H2\n\"0\n", source, "DDDB"},  // the source first, then remote audio dims them all
+      {"H1\n\"1\n", source, "BDDD"},  // local audio: the source bright again
+      {"R\n", "lblREMOTE", "B"},      // bright whatever the item
+  };
+  for (const Case& c : cases) {
+    std::istringstream names(c.labels);
+    std::vector<ui::Control*> labels;
+    for (std::string name; names >> name;) labels.push_back(&frm.form.get(name));
+    for (ui::Control* l : labels) l->foreColor = ui::kRed;  // marks "unchanged"
+    receive(c.lines);
+    for (size_t i = 0; i < labels.size(); ++i) {
+      ui::Color expected = c.looks[i] == 'B' ? kBright : c.looks[i] == 'D' ? kDim : ui::kRed;
+      EXPECT_EQ(labels[i]->foreColor, expected) << c.lines << labels[i]->name();
+    }
+  }
+}
+
+TEST_F(StatusDisplays, RemoteAudioLocksTheSourceButton) {
+  receive("\"0\n");
+  EXPECT_FALSE(frm.cmdAudioSource.enabled);
+  receive("\"1\n");
+  EXPECT_TRUE(frm.cmdAudioSource.enabled);
 }
 
 TEST_F(StatusDisplays, PttAnswerOfTheBandCheckIsShownInTheSamePass) {
@@ -81,138 +157,19 @@ TEST_F(StatusDisplays, PttAnswerOfTheBandCheckIsShownInTheSamePass) {
 
 TEST_F(StatusDisplays, FailingBandCheckKeepsTheLaterFlagsForTheNextPass) {
   // Every item in one answer; the frequency's characters are not a number.
-  std::string lines =
-      "R0\nA3\nM2\nF14A0000\nH3\n\"1\nI1\nD2\n'1\n(1\nS1\nV2\nO1\nT1\nP0714250004\n";
-  link.gParseInData(lines);
-  link.gUpdateDisplay();
-  EXPECT_TRUE(frm.txtInfo.visible);
+  receive("R0\nA3\nM2\nF14A0000\nH3\n\"1\nI1\nD2\n'1\n(1\nS1\nV2\nO1\nT1\nP0714250004\n");
   EXPECT_EQ(frm.txtInfo.caption, "gUpdateDisplay: Err 13. Type mismatch");
   // Steps 1 to 4 ran (the frequency flag is lowered before the check), 5 to 15 did not.
   std::vector<bool> expected = {false, false, false, false, true, true, true, true,
                                 true,  true,  true,  true,  true, true, true};
   EXPECT_EQ(flagsInOrder(), expected);
-  EXPECT_EQ(frm.lblREMOTE.caption, "LOCAL");
-  EXPECT_EQ(frm.lblAGCMed.foreColor, kBright);
   EXPECT_EQ(frm.lblLSB.foreColor, kBright);
-  EXPECT_EQ(digits(frm.cmdF), "0000000");  // not seven digits: the VFO keeps its captions
   EXPECT_EQ(frm.lblVox.caption, "OFF");
-  EXPECT_EQ(frm.lblClipping.caption, "OFF");
-
   // The next pass starts again at step 1 and shows the rest.
   link.gUpdateDisplay();
   EXPECT_EQ(flagsInOrder(), std::vector<bool>(15, false));
-  EXPECT_EQ(frm.lblPATCH.foreColor, kBright);
-  EXPECT_EQ(frm.lblInput.caption, "LOCAL");
-  EXPECT_EQ(frm.lblClipping.caption, "ON");
-  EXPECT_EQ(frm.lblMeter.caption, "Line");
-  EXPECT_EQ(frm.lblPTT.caption, "ON");
-  EXPECT_EQ(frm.lblMute.caption, "ON");
-  EXPECT_EQ(frm.lblSideTone.caption, "ON");
   EXPECT_EQ(frm.lblVox.caption, "DATA");
   EXPECT_EQ(digits(frm.cmdChanF), "1425000");
-  EXPECT_EQ(frm.cmbChMode.caption, "C");
-}
-
-// A code names one of several labels, which turns bright, the others dim; AGC and mode dim
-// them all for any other code, the audio source changes nothing.
-TEST_F(StatusDisplays, StateLabelDisplaysFollowTheirTables) {
-  struct Case {
-    const char* item;
-    int bright;  // index of the bright label; -1 for none
-  };
-  struct Display {
-    FixedText<2> DisplayZarvinStatus::*item;
-    void (DisplayZarvinStatus::*show)();
-    std::vector<ui::Control*> labels;
-    bool unknownChangesNothing;
-    std::vector<Case> cases;
-  } displays[] = {
-      // Off, slow, medium, fast; an unknown code, the wrong case, a bare tag.
-      {&DisplayZarvinStatus::gAGC,
-       &DisplayZarvinStatus::gShowAGC,
-       {&frm.lblAGCOff, &frm.lblAGCSlow, &frm.lblAGCMed, &frm.lblAGCFast},
-       false,
-       {{"A1", 0}, {"A2", 1}, {"A3", 2}, {"A4", 3}, {"A5", -1}, {"a1", -1}, {"A ", -1}}},
-      // USB, LSB, AME, CW; an unknown code, the wrong case.
-      {&DisplayZarvinStatus::gMode,
-       &DisplayZarvinStatus::gShowMode,
-       {&frm.lblUSB, &frm.lblLSB, &frm.lblAME, &frm.lblCW},
-       false,
-       {{"M1", 0}, {"M2", 1}, {"M3", 2}, {"M4", 3}, {"M0", -1}, {"m1", -1}}},
-      // Microphone, second audio input, phone patch; an unknown source.
-      {&DisplayZarvinStatus::gAudioSource,
-       &DisplayZarvinStatus::gShowAudioSource,
-       {&frm.lblMIC, &frm.lblAUDIO2, &frm.lblPATCH},
-       true,
-       {{"H1", 0}, {"H2", 1}, {"H3", 2}, {"H4", -1}}},
-  };
-  for (const Display& d : displays) {
-    for (const Case& c : d.cases) {
-      for (ui::Control* l : d.labels) l->foreColor = ui::kRed;  // marks "unchanged"
-      link.*d.item = std::string(c.item);
-      (link.*d.show)();
-      for (int i = 0; i < static_cast<int>(d.labels.size()); ++i) {
-        ui::Color expected = i == c.bright ? kBright : kDim;
-        if (c.bright < 0 && d.unknownChangesNothing) expected = ui::kRed;
-        EXPECT_EQ(d.labels[i]->foreColor, expected) << c.item << " " << i;
-      }
-    }
-  }
-}
-
-// A code names a caption; any other code changes nothing.
-TEST_F(StatusDisplays, CaptionDisplaysFollowTheirTables) {
-  struct Case {
-    const char* item;
-    const char* caption;  // nullptr: the caption stays as it was
-  };
-  struct Display {
-    FixedText<2> DisplayZarvinStatus::*item;
-    void (DisplayZarvinStatus::*show)();
-    ui::Control& label;
-    std::vector<Case> cases;
-  } displays[] = {
-      {&DisplayZarvinStatus::gRemote,
-       &DisplayZarvinStatus::gShowRemote,
-       frm.lblREMOTE,
-       {{"R1", "REMOTE"}, {"R0", "LOCAL"}, {"R ", nullptr}, {"r1", nullptr}}},
-      {&DisplayZarvinStatus::gClipping,
-       &DisplayZarvinStatus::gShowClipping,
-       frm.lblClipping,
-       {{"I0", "OFF"}, {"I1", "ON"}, {"I2", nullptr}}},
-      {&DisplayZarvinStatus::gPTT,
-       &DisplayZarvinStatus::gShowPTT,
-       frm.lblPTT,
-       {{"'0", "OFF"}, {"'1", "ON"}, {"' ", nullptr}}},
-      {&DisplayZarvinStatus::gSpeaker,
-       &DisplayZarvinStatus::gShowSpeaker,
-       frm.lblMute,
-       {{"(0", "OFF"}, {"(1", "ON"}, {"(x", nullptr}}},
-      {&DisplayZarvinStatus::gSideTone,
-       &DisplayZarvinStatus::gShowSideTone,
-       frm.lblSideTone,
-       {{"S0", "OFF"}, {"S1", "ON"}, {"S9", nullptr}}},
-      {&DisplayZarvinStatus::gVOX,
-       &DisplayZarvinStatus::gShowVOX,
-       frm.lblVox,
-       {{"V0", "OFF"}, {"V1", "VOICE"}, {"V2", "DATA"}, {"V3", nullptr}}},
-  };
-  for (const Display& d : displays) {
-    for (const Case& c : d.cases) {
-      d.label.caption = "before";
-      link.*d.item = std::string(c.item);
-      (link.*d.show)();
-      EXPECT_EQ(d.label.caption, c.caption ? c.caption : "before") << c.item;
-    }
-  }
-}
-
-TEST_F(StatusDisplays, RemoteLabelTurnsBrightWhateverTheItem) {
-  frm.lblREMOTE.foreColor = ui::kWhite;
-  link.gRemote = std::string("R ");
-  link.gShowRemote();
-  EXPECT_EQ(frm.lblREMOTE.caption, "REMOTE");  // unchanged
-  EXPECT_EQ(frm.lblREMOTE.foreColor, kBright);
 }
 
 TEST_F(StatusDisplays, FrequencyNeedsTheTagAndSevenDigits) {
@@ -231,36 +188,6 @@ TEST_F(StatusDisplays, FrequencyNeedsTheTagAndSevenDigits) {
   }
 }
 
-TEST_F(StatusDisplays, RemoteAudioDisablesTheSourceButtonAndDimsTheSources) {
-  link.gAudioSource = std::string("H1");
-  link.gShowAudioSource();
-  link.gAudioInput = std::string("\"0");
-  link.gShowAudioInput();
-  EXPECT_FALSE(frm.cmdAudioSource.enabled);
-  EXPECT_EQ(frm.lblInput.caption, "REMOTE");
-  for (ui::Control* l : {&frm.lblMIC, &frm.lblAUDIO2, &frm.lblPATCH}) {
-    EXPECT_EQ(l->foreColor, kDim) << l->name();
-  }
-  EXPECT_EQ(frm.lblREMOTEAudio.foreColor, kBright);
-
-  // Local audio again: the current source comes back bright.
-  link.gAudioInput = std::string("\"1");
-  link.gShowAudioInput();
-  EXPECT_TRUE(frm.cmdAudioSource.enabled);
-  EXPECT_EQ(frm.lblInput.caption, "LOCAL");
-  EXPECT_EQ(frm.lblREMOTEAudio.foreColor, kDim);
-  EXPECT_EQ(frm.lblMIC.foreColor, kBright);
-  EXPECT_EQ(frm.lblAUDIO2.foreColor, kDim);
-
-  // Any other value changes nothing.
-  Look before = lookOf(frm.form);
-  link.gAudioInput = std::string("\"2");
-  link.gShowAudioInput();
-  EXPECT_EQ(lookOf(frm.form), before);
-}
-
-// ---- The channel line, shown by the dispatcher itself.
-
 TEST_F(StatusDisplays, ChannelLineCases) {
   struct Case {
     const char* line;
@@ -278,7 +205,6 @@ TEST_F(StatusDisplays, ChannelLineCases) {
     receive(c.line);
     EXPECT_EQ(digits(frm.cmdChanF), c.digits) << c.line;
     EXPECT_EQ(frm.cmbChMode.caption, c.mode) << c.line;
-    EXPECT_FALSE(link.gChannelNew) << c.line;
   }
 }
 
@@ -286,7 +212,6 @@ TEST_F(StatusDisplays, ChannelFlagWithoutAChannelLineShowsBlanks) {
   link.gChannelNew = true;  // raised by hand: no channel line was ever stored
   link.gUpdateDisplay();
   EXPECT_EQ(digits(frm.cmdChanF), "       ");
-  EXPECT_FALSE(link.gChannelNew);
   EXPECT_FALSE(frm.txtInfo.visible);
 }
 

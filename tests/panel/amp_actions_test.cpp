@@ -14,15 +14,15 @@ TEST(AmpActions, ButtonsShowTheirRequestUntilTheAnswerOrDoNothing) {
     const char* label;
     const char* shows;
     const char* becomes;
-    const char* command;  // "" when nothing is sent
+    std::vector<std::string> sent;
   } rows[] = {
-      {"cmdAmpPwr", "lblAmpPwr", "OFF", " >> ", "O2"},         // switch on
-      {"cmdAmpPwr", "lblAmpPwr", "ON", " << ", "O1"},          // switch off
-      {"cmdAmpPwr", "lblAmpPwr", " >> ", " >> ", ""},          // request on its way
-      {"cmdAmpOpr", "lblAmpOpStby", "Standby", " >> ", "O4"},  // operate
-      {"cmdAmpOpr", "lblAmpOpStby", "Operate", " << ", "O3"},  // standby
-      {"cmdAmpOpr", "lblAmpOpStby", "Warmup", "Warmup", ""},   // not yet
-      {"cmdTuneAmp", "lblAmpTuned", "Tuned", "Tuned", ""},     // no "Start Tune": no cycle
+      {"cmdAmpPwr", "lblAmpPwr", "OFF", " >> ", {"O2"}},         // switch on
+      {"cmdAmpPwr", "lblAmpPwr", "ON", " << ", {"O1"}},          // switch off
+      {"cmdAmpPwr", "lblAmpPwr", " >> ", " >> ", {}},            // request on its way
+      {"cmdAmpOpr", "lblAmpOpStby", "Standby", " >> ", {"O4"}},  // operate
+      {"cmdAmpOpr", "lblAmpOpStby", "Operate", " << ", {"O3"}},  // standby
+      {"cmdAmpOpr", "lblAmpOpStby", "Warmup", "Warmup", {}},     // not yet
+      {"cmdTuneAmp", "lblAmpTuned", "Tuned", "Tuned", {}},       // no "Start Tune": no cycle
   };
   for (const Row& r : rows) {
     Rig rig;
@@ -34,48 +34,26 @@ TEST(AmpActions, ButtonsShowTheirRequestUntilTheAnswerOrDoNothing) {
       press(rig, r.button);
     });
     rig.runFor(kReady + 1.0);
-    std::vector<std::string> sent = commandsFrom(rig, from);
     EXPECT_EQ(rig.control(r.label).caption, r.becomes) << r.button << " " << r.shows;
-    int amplifierCommands =
-        count(sent, "O1") + count(sent, "O2") + count(sent, "O3") + count(sent, "O4");
-    EXPECT_EQ(amplifierCommands, *r.command ? 1 : 0) << r.button << " " << r.shows;
-    if (*r.command) {
-      EXPECT_EQ(count(sent, r.command), 1) << r.button;
-    }
-    EXPECT_EQ(count(sent, "K"), 0) << r.button;
-    EXPECT_FALSE(rig.link.gAmpTuning) << r.button;
+    EXPECT_EQ(commandsFrom(rig, from, false), r.sent) << r.button << " " << r.shows;
     EXPECT_FALSE(rig.frm.ampPwrFlag || rig.frm.ampOprFlag || rig.frm.tuneAmpFlag) << r.button;
   }
 }
 
 TEST(AmpActions, SwitchOnOperateAndTune) {
   Rig rig;
-  rig.at(kReady, [&] {
-    EXPECT_EQ(rig.control("lblAmpPwr").caption, "OFF");
-    press(rig, "cmdAmpPwr");
-  });
-  rig.at(kReady + 1.0, [&] { EXPECT_EQ(rig.control("lblAmpOpStby").caption, "Warmup"); });
-  rig.at(kReady + 4.0, [&] {
-    EXPECT_EQ(rig.control("lblAmpOpStby").caption, "Standby");
-    press(rig, "cmdAmpOpr");
-  });
-  rig.at(kReady + 5.0, [&] {
-    EXPECT_EQ(rig.control("lblAmpOpStby").caption, "Operate");
-    EXPECT_EQ(rig.control("lblAmpTuned").caption, "Start Tune");
-    EXPECT_TRUE(rig.control("cmdTuneAmp").enabled);
-    EXPECT_TRUE(rig.click("cmdTuneAmp"));
-  });
+  rig.at(kReady, [&] { press(rig, "cmdAmpPwr"); });
+  rig.at(kReady + 4.0, [&] { press(rig, "cmdAmpOpr"); });  // warmed up
+  rig.at(kReady + 5.0, [&] { EXPECT_TRUE(rig.click("cmdTuneAmp")); });
   rig.at(kReady + 6.0, [&] {
     ASSERT_FALSE(writeTimes(rig, "K").empty());
-    EXPECT_NEAR(writeTimes(rig, "K")[0], kReady + 5.0, 0.05);
-    EXPECT_TRUE(rig.link.gAmpTuning);
-    EXPECT_EQ(rig.link.gSyncChar, "K");
+    EXPECT_NEAR(writeTimes(rig, "K")[0], kReady + 5.0, 1e-9);  // keyed within the click
     EXPECT_EQ(rig.control("lblAmpTuned").caption, "Tuning");
+    EXPECT_EQ(rig.control("lblU").backColor, ui::kRed);  // transmitting
   });
   rig.runFor(kReady + 10.0);
   // The radio reported "Tuned" three seconds in: the cycle ended and the radio receives.
   EXPECT_EQ(rig.control("lblAmpTuned").caption, "Tuned");
-  EXPECT_FALSE(rig.link.gAmpTuning);
   EXPECT_EQ(rig.link.gSyncChar, "U");
   EXPECT_FALSE(rig.radio.state.transmitting);
   EXPECT_TRUE(rig.ui.messageBoxes().empty());
@@ -93,13 +71,9 @@ struct EndlessTuneRig : Rig {
 TEST(AmpActions, SecondTunClickStopsTheCycle) {
   EndlessTuneRig rig;
   rig.at(kReady, [&] { press(rig, "cmdTuneAmp"); });
-  rig.at(kReady + 2.0, [&] {
-    EXPECT_EQ(rig.control("lblAmpTuned").caption, "Tuning");
-    press(rig, "cmdTuneAmp");  // whatever the label shows, a running cycle stops
-  });
+  rig.at(kReady + 2.0, [&] { press(rig, "cmdTuneAmp"); });  // whatever the label shows
   rig.runFor(kReady + 3.0);
   EXPECT_FALSE(rig.link.gAmpTuning);
-  EXPECT_EQ(rig.link.gSyncChar, "U");
   EXPECT_FALSE(rig.radio.state.transmitting);
   EXPECT_EQ(rig.control("lblAmpTuned").caption, "Start Tune");  // the radio's T2
 }
@@ -107,25 +81,18 @@ TEST(AmpActions, SecondTunClickStopsTheCycle) {
 TEST(AmpActions, WatchdogUnkeysBeforeTuneCancelled) {
   EndlessTuneRig rig;
   bool keyedDuringMessage = true;
-  double messageAt = 0;
   size_t from = 0;
   rig.ui.onMessageBox = [&](const std::string& text) {
     if (text != "Tune Cancelled") return;
     keyedDuringMessage = rig.radio.state.transmitting;
-    messageAt = rig.elapsed();
     from = rig.commands().size();
   };
   rig.ui.holdMessageBoxes(5.0);  // the user is slow to answer
   rig.at(kReady, [&] { press(rig, "cmdTuneAmp"); });
-  rig.at(kReady + 10.0, [&] { EXPECT_TRUE(rig.link.gAmpTuning); });
   rig.runFor(kReady + 30.0);
-  EXPECT_NEAR(messageAt, kReady + 20.0, 0.3);
   EXPECT_FALSE(keyedDuringMessage);
-  EXPECT_FALSE(rig.link.gAmpTuning);
   EXPECT_EQ(rig.link.gSyncChar, "U");
-  std::vector<std::string> late = commandsFrom(rig, from);
-  EXPECT_EQ(count(late, "?"), 1);  // the full status after OK
-  EXPECT_EQ(count(late, "K"), 0);
+  EXPECT_EQ(commandsFrom(rig, from, false), std::vector<std::string>{"?"});  // status after OK
 }
 
 }  // namespace

@@ -9,41 +9,28 @@
 namespace {
 
 TEST(ChannelNumbers, ScrollBarsCountFrom00To99AndTakeTheBoxesFocus) {
+  struct Step {
+    const char* bar;
+    int value;  // as the arrows would set it
+    const char* box;
+    const char* shown;
+  } steps[] = {
+      {"vscLoadCh", 1, "txtLoadCh", "01"},    // one up
+      {"vscLoadCh", -1, "txtLoadCh", "00"},   // stops at the bottom
+      {"vscLoadCh", 100, "txtLoadCh", "99"},  // stops at the top
+      {"vscStoreCh", 7, "txtStoreCh", "07"},  // the other pair alike
+  };
   FrequencyEntryRig rig;
-  std::vector<std::string> load, store;
-  ui::Control* loadFocus = nullptr;
-  ui::Control* storeFocus = nullptr;
   rig.afterReady(1.0, [&] {
-    ui::Control& bar = rig.control("vscLoadCh");
-    // The up arrow adds one (its top end is 99), the down arrow takes one away.
-    auto arrow = [&](ui::Control& b, int step) { ui::userSetValue(b, b.value + step); };
-    load.push_back(rig.control("txtLoadCh").caption);  // as the window opens
-    arrow(bar, 1);
-    load.push_back(rig.control("txtLoadCh").caption);  // one up
-    arrow(bar, -1);
-    arrow(bar, -1);
-    load.push_back(rig.control("txtLoadCh").caption);  // stops at the bottom
-    ui::userSetValue(bar, 98);
-    arrow(bar, 1);
-    load.push_back(rig.control("txtLoadCh").caption);  // the top
-    arrow(bar, 1);
-    load.push_back(rig.control("txtLoadCh").caption);  // stops at the top
-    arrow(rig.control("vscStoreCh"), 1);
-    store.push_back(rig.control("txtStoreCh").caption);
-    ui::userSetValue(rig.control("vscStoreCh"), 99);
-    arrow(rig.control("vscStoreCh"), 1);
-    store.push_back(rig.control("txtStoreCh").caption);
-    ui::userFocus(rig.control("txtLoadCh"));
-    loadFocus = rig.frm.form.focus();
-    ui::userFocus(rig.control("txtStoreCh"));
-    storeFocus = rig.frm.form.focus();
+    for (const Step& s : steps) {
+      ui::userSetValue(rig.control(s.bar), s.value);
+      EXPECT_EQ(rig.control(s.box).caption, s.shown) << s.bar << " " << s.value;
+      ui::userFocus(rig.control(s.box));
+      EXPECT_EQ(rig.frm.form.focus(), &rig.control(s.bar)) << s.box;
+    }
   });
   rig.runScenario(1.5);
   ASSERT_GE(rig.readyAt, 0);
-  EXPECT_EQ(load, (std::vector<std::string>{"00", "01", "00", "99", "99"}));
-  EXPECT_EQ(store, (std::vector<std::string>{"01", "99"}));
-  EXPECT_EQ(loadFocus, &rig.control("vscLoadCh"));
-  EXPECT_EQ(storeFocus, &rig.control("vscStoreCh"));
 }
 
 TEST(ChannelTransfers, EachButtonSendsItsCommandOrNothing) {

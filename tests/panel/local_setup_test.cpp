@@ -44,17 +44,8 @@ TEST(LocalSetup, PanelStatesFollowTheFirmware) {
       EXPECT_EQ(rig.control(name).enabled, c.frequencyEntry) << name;
     }
     for (int i = 0; i < 7; ++i) EXPECT_EQ(rig.control("cmdF", i).enabled, c.frequencyEntry);
-    EXPECT_EQ(rig.frm.localFreqEnabled, c.frequencyEntry);
     EXPECT_EQ(rig.control("cmdMeter").enabled, c.meterEnabled);
-    EXPECT_EQ(rig.control("pbMeter").enabled, c.meterEnabled);
-    for (const char* name : {"fraLeftButtons", "fraRightButtons", "fraRF", "fraBand"}) {
-      EXPECT_TRUE(rig.control(name).visible) << name;
-    }
-    EXPECT_FALSE(rig.control("lblU").visible);
-    EXPECT_FALSE(rig.control("txtInData").visible);
     EXPECT_EQ(rig.link.gSyncChar, " ");  // the keep-alive is a single blank
-    EXPECT_FALSE(rig.frm.bfoOn);
-    EXPECT_EQ(rig.link.gBFOOffset, "100");
     // Nothing is sent but status requests.
     EXPECT_FALSE(rig.commands().empty());
     EXPECT_EQ(rig.commands(), std::vector<std::string>(rig.commands().size(), "?"));
@@ -76,18 +67,23 @@ TEST(LocalSetup, AfterRemoteKeepsTheAmplifierAndShowsTheBfoOff) {
   rig.runFor(14.0);
   EXPECT_EQ(rig.frm.panelMode, "LOCAL");
   EXPECT_TRUE(rig.control("cmdAmpPwr").enabled);
-  EXPECT_TRUE(rig.control("fraBFO").visible);
   EXPECT_FALSE(rig.control("cmdBFO").enabled);
   EXPECT_EQ(rig.control("txtInData").caption, "");
   EXPECT_FALSE(rig.frm.bfoOn);
-  EXPECT_EQ(rig.link.gBFOOffset, "100");
-  EXPECT_EQ(rig.control("lblBFOState").caption, "OFF");
   EXPECT_EQ(rig.control("lblBFOOn").caption, "");
   EXPECT_EQ(rig.control("lblBFOslider").caption, "000");
   EXPECT_EQ(slider.value, 100);
   EXPECT_FALSE(slider.enabled);
-  EXPECT_TRUE(slider.visible);
   EXPECT_EQ(rig.sent().find('B'), std::string::npos);  // nothing sent to the radio
+}
+
+TEST(LocalSetup, TransmitKeyedAtTheRadioIsShown) {
+  Rig rig;
+  rig.radio.state.remote = false;
+  rig.at(kReady, [&] { rig.port.deliver({0.0, "K\n", false}); });  // the radio's own PTT
+  rig.runFor(kReady + 0.5);
+  EXPECT_EQ(rig.control("lblXMTRCV").caption, "Transmit");
+  EXPECT_EQ(rig.control("lblU").backColor, ui::kRed);
 }
 
 TEST(LocalSetup, WithoutAFullAnswerGoesBackToTheSynchronisation) {
