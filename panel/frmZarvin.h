@@ -254,6 +254,10 @@ class frmZarvin : public FrontPanel {
   Entry mainLoop();
   /// One pass of the main loop; returns LoopEntry to go on with the next pass.
   Entry mainLoopPass();
+  /// Seconds until something of a pass is due; the pass yields that long at most.
+  double secondsToNextDue() const;
+  /// Whether a pass has something to do now, before any time-out.
+  bool passHasWork() const;
   void showTransmitState();
   void serveRequestFlags();
   /// Closes the port if open, dropping what waits, and opens it with the current settings.
