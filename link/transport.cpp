@@ -125,7 +125,7 @@ double DisplayZarvinStatus::secondsToSyncDue(const std::string& syncChar) const 
     return 0;
   }
   double due =
-      elapsed <= kSyncPeriod / 2 && !frm.lblU.caption.empty() ? kSyncPeriod / 2 : kSyncPeriod;
+      elapsed <= kSyncPeriod / 2 && !frm.lblU.caption->empty() ? kSyncPeriod / 2 : kSyncPeriod;
   return std::max(0.0, due - elapsed);
 }
 

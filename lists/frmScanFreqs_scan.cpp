@@ -52,7 +52,7 @@ void frmScanFreqs::scanPasses() {
 
 bool frmScanFreqs::scanRow(int row) {
   Check1[row]->backColor = kHighlight;
-  if (txtFreq[row]->caption.empty()) return false;  // silently; the row stays highlighted
+  if (txtFreq[row]->caption->empty()) return false;  // silently; the row stays highlighted
   std::optional<std::string> command = lists::scanFrequencyCommand(txtFreq[row]->caption);
   if (!command) {
     lblError.visible = true;

@@ -2,7 +2,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "platform/ui/property.h"
 
 namespace ui {
 
@@ -55,6 +58,9 @@ struct Font {
   std::string name = "MS Sans Serif";
   double size = 10.8;  // points
   bool bold = true;
+  bool operator==(const Font& o) const {
+    return name == o.name && size == o.size && bold == o.bold;
+  }
 };
 
 class Form;
@@ -80,29 +86,36 @@ class Control {
   /// Visible and enabled, and so are its containers and its form.
   bool reachable() const;
 
-  std::string caption;  // caption of a button, label, frame or menu; text of a text or combo box
-  bool enabled = true;
-  bool visible = true;
-  Color foreColor = kSysButtonText;
-  Color backColor = kSysButtonFace;
-  Color fillColor = kBlack;
-  Font font;
-  std::string toolTip;
-  int value = 0;  // scroll bar, slider, progress bar; 0/1 for check and option buttons
-  int min = 0;
-  int max = 0;
-  int smallChange = 1;
-  int largeChange = 1;
-  int left = 0;  // twips, inside the container
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  int lineWidth = 1;                    // Line: pixels
-  ShapeKind shape = ShapeKind::Rectangle;
-  Alignment alignment = Alignment::Left;  // label text
-  std::vector<std::string> items;       // combo box list
-  bool editableText = true;             // combo box: text may be typed
-  int interval = 0;                     // timer: milliseconds
+  // Assigning a property a different value marks the control changed (takeChange).
+  Property<std::string> caption{m_changed};  // of a button, label, frame or menu; text of a
+                                             // text or combo box
+  Property<bool> enabled{m_changed, true};
+  Property<bool> visible{m_changed, true};
+  Property<Color> foreColor{m_changed, kSysButtonText};
+  Property<Color> backColor{m_changed, kSysButtonFace};
+  Property<Color> fillColor{m_changed, kBlack};
+  Property<Font> font{m_changed};
+  Property<std::string> toolTip{m_changed};
+  Property<int> value{m_changed, 0};  // scroll bar, slider, progress bar; 0/1 for check and
+                                      // option buttons
+  Property<int> min{m_changed, 0};
+  Property<int> max{m_changed, 0};
+  Property<int> smallChange{m_changed, 1};
+  Property<int> largeChange{m_changed, 1};
+  Property<int> left{m_changed, 0};  // twips, inside the container
+  Property<int> top{m_changed, 0};
+  Property<int> width{m_changed, 0};
+  Property<int> height{m_changed, 0};
+  Property<int> lineWidth{m_changed, 1};  // Line: pixels
+  Property<ShapeKind> shape{m_changed, ShapeKind::Rectangle};
+  Property<Alignment> alignment{m_changed, Alignment::Left};  // label text
+  Property<std::vector<std::string>> items{m_changed};        // combo box list
+  Property<bool> editableText{m_changed, true};               // combo box: text may be typed
+  Property<int> interval{m_changed, 0};                       // timer: milliseconds
+
+  /// Whether a property changed since the last call; clears the mark. A new control counts
+  /// as changed.
+  bool takeChange() { return std::exchange(m_changed, false); }
 
   std::function<void()> onClick;     // buttons, option and check buttons, menu items
   std::function<void()> onChange;    // text and combo boxes (text), scroll bars (value)
@@ -118,6 +131,7 @@ class Control {
   std::string m_name;
   int m_index;
   Control* m_container;
+  bool m_changed = true;
 };
 
 }  // namespace ui

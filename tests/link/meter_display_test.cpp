@@ -114,7 +114,7 @@ TEST_F(MeterDisplay, FunctionNamesAndScalesFollowTheTransmitState) {
     link.gShowMeterFunction();
     EXPECT_EQ(frm.lblMeter.caption, c.name) << c.item << c.xmit;
     EXPECT_EQ(frm.lblMeterScale.caption, c.scale) << c.item << c.xmit;
-    EXPECT_EQ(frm.lblMeterScale.caption.size(), 38u);
+    EXPECT_EQ(frm.lblMeterScale.caption->size(), 38u);
   }
 }
 

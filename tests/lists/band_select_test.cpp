@@ -53,8 +53,8 @@ TEST(BandList, OpensTheListOfItsBand) {
       EXPECT_EQ(b.window()->caption,
                 k.content ? b.rig.folder.path() + "/" + k.file : "Frequency Select");
       if (!k.content) {
-        EXPECT_NE(b.rig.control("txtInfo").caption.find(std::string("fileExists(") + k.file +
-                                                        "): Err 2."),
+        EXPECT_NE(b.rig.control("txtInfo").caption->find(std::string("fileExists(") + k.file +
+                                                         "): Err 2."),
                   std::string::npos);
       }
       EXPECT_EQ(b.c("fraBand").caption, k.frame);

@@ -197,9 +197,9 @@ TEST_F(Layout, Fonts) {
       {"MS Sans Serif", 13.2, true, {"lblU"}},
   };
   auto check = [](const ui::Control& x, const Row& r) {
-    EXPECT_EQ(x.font.name, r.face) << x.fullName();
-    EXPECT_DOUBLE_EQ(x.font.size, r.points) << x.fullName();
-    EXPECT_EQ(x.font.bold, r.bold) << x.fullName();
+    EXPECT_EQ(x.font->name, r.face) << x.fullName();
+    EXPECT_DOUBLE_EQ(x.font->size, r.points) << x.fullName();
+    EXPECT_EQ(x.font->bold, r.bold) << x.fullName();
   };
   for (const Row& r : rows) {
     for (const char* name : r.names) {

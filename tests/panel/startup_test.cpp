@@ -96,7 +96,7 @@ TEST(StartUp, MissingPortSetupOpensTheDialogAndAppliesItsSettings) {
   rig.at(1.0, [&] {
     // The dialog (whatever window it is) is open over a disabled panel.
     EXPECT_FALSE(rig.frm.form.enabled);
-    EXPECT_NE(rig.control("txtInfo").caption.find("fileExists(PortSetup.txt): Err 2."),
+    EXPECT_NE(rig.control("txtInfo").caption->find("fileExists(PortSetup.txt): Err 2."),
               std::string::npos);
     rig.link.gPortNumber = "1";
     rig.link.gPortSettings = "9600,O,7,1";
@@ -313,7 +313,7 @@ TEST(MainLoop, ReopensAfterTheDeviceDisappearsAndComesBack) {
   rig.at(6.0, [&] { rig.port.unplug(); });
   rig.at(10.0, [&] {
     EXPECT_EQ(rig.control("lblComStat").caption, "Com Error");
-    EXPECT_NE(rig.control("txtInfo").caption.find("Port COM1: Err "), std::string::npos);
+    EXPECT_NE(rig.control("txtInfo").caption->find("Port COM1: Err "), std::string::npos);
     EXPECT_FALSE(rig.port.portOpen());
   });
   rig.at(16.0, [&] {

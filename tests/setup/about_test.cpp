@@ -12,7 +12,7 @@ TEST(AboutBox, ShowsCreditsAndTheTitle) {
   auto about = openDialog<frmHelp>(rig);
   EXPECT_EQ(about->form.caption, "About ");
   EXPECT_EQ(about->Label3.caption, "Zarvin 0.930 : 4-29-15:1618");
-  EXPECT_FALSE(about->Label2.caption.empty());
+  EXPECT_FALSE(about->Label2.caption->empty());
   // A leading line break, the title line and four credits, each led by a blank.
   std::string text = about->label1.caption;
   std::vector<std::string> lines;
