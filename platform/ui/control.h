@@ -2,7 +2,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "platform/ui/property.h"
@@ -87,35 +86,35 @@ class Control {
   bool reachable() const;
 
   // Assigning a property a different value marks the control changed (takeChange).
-  Property<std::string> caption{m_changed};  // of a button, label, frame or menu; text of a
-                                             // text or combo box
-  Property<bool> enabled{m_changed, true};
-  Property<bool> visible{m_changed, true};
-  Property<Color> foreColor{m_changed, kSysButtonText};
-  Property<Color> backColor{m_changed, kSysButtonFace};
-  Property<Color> fillColor{m_changed, kBlack};
-  Property<Font> font{m_changed};
-  Property<std::string> toolTip{m_changed};
-  Property<int> value{m_changed, 0};  // scroll bar, slider, progress bar; 0/1 for check and
-                                      // option buttons
-  Property<int> min{m_changed, 0};
-  Property<int> max{m_changed, 0};
-  Property<int> smallChange{m_changed, 1};
-  Property<int> largeChange{m_changed, 1};
-  Property<int> left{m_changed, 0};  // twips, inside the container
-  Property<int> top{m_changed, 0};
-  Property<int> width{m_changed, 0};
-  Property<int> height{m_changed, 0};
-  Property<int> lineWidth{m_changed, 1};  // Line: pixels
-  Property<ShapeKind> shape{m_changed, ShapeKind::Rectangle};
-  Property<Alignment> alignment{m_changed, Alignment::Left};  // label text
-  Property<std::vector<std::string>> items{m_changed};        // combo box list
-  Property<bool> editableText{m_changed, true};               // combo box: text may be typed
-  Property<int> interval{m_changed, 0};                       // timer: milliseconds
+  // caption: of a button, label, frame or menu; text of a text or combo box.
+  Property<std::string> caption;
+  Property<bool> enabled{true};
+  Property<bool> visible{true};
+  Property<Color> foreColor{kSysButtonText};
+  Property<Color> backColor{kSysButtonFace};
+  Property<Color> fillColor{kBlack};
+  Property<Font> font;
+  Property<std::string> toolTip;
+  // value: of a scroll bar, slider or progress bar; 0/1 for check and option buttons.
+  Property<int> value{0};
+  Property<int> min{0};
+  Property<int> max{0};
+  Property<int> smallChange{1};
+  Property<int> largeChange{1};
+  Property<int> left{0};  // twips, inside the container
+  Property<int> top{0};
+  Property<int> width{0};
+  Property<int> height{0};
+  Property<int> lineWidth{1};  // Line: pixels
+  Property<ShapeKind> shape{ShapeKind::Rectangle};
+  Property<Alignment> alignment{Alignment::Left};  // label text
+  Property<std::vector<std::string>> items;        // combo box list
+  Property<bool> editableText{true};               // combo box: text may be typed
+  Property<int> interval{0};                       // timer: milliseconds
 
-  /// Whether a property changed since the last call; clears the mark. A new control counts
+  /// Whether a property changed since the last call; clears the marks. A new control counts
   /// as changed.
-  bool takeChange() { return std::exchange(m_changed, false); }
+  bool takeChange();
 
   std::function<void()> onClick;     // buttons, option and check buttons, menu items
   std::function<void()> onChange;    // text and combo boxes (text), scroll bars (value)
@@ -131,7 +130,6 @@ class Control {
   std::string m_name;
   int m_index;
   Control* m_container;
-  bool m_changed = true;
 };
 
 }  // namespace ui

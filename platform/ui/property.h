@@ -3,19 +3,28 @@
 
 namespace ui {
 
-/// A property of a control: reads as its value; assigning a different value sets the control's
-/// change mark, so that a renderer brings only changed controls to their widgets.
-template <class T>
-class Property {
+/// Whether a property was given a different value since the last take(); set at first.
+class ChangeMark {
  public:
-  Property(bool& changeMark, T value = T()) : m_mark(changeMark), m_value(std::move(value)) {}
+  bool take() { return std::exchange(m_changed, false); }
+
+ protected:
+  bool m_changed = true;
+};
+
+/// A property of a control: reads as its value; assigning a different value sets its change
+/// mark, so that a renderer brings only changed controls to their widgets.
+template <class T>
+class Property : public ChangeMark {
+ public:
+  explicit Property(T value = T()) : m_value(std::move(value)) {}
   Property(const Property&) = delete;
   Property& operator=(const Property& other) { return *this = other.m_value; }
 
   Property& operator=(const T& value) {
     if (!(m_value == value)) {
       m_value = value;
-      m_mark = true;
+      m_changed = true;
     }
     return *this;
   }
@@ -28,7 +37,7 @@ class Property {
   const T* operator->() const { return &m_value; }
   /// The value to change in place; marks the control changed.
   T& edit() {
-    m_mark = true;
+    m_changed = true;
     return m_value;
   }
 
@@ -66,7 +75,6 @@ class Property {
   }
 
  private:
-  bool& m_mark;
   T m_value;
 };
 

@@ -57,13 +57,15 @@ void ControlView::syncLook() {
     showColours(c);
     m_widget->redraw();
   }
-  if (m_fresh || c.font != s.font) {
-    s.font = c.font;
-    showFont(toFlFont(c.font));
+  FlFont font = toFlFont(c.font);
+  if (m_fresh || font.face != s.font.face || font.size != s.font.size) {
+    s.font = font;
+    showFont(font);
     m_widget->redraw();
   }
-  if (m_fresh || c.toolTip != s.toolTip) {
-    s.toolTip = c.toolTip;
+  // The widget keeps its own copy of the tooltip: compared with that, not with one of ours.
+  const char* tip = m_widget->tooltip();
+  if (m_fresh || c.toolTip != (tip == nullptr ? "" : tip)) {
     m_widget->copy_tooltip(c.toolTip->empty() ? nullptr : c.toolTip->c_str());
   }
   if (m_fresh || c.min != s.min || c.max != s.max || c.smallChange != s.smallChange ||

@@ -72,10 +72,10 @@ class ControlView {
 
  private:
   struct Shown {
-    std::string caption, toolTip;
+    std::string caption;
     bool enabled = true, visible = true;
     Color fore = 0, back = 0, fill = 0;
-    Font font;
+    FlFont font{};
     int min = 0, max = 0, smallChange = 0, largeChange = 0;
     PixelRect rect;
   };
