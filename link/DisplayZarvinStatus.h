@@ -105,6 +105,9 @@ class DisplayZarvinStatus {
   /// The keep-alive: sends syncChar every 2.0 s, or at once when it changes the transmit
   /// state the panel shows.
   void gSendSync(const std::string& syncChar);
+  /// Seconds until gSendSync(syncChar) next has something to do (send, or blank lblU); 0 when
+  /// it has now. A waiting loop sleeps this long at most, so it neither spins nor sends late.
+  double secondsToSyncDue(const std::string& syncChar) const;
   /// The serial port's line event.
   void MSComm1_OnComm();
 
@@ -114,6 +117,8 @@ class DisplayZarvinStatus {
 
   // ---- Displays.
   void gUpdateDisplay();
+  /// Whether gUpdateDisplay has a new status item to show.
+  bool hasStatusToShow() const;
   void gShowRemote();
   void gShowAGC();
   void gShowMode();

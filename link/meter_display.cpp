@@ -20,7 +20,7 @@ void DisplayZarvinStatus::gDisplayMeterData(const std::string& line) {
   try {
     ui::Control& peakLabel = frm.lblMeterPk;
     m_meterValue = wholeNumber(leadingNumber(line.size() > 1 ? line.substr(1, 2) : ""));
-    if (peakLabel.caption.empty()) {
+    if (peakLabel.caption->empty()) {
       peakLabel.caption = numberText(m_meterValue);
       m_peakHoldCount = 0;
     }

@@ -36,6 +36,15 @@ void showCaption(ui::Control& label, const std::string& item,
 
 }  // namespace
 
+bool DisplayZarvinStatus::hasStatusToShow() const {
+  for (bool news : {gRemoteNew, gAGCNew, gModeNew, gFreqNew, gAudioSourceNew, gAudioInputNew,
+                    gClippingNew, gMeterFuncNew, gPTTNew, gSpeakerNew, gSideToneNew, gVOXNew,
+                    gAmpNew, gAmpTuneNew, gChannelNew}) {
+    if (news) return true;
+  }
+  return false;
+}
+
 void DisplayZarvinStatus::gUpdateDisplay() {
   try {
     if (gRemoteNew) {

@@ -16,6 +16,11 @@ constexpr int kBoundChars = 128;
 constexpr double kMinBoundSeconds = 1.5;
 constexpr double kSyncPeriod = 2.0;
 
+// A keep-alive that changes the transmit state the panel shows goes out at once.
+bool changesShownState(const std::string& syncChar, const std::string& shown) {
+  return (syncChar == "K" && shown == "Receive") || (syncChar == "U" && shown == "Transmit");
+}
+
 }  // namespace
 
 DisplayZarvinStatus::DisplayZarvinStatus(Platform& p, FrontPanel& panel)
@@ -125,9 +130,7 @@ void DisplayZarvinStatus::gSendSync(const std::string& syncChar) {
   try {
     if (gLastSyncTime == 0) gLastSyncTime = now();
     double elapsed = now() - gLastSyncTime;
-    const std::string& shown = frm.lblXMTRCV.caption;
-    bool send = elapsed > kSyncPeriod || (syncChar == "K" && shown == "Receive") ||
-                (syncChar == "U" && shown == "Transmit");
+    bool send = elapsed > kSyncPeriod || changesShownState(syncChar, frm.lblXMTRCV.caption);
     if (send) {
       gSendCommand(syncChar, false, 0.1);
       gLastSyncTime = now();
@@ -144,6 +147,17 @@ void DisplayZarvinStatus::gSendSync(const std::string& syncChar) {
   } catch (const RuntimeError& e) {
     gShowInfo(errorText("gSendSync", e));
   }
+}
+
+double DisplayZarvinStatus::secondsToSyncDue(const std::string& syncChar) const {
+  double elapsed = now() - gLastSyncTime;
+  // The first call, a state change and a midnight to correct are all due at once.
+  if (gLastSyncTime == 0 || elapsed < 0 || changesShownState(syncChar, frm.lblXMTRCV.caption)) {
+    return 0;
+  }
+  double due =
+      elapsed <= kSyncPeriod / 2 && !frm.lblU.caption->empty() ? kSyncPeriod / 2 : kSyncPeriod;
+  return std::max(0.0, due - elapsed);
 }
 
 void DisplayZarvinStatus::MSComm1_OnComm() {

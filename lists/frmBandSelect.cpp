@@ -79,7 +79,7 @@ void frmBandSelect::cmdGetFreq_Click() {
 void frmBandSelect::Option1_Click(int Index) {
   bool timerWasEnabled = SyncTimer.enabled;
   SyncTimer.enabled = false;
-  if (!txtFreq[Index]->caption.empty()) {
+  if (!txtFreq[Index]->caption->empty()) {
     clearError(Index);
     auto digits = lists::bandListFrequency(txtFreq[Index]->caption);
     std::string modeCode =

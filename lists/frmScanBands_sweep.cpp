@@ -33,7 +33,7 @@ bool frmScanBands::sweepPass() {
     form.close();
     return false;
   }
-  if (txtScanLow.caption.empty()) return false;
+  if (txtScanLow.caption->empty()) return false;
   // The limits are read once a pass, so an edit or a preset takes effect after the top.
   long lower = lists::freqTextToUnits(txtScanLow.caption);
   long upper = lists::freqTextToUnits(txtScanHi.caption);

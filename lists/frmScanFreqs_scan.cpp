@@ -1,6 +1,7 @@
 // The scan: every checked row in turn, over and over, each tuned by the tune handshake and
 // held for the dwell.
 #include <algorithm>
+#include <cmath>
 
 #include "lists/frmScanFreqs.h"
 #include "lists/list_rules.h"
@@ -12,9 +13,6 @@ namespace {
 
 constexpr ui::Color kIdleColor = ui::kLightGrey;
 constexpr ui::Color kHighlight = ui::kRed;
-// The dwell sleeps at most this long between its tests, so a Stop or an answer is taken up
-// at once and the elapsed seconds stay current.
-constexpr double kDwellYield = 0.05;
 
 }  // namespace
 
@@ -54,7 +52,7 @@ void frmScanFreqs::scanPasses() {
 
 bool frmScanFreqs::scanRow(int row) {
   Check1[row]->backColor = kHighlight;
-  if (txtFreq[row]->caption.empty()) return false;  // silently; the row stays highlighted
+  if (txtFreq[row]->caption->empty()) return false;  // silently; the row stays highlighted
   std::optional<std::string> command = lists::scanFrequencyCommand(txtFreq[row]->caption);
   if (!command) {
     lblError.visible = true;
@@ -81,7 +79,9 @@ bool frmScanFreqs::dwell() {
   double start = link.now();
   for (double elapsed = 0; elapsed < dwellSecs; elapsed = link.elapsedSince(start)) {
     txtDelay.caption = std::to_string(static_cast<int>(elapsed));
-    platform.ui.doEvents(std::min(kDwellYield, dwellSecs - elapsed));
+    // Awake for the next whole second shown, the keep-alive and the dwell's end.
+    double nextSecond = std::floor(elapsed) + 1 - elapsed;
+    platform.ui.doEvents(std::min({nextSecond, dwellSecs - elapsed, link.secondsToSyncDue("U")}));
     if (stopScan) return false;
     link.gSendSync("U");
     link.readWaitingResponse();

@@ -256,6 +256,10 @@ class frmZarvin : public FrontPanel {
   Entry mainLoop();
   /// One pass of the main loop; returns LoopEntry to go on with the next pass.
   Entry mainLoopPass();
+  /// Seconds until something of a pass is due; the pass yields that long at most.
+  double secondsToNextDue() const;
+  /// Whether a pass has something to do now, before any time-out.
+  bool passHasWork() const;
   void showTransmitState();
   /// XMT and TUNE as their own "off" leaves them, for whichever of them shows keyed.
   void showUnkeyed();

@@ -70,7 +70,7 @@ void frmZarvin::bfo100Cmd() {
 void frmZarvin::sliBFO_Scroll() {
   // The radio takes 000 to 200 only; a slider laid out with another range must not make it
   // send a longer or negative code.
-  int v = std::clamp(sliBFO.value, 0, kBfoMax);
+  int v = std::clamp(sliBFO.value.get(), 0, kBfoMax);
   int hz = (v - kBfoCentre) * kBfoHzPerStep;
   if (v < kBfoCentre) {
     lblBFOslider.caption = std::to_string(hz);
@@ -88,8 +88,8 @@ void frmZarvin::sliBFO_Scroll() {
 
 void frmZarvin::sliRFGain_Scroll() {
   // The slider shows gain (its maximum is full gain); the radio takes attenuation steps.
-  int maximum = std::max(sliRFGain.max, 0);
-  int position = std::clamp(sliRFGain.value, 0, maximum);
+  int maximum = std::max(sliRFGain.max.get(), 0);
+  int position = std::clamp(sliRFGain.value.get(), 0, maximum);
   int attenuation = maximum - position;
   int percent = maximum > 0 ? static_cast<int>(std::lround(100.0 * position / maximum)) : 100;
   lblRFGain.caption = std::to_string(percent) + "%";

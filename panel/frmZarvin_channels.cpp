@@ -25,7 +25,9 @@ std::string modeDigitOfItem(const std::string& item) {
 /// What the channel digit buttons show, one character from each ("" when any is not a digit).
 std::string channelDisplayDigits(const std::vector<ui::Control*>& buttons) {
   std::string field;
-  for (ui::Control* digit : buttons) field += digit->caption.empty() ? ' ' : digit->caption[0];
+  for (ui::Control* digit : buttons) {
+    field += digit->caption->empty() ? ' ' : digit->caption->front();
+  }
   return freqdigits::valueOfSeven(field) < 0 ? "" : field;
 }
 

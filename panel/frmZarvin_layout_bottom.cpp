@@ -36,7 +36,7 @@ void layOutBottomRow(FrontPanel& p) {
   statusLabel(p.Label5, 16, 447, 84, 28, 15.6);
   p.Label5.foreColor = ui::kBlack;
   statusLabel(p.lblFWType, 104, 453, 168, 20, 10.8);
-  p.lblFWType.font.bold = false;
+  p.lblFWType.font.edit().bold = false;
   p.lblFWType.foreColor = ui::kBlack;
   statusLabel(p.lblComStat, 276, 452, 80, 22, 9.6);
   p.lblComStat.toolTip = "Shows Com Status";

@@ -1,13 +1,14 @@
 // The main loop: one pass after the other, each showing what the radio reported, keeping the
 // link alive, keeping the transmit indicator right and serving the request flags in order.
+#include <algorithm>
+
+#include "link/panel_keying.h"
 #include "panel/frmZarvin.h"
 
 namespace {
 
 constexpr double kAmpTuneTimeout = 20.0;
 constexpr int kMaxUnansweredSyncs = 5;
-// The pass yields this long at most when nothing happens, so the idle program sleeps.
-constexpr double kPassYield = 0.01;
 
 struct RequestFlag {
   bool frmZarvin::*flag;
@@ -77,7 +78,7 @@ frmZarvin::Entry frmZarvin::mainLoop() {
 }
 
 frmZarvin::Entry frmZarvin::mainLoopPass() {
-  platform.ui.doEvents(kPassYield);
+  platform.ui.doEvents(secondsToNextDue());
   if (link.gComBreak) return Entry::PortSetupReopen;
   link.gUpdateDisplay();
   if (panelMode == "REMOTE") {
@@ -118,6 +119,32 @@ frmZarvin::Entry frmZarvin::mainLoopPass() {
   if (lblREMOTE.caption == "REMOTE" && link.gAudioSetupChanged) return Entry::RemoteSetup;
   if (link.MSComm1.inBufferCount() > 0) link.gReadResponse();
   return Entry::LoopEntry;
+}
+
+// The radio's input and the user's actions end the yield by themselves. What an earlier pass
+// left to do (a response read at its end, a click during an action's wait, a transmit state to
+// show) is due at once; otherwise only the time-outs of a REMOTE pass are.
+double frmZarvin::secondsToNextDue() const {
+  if (passHasWork()) return 0;
+  if (panelMode != "REMOTE") return ui::kNoTimeLimit;
+  double wait = link.secondsToSyncDue(link.gSyncChar);
+  if (link.gAmpTuning) {
+    double elapsed = link.now() - link.gAmpTuneStart;
+    wait = std::min(wait, elapsed < 0 ? 0.0 : std::max(0.0, kAmpTuneTimeout - elapsed));
+  }
+  return wait;
+}
+
+bool frmZarvin::passHasWork() const {
+  for (const RequestFlag& r : kRequestFlags) {
+    if (this->*r.flag) return true;
+  }
+  bool transmitToShow = (lblXMTRCV.caption == "Receive" && link.gXmit) ||
+                        (lblXMTRCV.caption == "Transmit" && !link.gXmit);
+  bool audioToApply = lblREMOTE.caption == "REMOTE" && link.gAudioSetupChanged;
+  return link.gComBreak || link.gPortSetupChanged || audioToApply ||
+         (link.MSComm1.portOpen() && link.MSComm1.inBufferCount() > 0) || link.hasStatusToShow() ||
+         transmitToShow || (panelMode == "REMOTE" && link.gXmitNew);
 }
 
 void frmZarvin::showTransmitState() {

@@ -55,7 +55,7 @@ void lockPanelForRemoteSetup(frmZarvin& frm) {
   frm.sliRFGain.enabled = true;
   for (ui::Control* digit : frm.cmdF) digit->enabled = false;
   frm.txtInfo.foreColor = ui::kRed;
-  frm.txtInfo.font.bold = true;
+  frm.txtInfo.font.edit().bold = true;
   frm.txtInfo.caption = "STANDBY - SETTING ALL COMMAND BUTTONS";
   frm.txtInfo.visible = true;
   frm.txtInData.visible = true;
@@ -66,7 +66,7 @@ void showRemoteFrames(frmZarvin& frm) {
   frm.txtInfo.caption = "";
   frm.txtInfo.visible = false;
   frm.txtInfo.foreColor = ui::kBlack;
-  frm.txtInfo.font.bold = false;
+  frm.txtInfo.font.edit().bold = false;
   for (ui::Control* c : {&frm.fraLeftButtons, &frm.fraRightButtons, &frm.fraRF}) c->visible = true;
   frm.lblRFGain.enabled = true;
   frm.fraBand.visible = true;

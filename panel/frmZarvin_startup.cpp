@@ -61,7 +61,7 @@ frmZarvin::Entry frmZarvin::startUp() {
   link.gDelay(0.5);
   lblU.caption = "";
   lblXMTRCV.enabled = false;
-  lblXMTRCV.font.bold = true;
+  lblXMTRCV.font.edit().bold = true;
   lblXMTRCV.caption = "Receive";
   lblXMTRCV.backColor = ui::kGreen;
   for (ui::Control* digit : cmdF) digit->enabled = false;

@@ -83,18 +83,18 @@ void frmPortSetup::Form_Load() {
 }
 
 void frmPortSetup::listCommPorts() {
-  cmbSelectPort.items.clear();
+  cmbSelectPort.items.edit().clear();
   txtFound.caption = "Found: ";
   for (int n = 1; n <= kHighestPort; ++n) {
     if (!m_link.gPortExists(n)) continue;
-    cmbSelectPort.items.push_back(std::to_string(n));
+    cmbSelectPort.items.edit().push_back(std::to_string(n));
     txtFound.caption += " " + std::to_string(n);
   }
-  if (cmbSelectPort.items.empty()) {
+  if (cmbSelectPort.items->empty()) {
     cmbSelectPort.caption = "";
     txtFound.caption = "No Ports";
   } else {
-    cmbSelectPort.caption = cmbSelectPort.items.front();
+    cmbSelectPort.caption = cmbSelectPort.items->front();
   }
 }
 

@@ -12,6 +12,16 @@ std::string Control::fullName() const {
   return m_name + "(" + std::to_string(m_index) + ")";
 }
 
+bool Control::takeChange() {
+  ChangeMark* marks[] = {
+      &caption, &enabled,   &visible, &foreColor,   &backColor,   &fillColor,    &font,    &toolTip,
+      &value,   &min,       &max,     &smallChange, &largeChange, &left,         &top,     &width,
+      &height,  &lineWidth, &shape,   &alignment,   &items,       &editableText, &interval};
+  bool changed = false;
+  for (ChangeMark* mark : marks) changed = mark->take() || changed;
+  return changed;
+}
+
 bool Control::reachable() const {
   for (const Control* c = this; c != nullptr; c = c->container()) {
     if (!c->visible || !c->enabled) return false;

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/property.h"
+
 namespace ui {
 
 /// Colours keep the original values: &HBBGGRR, or &H80000000 plus a system colour index.
@@ -55,6 +57,9 @@ struct Font {
   std::string name = "MS Sans Serif";
   double size = 10.8;  // points
   bool bold = true;
+  bool operator==(const Font& o) const {
+    return name == o.name && size == o.size && bold == o.bold;
+  }
 };
 
 class Form;
@@ -80,29 +85,36 @@ class Control {
   /// Visible and enabled, and so are its containers and its form.
   bool reachable() const;
 
-  std::string caption;  // caption of a button, label, frame or menu; text of a text or combo box
-  bool enabled = true;
-  bool visible = true;
-  Color foreColor = kSysButtonText;
-  Color backColor = kSysButtonFace;
-  Color fillColor = kBlack;
-  Font font;
-  std::string toolTip;
-  int value = 0;  // scroll bar, slider, progress bar; 0/1 for check and option buttons
-  int min = 0;
-  int max = 0;
-  int smallChange = 1;
-  int largeChange = 1;
-  int left = 0;  // twips, inside the container
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  int lineWidth = 1;                    // Line: pixels
-  ShapeKind shape = ShapeKind::Rectangle;
-  Alignment alignment = Alignment::Left;  // label text
-  std::vector<std::string> items;       // combo box list
-  bool editableText = true;             // combo box: text may be typed
-  int interval = 0;                     // timer: milliseconds
+  // Assigning a property a different value marks the control changed (takeChange).
+  // caption: of a button, label, frame or menu; text of a text or combo box.
+  Property<std::string> caption;
+  Property<bool> enabled{true};
+  Property<bool> visible{true};
+  Property<Color> foreColor{kSysButtonText};
+  Property<Color> backColor{kSysButtonFace};
+  Property<Color> fillColor{kBlack};
+  Property<Font> font;
+  Property<std::string> toolTip;
+  // value: of a scroll bar, slider or progress bar; 0/1 for check and option buttons.
+  Property<int> value{0};
+  Property<int> min{0};
+  Property<int> max{0};
+  Property<int> smallChange{1};
+  Property<int> largeChange{1};
+  Property<int> left{0};  // twips, inside the container
+  Property<int> top{0};
+  Property<int> width{0};
+  Property<int> height{0};
+  Property<int> lineWidth{1};  // Line: pixels
+  Property<ShapeKind> shape{ShapeKind::Rectangle};
+  Property<Alignment> alignment{Alignment::Left};  // label text
+  Property<std::vector<std::string>> items;        // combo box list
+  Property<bool> editableText{true};               // combo box: text may be typed
+  Property<int> interval{0};                       // timer: milliseconds
+
+  /// Whether a property changed since the last call; clears the marks. A new control counts
+  /// as changed.
+  bool takeChange();
 
   std::function<void()> onClick;     // buttons, option and check buttons, menu items
   std::function<void()> onChange;    // text and combo boxes (text), scroll bars (value)

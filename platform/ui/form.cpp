@@ -33,7 +33,7 @@ Control& Form::get(const std::string& name, int index) const {
 
 void Form::showModal() {
   visible = true;
-  while (visible && !m_unloaded) m_ui.doEvents(0.05);
+  while (visible && !m_unloaded) m_ui.doEvents(kNoTimeLimit);  // only an event hides it
 }
 
 void Form::close() {

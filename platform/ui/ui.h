@@ -1,11 +1,15 @@
 #pragma once
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
 namespace ui {
 
 class Form;
+
+/// For doEvents: nothing but an event ends the wait.
+constexpr double kNoTimeLimit = std::numeric_limits<double>::infinity();
 
 /// The window services the program relies on. Implemented by the FLTK renderer and by the
 /// headless test platform.

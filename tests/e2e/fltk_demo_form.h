@@ -41,7 +41,7 @@ inline void buildDemo(ui::Form& f) {
 
   Control& meter = place(f.add(Kind::Frame, "fraMeter"), 240, 240, 4200, 2400, "Meter @ & Co");
   meter.backColor = ui::kFrameGrey;
-  meter.font.size = 9.6;
+  meter.font.edit().size = 9.6;
   place(f.add(Kind::Button, "cmdMeter", -1, &meter), 240, 360, 600, 420, "->").toolTip = "Next";
   Control& lbl = place(f.add(Kind::Label, "lblMeter", -1, &meter), 960, 360, 3000, 420, "A & B");
   lbl.backColor = ui::kLightGrey;

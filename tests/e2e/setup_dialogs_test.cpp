@@ -66,7 +66,7 @@ TEST_F(SetupDialogsOnScreen, PortSetup) {
   port->setHandshaking(2);
   frmPortSetup dialog(*platform, frm->link, *frm);
   dialog.Form_Load();
-  EXPECT_NE(dialog.txtFound.caption.find(" 3 5"), std::string::npos) << dialog.txtFound.caption;
+  EXPECT_NE(dialog.txtFound.caption->find(" 3 5"), std::string::npos) << dialog.txtFound.caption;
   snapshot(dialog.form, "port_setup.png", [&] { dialog.cmdCancel_Click(); });
 }
 

@@ -52,7 +52,7 @@ TEST_F(ScanFreqsFile, MissingFileLeavesTheRowsEmpty) {
     EXPECT_EQ(c("txtDelay").caption, "3");
     EXPECT_EQ(c("txtFreq", 0).caption, "");
     EXPECT_EQ(window()->caption, "Scan Freq");
-    EXPECT_NE(rig.control("txtInfo").caption.find("fileExists(ScanFreqs.txt): Err 2."),
+    EXPECT_NE(rig.control("txtInfo").caption->find("fileExists(ScanFreqs.txt): Err 2."),
               std::string::npos);
   });
   closeAt(kReady + 0.5);

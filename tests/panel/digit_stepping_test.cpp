@@ -1,6 +1,7 @@
 // Mouse digit stepping on the VFO and channel digits: up, down, carries, limits and repeat.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -127,14 +128,18 @@ TEST(ChannelStepping, StepsTheChannelDigitsWithinTheRangeAndSendsNothing) {
   };
   for (const Case& c : cases) {
     FrequencyEntryRig rig;
+    auto commandsBesideKeepAlives = [&] {
+      const auto& all = rig.commands();
+      return all.size() - static_cast<size_t>(std::count(all.begin(), all.end(), "U"));
+    };
     size_t commandsBefore = 0;
     rig.afterReady(0.9, [&] {
       rig.setDigits("cmdChanF", c.shown);
-      commandsBefore = rig.commands().size();
+      commandsBefore = commandsBesideKeepAlives();
     });
     rig.pressAndHold(1.0, "cmdChanF", c.index, c.button, c.hold);
     size_t commandsAfter = 0;
-    rig.afterReady(2.0, [&] { commandsAfter = rig.commands().size(); });
+    rig.afterReady(2.0, [&] { commandsAfter = commandsBesideKeepAlives(); });
     rig.runScenario(2.5);
     ASSERT_GE(rig.readyAt, 0);
     EXPECT_EQ(rig.digits("cmdChanF"), c.after) << c.shown;

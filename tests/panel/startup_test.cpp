@@ -112,7 +112,7 @@ TEST(StartUp, MissingPortSetupOpensTheDialogAndAppliesItsSettings) {
   rig.at(1.0, [&] {
     // The dialog (whatever window it is) is open over a disabled panel.
     EXPECT_FALSE(rig.frm.form.enabled);
-    EXPECT_NE(rig.control("txtInfo").caption.find("fileExists(PortSetup.txt): Err 2."),
+    EXPECT_NE(rig.control("txtInfo").caption->find("fileExists(PortSetup.txt): Err 2."),
               std::string::npos);
     rig.link.gPortNumber = "1";
     rig.link.gPortSettings = "9600,O,7,1";
@@ -232,14 +232,31 @@ TEST(StartUp, FirmwareGenerationsAreToldApart) {
 TEST(MainLoop, KeepAliveEveryTwoSecondsInRemote) {
   ProgramRig rig;
   rig.writePortSetup();
-  rig.runFor(20.0);
+  rig.runFor(19.5);  // between a keep-alive's answer and the next keep-alive
   std::vector<double> syncs = writeTimes(rig, "U");
+  for (double s : syncs) fprintf(stderr, "U %.6f\n", s - rig.start);
   ASSERT_GE(syncs.size(), 5u);
   for (size_t i = 1; i < syncs.size(); ++i) {
     EXPECT_GT(syncs[i] - syncs[i - 1], 2.0);
     EXPECT_LT(syncs[i] - syncs[i - 1], 2.2);
   }
   EXPECT_EQ(rig.link.gSyncCount, 0);  // each one answered
+}
+
+TEST(MainLoop, IdlePassSleepsUntilSomethingIsDue) {
+  ProgramRig rig;
+  rig.writePortSetup();
+  std::vector<double> wakes;  // the latest end of each yield
+  rig.at(10.0,
+         [&] { rig.ui.onDoEvents = [&](double max) { wakes.push_back(rig.elapsed() + max); }; });
+  rig.runFor(11.6);
+  // From 10 s to the next keep-alive the pass wakes only to blank lblU, 1.0 s after the last
+  // keep-alive settled, and to send the next one, 2.0 s after; each wake tests again at once
+  // whether the time has passed.
+  double settled = writeTimes(rig, "U")[2] - rig.start + 0.1;
+  std::vector<double> expected = {settled + 1.0, settled + 1.0, settled + 2.0, settled + 2.0};
+  ASSERT_GE(wakes.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(wakes[i], expected[i], 1e-6) << i;
 }
 
 TEST(MainLoop, RestartsTheLinkAfterTheSixthUnansweredKeepAlive) {

@@ -12,7 +12,7 @@ TEST(AboutBox, ShowsCreditsAndTheTitle) {
   auto about = openDialog<frmHelp>(rig);
   EXPECT_EQ(about->form.caption, "About ");
   EXPECT_EQ(about->Label3.caption, "Zarvin 0.930 : 4-29-15:1618");
-  EXPECT_FALSE(about->Label2.caption.empty());
+  EXPECT_FALSE(about->Label2.caption->empty());
   for (ui::Control* label : {&about->Label2, &about->label1, &about->Label3}) {
     EXPECT_EQ(label->alignment, ui::Alignment::Center) << label->name();
   }

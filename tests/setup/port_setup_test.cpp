@@ -135,7 +135,7 @@ TEST_F(PortSetupDialog, LoadWithoutFileChangesNothing) {
   ui::userSetText(d->cmbSelectPort, "9");
   d->cmdLoadPortSettings_Click();
   EXPECT_EQ(d->cmbSelectPort.caption, "9");
-  EXPECT_NE(rig.control("txtInfo").caption.find("fileExists(PortSetup.txt): Err 2."),
+  EXPECT_NE(rig.control("txtInfo").caption->find("fileExists(PortSetup.txt): Err 2."),
             std::string::npos);
 }
 
@@ -245,7 +245,7 @@ TEST(PortSetupInProgram, ApplyReopensTheLink) {
       EXPECT_EQ(rig.port.opens(), opensBefore + 1);
       EXPECT_EQ(rig.frm.panelMode, "REMOTE");
     } else {
-      EXPECT_NE(rig.control("txtInfo").caption.find("17"), std::string::npos);
+      EXPECT_NE(rig.control("txtInfo").caption->find("17"), std::string::npos);
     }
   }
 }

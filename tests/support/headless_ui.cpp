@@ -8,6 +8,7 @@ HeadlessUi::HeadlessUi(Scheduler& scheduler, std::string folder)
     : m_scheduler(scheduler), m_folder(std::move(folder)) {}
 
 void HeadlessUi::doEvents(double maxSeconds) {
+  if (onDoEvents) onDoEvents(maxSeconds);
   syncTimers();
   bool ran = false;
   while (m_scheduler.runDue(false) || m_scheduler.runDue(true) || runDueTimer()) {

@@ -35,6 +35,8 @@ class HeadlessUi final : public ui::Ui {
 
   /// Message boxes stay open this long (virtual seconds, running events) before OK.
   void holdMessageBoxes(double seconds) { m_messageHold = seconds; }
+  /// Called with the longest wait that each doEvents is allowed.
+  std::function<void(double maxSeconds)> onDoEvents;
   /// Called with each message box's text while it is open.
   std::function<void(const std::string&)> onMessageBox;
   void setScreenSize(int widthTwips, int heightTwips) {

@@ -12,14 +12,6 @@
 #include "platform/ui/user_actions.h"
 
 namespace ui::fltk {
-namespace {
-
-bool sameFont(const Font& a, const Font& b) {
-  return a.name == b.name && a.size == b.size && a.bold == b.bold;
-}
-
-}  // namespace
-
 ControlView::ControlView(Control& control, ViewContext& context, Fl_Widget* widget)
     : m_control(control), m_context(context), m_widget(widget) {
   m_widget->callback(&ControlView::callbackTrampoline, this);
@@ -30,6 +22,11 @@ void ControlView::callbackTrampoline(Fl_Widget*, void* view) {
 }
 
 void ControlView::sync(int originX, int originY) {
+  // takeChange first: it clears the mark whatever else holds.
+  bool changed = m_control.takeChange() || m_fresh;
+  if (!changed && originX == m_originX && originY == m_originY) return;
+  m_originX = originX;
+  m_originY = originY;
   syncGeometry(originX, originY);
   syncLook();
   syncDetails(m_control);
@@ -60,14 +57,16 @@ void ControlView::syncLook() {
     showColours(c);
     m_widget->redraw();
   }
-  if (m_fresh || !sameFont(c.font, s.font)) {
-    s.font = c.font;
-    showFont(toFlFont(c.font));
+  FlFont font = toFlFont(c.font);
+  if (m_fresh || font.face != s.font.face || font.size != s.font.size) {
+    s.font = font;
+    showFont(font);
     m_widget->redraw();
   }
-  if (m_fresh || c.toolTip != s.toolTip) {
-    s.toolTip = c.toolTip;
-    m_widget->copy_tooltip(c.toolTip.empty() ? nullptr : c.toolTip.c_str());
+  // The widget keeps its own copy of the tooltip: compared with that, not with one of ours.
+  const char* tip = m_widget->tooltip();
+  if (m_fresh || c.toolTip != (tip == nullptr ? "" : tip)) {
+    m_widget->copy_tooltip(c.toolTip->empty() ? nullptr : c.toolTip->c_str());
   }
   if (m_fresh || c.min != s.min || c.max != s.max || c.smallChange != s.smallChange ||
       c.largeChange != s.largeChange) {

@@ -29,9 +29,10 @@ struct PixelRect {
   bool operator!=(const PixelRect& o) const { return !(*this == o); }
 };
 
-/// One control's widget. sync() compares the model with what the widget was last given and
-/// passes on only the changes, so an unchanged panel is never redrawn. Widget callbacks queue
-/// the user's action; it runs later, from doEvents.
+/// One control's widget. sync() looks at a control only when its change mark is set (or its
+/// container moved), and then passes on only what differs from what the widget was last
+/// given, so an unchanged panel costs nothing and is never redrawn. Widget callbacks queue the
+/// user's action; it runs later, from doEvents, and marks what it changes.
 class ControlView {
  public:
   ControlView(Control& control, ViewContext& context, Fl_Widget* widget);
@@ -47,8 +48,8 @@ class ControlView {
   int windowX() const { return m_shown.rect.x; }
   int windowY() const { return m_shown.rect.y; }
 
-  /// Brings the widget up to the model; (originX, originY) is the container's corner in window
-  /// pixels.
+  /// Brings the widget up to the model when the control changed since the last call or the
+  /// container's corner (originX, originY, window pixels) moved.
   void sync(int originX, int originY);
 
  protected:
@@ -56,7 +57,7 @@ class ControlView {
   virtual void showColours(const Control& c);
   virtual void showFont(const FlFont& font);
   virtual void showRange(const Control&) {}
-  /// Called on every pass for what the comparison above does not cover: state the user can
+  /// Called on every sync for what the comparison above does not cover: state the user can
   /// change (compared with the widget itself) and properties of one kind of control.
   virtual void syncDetails(const Control&) {}
   virtual void place(const PixelRect& r);
@@ -71,10 +72,10 @@ class ControlView {
 
  private:
   struct Shown {
-    std::string caption, toolTip;
+    std::string caption;
     bool enabled = true, visible = true;
     Color fore = 0, back = 0, fill = 0;
-    Font font;
+    FlFont font{};
     int min = 0, max = 0, smallChange = 0, largeChange = 0;
     PixelRect rect;
   };
@@ -88,6 +89,8 @@ class ControlView {
   ViewContext& m_context;
   Fl_Widget* m_widget;
   Shown m_shown;
+  int m_originX = 0;
+  int m_originY = 0;
   bool m_fresh = true;
 };
 

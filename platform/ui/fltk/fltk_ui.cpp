@@ -56,9 +56,11 @@ void placeHelp(Fl_Help_Dialog& help) {
 
 FltkUi::FltkUi(std::string programTitle) : m_title(std::move(programTitle)) {
   Fl::background(212, 208, 200);  // the button face colour
+  Fl::add_check(&FltkUi::beforeSleep, this);
 }
 
 FltkUi::~FltkUi() {
+  Fl::remove_check(&FltkUi::beforeSleep, this);
   disarmInputWatch();
   m_views.clear();
 }
@@ -93,6 +95,12 @@ void FltkUi::doEvents(double maxSeconds) {
   }
   syncForms();
   Fl::flush();
+}
+
+// FLTK runs its timeouts (a timer's tick queues an action) and then sleeps until the next
+// event or timeout. An action queued meanwhile must end that sleep: a zero timeout does.
+void FltkUi::beforeSleep(void* ui) {
+  if (!static_cast<FltkUi*>(ui)->m_events.empty()) Fl::add_timeout(0.0, [](void*) {});
 }
 
 void FltkUi::messageBox(const std::string& text) {

@@ -68,6 +68,7 @@ class FltkUi : public Ui {
   void syncForms();
   FormView* viewOf(const Form& form) const;
   static void onInputReady(int fd, void* ui);
+  static void beforeSleep(void* ui);
   void armInputWatch();
   void disarmInputWatch();
 

@@ -35,6 +35,11 @@ std::vector<MenuBarView::Entry> MenuBarView::currentEntries() const {
 }
 
 void MenuBarView::sync() {
+  bool changed = m_fresh;
+  for (const auto& c : m_form.controls()) {
+    if (isMenu(*c) && c->takeChange()) changed = true;
+  }
+  if (!changed) return;
   std::vector<Entry> entries = currentEntries();
   if (!m_fresh && entries == m_shown) return;
   m_fresh = false;

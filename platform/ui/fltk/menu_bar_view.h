@@ -22,6 +22,7 @@ class MenuBarView {
 
   static bool hasMenus(const Form& form);
   Fl_Menu_Bar& bar() const { return *m_bar; }
+  /// Rebuilds the menus when a menu or menu item changed since the last call.
   void sync();
 
  private:

@@ -55,7 +55,7 @@ TextView::TextView(Control& control, ViewContext& context)
 
 void TextView::syncDetails(const Control& c) {
   auto& input = static_cast<Fl_Input&>(widget());
-  if (c.caption != input.value()) input.value(c.caption.c_str());
+  if (c.caption != input.value()) input.value(c.caption->c_str());
 }
 
 void TextView::onCallback() {
@@ -103,7 +103,7 @@ void ComboView::syncDetails(const Control& c) {
     m_editable = c.editableText;
     combo.input()->readonly(m_editable ? 0 : 1);
   }
-  if (c.caption != combo.value()) combo.value(c.caption.c_str());
+  if (c.caption != combo.value()) combo.value(c.caption->c_str());
 }
 
 void ComboView::onCallback() {
@@ -135,7 +135,9 @@ ValuatorView::ValuatorView(Control& control, ViewContext& context, bool slider)
 void ValuatorView::showRange(const Control& c) {
   auto& valuator = static_cast<Fl_Valuator&>(widget());
   valuator.bounds(c.min, c.max);
-  if (auto* bar = dynamic_cast<Fl_Scrollbar*>(&valuator)) bar->linesize(std::max(1, c.smallChange));
+  if (auto* bar = dynamic_cast<Fl_Scrollbar*>(&valuator)) {
+    bar->linesize(std::max(1, c.smallChange.get()));
+  }
   valuator.redraw();
 }
 
