@@ -1,7 +1,8 @@
 // A window's state read back as text in the form of the expectation that asks for it,
 // "name[(index)][.property]=value", so that a table row says what the panel shows in the same
 // words as a failure reports: "lblVox=DATA", "lblU.back=red", "sliBFO.value=100",
-// "cmdF=1425000" (a control array's captions joined), "focus=vscLoadCh".
+// "cmdF=1425000" (a control array's captions joined), "focus=vscLoadCh", "form=0" (the
+// window disabled).
 #pragma once
 #include <gtest/gtest.h>
 
@@ -35,6 +36,7 @@ inline std::string of(const ui::Form& form, const std::string& expected) {
     name = name.substr(0, name.find('('));
   }
   if (name == "focus") return key + "=" + (form.focus() ? form.focus()->name() : "");
+  if (name == "form") return key + "=" + std::to_string(form.enabled);
   const ui::Control* c = form.find(name, index);
   std::string value;
   if (c == nullptr) {

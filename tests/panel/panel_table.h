@@ -29,10 +29,11 @@ using panel_script::Rig;
 ///   show NAME text      sets a caption (spread over a control array's captions)
 ///   store gFreq|gMode|gAudioInput text   overwrites an item as a damaged line leaves it
 ///   line TEXT           the radio sends TEXT and a line feed;  local  the radio goes LOCAL
-///   close FORM          the close box of a window;  see NAME=value  a look (tests/link/look.h)
+///   close FORM          the close box of a window (which must be open);  see NAME=value  a look
+///   (tests/link/look.h)
 /// NAME may carry an index: cmdF(3). The run ends one second after the last step.
 struct Scenario {
-  const char* script;
+  std::string script;
   std::vector<std::string> writes;  // "t bytes", keep-alives left out
   std::function<void(Rig&)> prepare = nullptr;
   int firmware = 2;
@@ -101,7 +102,9 @@ inline void act(Rig& rig, const std::string& verb, const std::string& arg) {
   } else if (verb == "local") {
     panel_script::radioGoesLocal(rig);
   } else if (verb == "close") {
-    rig.ui.findForm(arg)->close();
+    ui::Form* form = rig.ui.findForm(arg);
+    if (form) form->close();
+    EXPECT_TRUE(form) << arg << " is not open";
   } else if (verb == "see") {
     EXPECT_EQ(look::of(rig.frm.form, arg), arg) << "at " << seconds(rig.elapsed() - kReady);
   } else {
