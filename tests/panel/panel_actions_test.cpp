@@ -48,15 +48,6 @@ TEST(PanelActions, ReceiverSettings) {
        {"0 H\n", "0.26 I\n", "0.52 S\n", "0.780001 V\n", "1.040001 ?\n"}},
   };
   for (const Scenario& s : scenarios) run(s);
-  run({"0 force mnuHelpZarvin;0.5 see form=1", {}},
-      [](Rig& r) { EXPECT_EQ(r.ui.helpShown(), std::vector<std::string>{"ZarvinV093.hlp"}); });
-  // Each band button opens the band list with its band's key ("60" without a blank).
-  for (std::string band :
-       {"160", "75", "60", "40", "30", "20", "17", "15", "12", "10", "WWV", "MARS"}) {
-    std::string button = "cmd" + band + (band[0] <= '9' ? "M" : "");
-    run({"0 force " + button + ";0.5 close frmBandSelect", {}},
-        [band](Rig& r) { EXPECT_EQ(r.link.gBand, band); });
-  }
 }
 
 TEST(PanelActions, BfoAndRfGain) {
