@@ -31,12 +31,15 @@ using panel_script::Rig;
 ///   line TEXT           the radio sends TEXT and a line feed;  local  the radio goes LOCAL
 ///   close FORM          the close box of a window (which must be open);  see NAME=value  a look
 ///   (tests/link/look.h)
-/// NAME may carry an index: cmdF(3). The run ends one second after the last step.
+///   choose NAME         chooses an option button;  text NAME text  types into a text box
+/// NAME may carry an index, cmdF(3), and a child window's name, frmBandSelect/Option1(0).
+/// The run ends one second after the last step.
 struct Scenario {
   std::string script;
   std::vector<std::string> writes;  // "t bytes", keep-alives left out
   std::function<void(Rig&)> prepare = nullptr;
   int firmware = 2;
+  bool keepAlives = false;  // whether the writes list the keep-alives too
 };
 
 inline std::string seconds(double t) {
@@ -48,26 +51,37 @@ inline std::string seconds(double t) {
   return s == "-0" ? "0" : s;
 }
 
-/// The writes from kReady on, keep-alives left out, as "t bytes".
-inline std::vector<std::string> writesOf(const Rig& rig) {
+/// The writes from kReady on as "t bytes".
+inline std::vector<std::string> writesOf(const Rig& rig, bool keepAlives) {
   std::vector<std::string> found;
   for (const auto& w : rig.port.writes()) {
     double t = w.time - rig.start - kReady;
-    if (t > -1e-9 && w.bytes != "U" && w.bytes != " ") found.push_back(seconds(t) + " " + w.bytes);
+    bool keepAlive = w.bytes == "U" || w.bytes == " ";
+    if (t > -1e-9 && (keepAlives || !keepAlive)) found.push_back(seconds(t) + " " + w.bytes);
   }
   return found;
 }
 
 inline void act(Rig& rig, const std::string& verb, const std::string& arg) {
   std::string name = arg.substr(0, arg.find(' ')), rest = arg.substr(name.size() + (name != arg));
+  std::string form = name.find('/') < name.find('=') ? name.substr(0, name.find('/')) : "";
+  name = name.substr(form.size() + !form.empty());
   int index = -1;
   if (name.back() == ')') {
     index = std::stoi(name.substr(name.find('(') + 1));
     name = name.substr(0, name.find('('));
   }
-  auto control = [&]() -> ui::Control& { return rig.control(name, index); };
-  if (verb == "click") {
+  auto control = [&]() -> ui::Control& {
+    return form.empty() ? rig.control(name, index) : rig.ui.control(form, name, index);
+  };
+  if (verb == "click" && form.empty()) {
     rig.click(name, index);
+  } else if (verb == "click") {
+    EXPECT_TRUE(ui::userClick(control())) << arg;
+  } else if (verb == "choose") {
+    EXPECT_TRUE(ui::userChooseOption(control())) << arg;
+  } else if (verb == "text") {
+    ui::userSetText(control(), rest);
   } else if (verb == "force") {
     panel_script::press(rig, name, index);
   } else if (verb == "keys") {
@@ -105,8 +119,13 @@ inline void act(Rig& rig, const std::string& verb, const std::string& arg) {
     ui::Form* form = rig.ui.findForm(arg);
     if (form) form->close();
     EXPECT_TRUE(form) << arg << " is not open";
-  } else if (verb == "see") {
+  } else if (verb == "see" && form.empty()) {
     EXPECT_EQ(look::of(rig.frm.form, arg), arg) << "at " << seconds(rig.elapsed() - kReady);
+  } else if (verb == "see") {
+    ui::Form* f = rig.ui.findForm(form);
+    std::string look = arg.substr(form.size() + 1);
+    EXPECT_EQ(f ? form + "/" + look::of(*f, look) : form + " is not open", arg)
+        << "at " << seconds(rig.elapsed() - kReady);
   } else {
     ADD_FAILURE() << "no verb " << verb;
   }
@@ -129,7 +148,7 @@ inline void run(const Scenario& s, const std::function<void(Rig&)>& after = null
     rig.at(kReady + t, [&rig, verb, arg] { act(rig, verb, arg); });
   }
   rig.runFor(kReady + last + 1.0);
-  EXPECT_EQ(writesOf(rig), s.writes);
+  EXPECT_EQ(writesOf(rig, s.keepAlives), s.writes);
   if (after) after(rig);
 }
 
