@@ -2,7 +2,7 @@
 // "name[(index)][.property]=value", so that a table row says what the panel shows in the same
 // words as a failure reports: "lblVox=DATA", "lblU.back=red", "sliBFO.value=100",
 // "cmdF=1425000" (a control array's captions joined), "focus=vscLoadCh", "form=0" (the
-// window disabled).
+// window disabled), "caption=Frequency Select" (the window's).
 #pragma once
 #include <gtest/gtest.h>
 
@@ -37,6 +37,7 @@ inline std::string of(const ui::Form& form, const std::string& expected) {
   }
   if (name == "focus") return key + "=" + (form.focus() ? form.focus()->name() : "");
   if (name == "form") return key + "=" + std::to_string(form.enabled);
+  if (name == "caption") return key + "=" + form.caption;
   const ui::Control* c = form.find(name, index);
   std::string value;
   if (c == nullptr) {

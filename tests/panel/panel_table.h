@@ -51,6 +51,14 @@ inline std::string seconds(double t) {
   return s == "-0" ? "0" : s;
 }
 
+/// The script with each '@' standing for "window/", the prefix of a child window's controls.
+inline std::string inWindow(const std::string& window, std::string script) {
+  for (auto at = script.find('@'); at != std::string::npos; at = script.find('@', at)) {
+    script.replace(at, 1, window + "/");
+  }
+  return script;
+}
+
 /// The writes from kReady on as "t bytes".
 inline std::vector<std::string> writesOf(const Rig& rig, bool keepAlives) {
   std::vector<std::string> found;
