@@ -22,7 +22,7 @@ Scenario list(const char* script, std::vector<std::string> writes, int firmware 
   return {inWindow("frmBandSelect", script), writes, prepare, firmware};
 }
 
-TEST(BandList, Scenarios) {
+TEST(BandList, OpensChoosesSortsAndCloses) {
   const Scenario scenarios[] = {
       // The list of the band's file, and the radio's frequency and mode in the last row.
       list("0 click cmd40M;0.5 see @fraBand=40 Meters;0.5 see @txtInfo(0)=Net control;0.5 see "

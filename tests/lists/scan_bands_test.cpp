@@ -14,7 +14,7 @@ Scenario sweep(const std::string& script, std::vector<std::string> writes,
           keepAlives};
 }
 
-TEST(ScanBands, Scenarios) {
+TEST(ScanBands, SweepsPausesStopsAndRefusesLimits) {
   const Scenario scenarios[] = {
       // 1 kHz slow: a step is the 0.1 s settle, the read's 0.06 s and 1.5 s; the top beeps
       // and waits 2.0 s before the next pass from the lower limit; no mode is sent.

@@ -12,7 +12,7 @@ void radioAt(Rig& rig, int freq) {
   rig.radio.state.freq = freq;
 }
 
-TEST(FrequencyEntry, Scenarios) {
+TEST(FrequencyEntry, KeypadStepsAndChannelTransfers) {
   const Scenario scenarios[] = {
       // Freq blanks the digit under the cursor for 0.3 s, then shows it for 0.3 s.
       {"1 click cmdFreq;1.001 see cmdF(0)= ;1.3 see cmdF(0)= ;1.302 see cmdF(0)=1;1.6 see "

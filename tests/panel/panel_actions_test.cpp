@@ -52,10 +52,13 @@ TEST(PanelActions, ReceiverSettings) {
 
 TEST(PanelActions, BfoAndRfGain) {
   const Scenario scenarios[] = {
+      // Switched on, the BFO slider sends its position at once: the lowest is -1000 Hz, the
+      // centre no offset, a step above it +10 Hz.
       {"0 click cmdBFO;0.5 set sliBFO 0;0.5 see lblPorM=-;0.5 see lblBFOslider=-1000;1 set sliBFO "
        "100;1 see lblPorM=;1 see lblBFOslider=000;1.5 set sliBFO 101;1.5 see lblPorM=+;1.5 see "
        "lblBFOslider=+10",
        {"0 B100\n", "0.5 B000\n", "1 B100\n", "1.5 B101\n"}},
+      // The RF gain slider sends the gain inverted and shows it in percent.
       {"0 set sliRFGain 54;0 see lblRFGain=86%;0.5 set sliRFGain 0;0.5 see lblRFGain=0%",
        {"0 G09\n", "0.5 G63\n"}},
       // "00" centres the slider and keeps the BFO on; switching it off centres and locks it,

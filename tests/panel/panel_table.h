@@ -21,19 +21,22 @@ using panel_script::kReady;
 using panel_script::Rig;
 
 /// A script is steps "t verb argument" separated by ';', t in seconds after kReady:
-///   click NAME          a user's click (ignored when the control cannot be reached)
-///   force NAME          makes the control and its frames live first, then clicks
-///   keys DIGITS         clicks the digit keys one after another, 0.6 s apart
-///   hold NAME L|M|R s   presses a mouse button on the control, releases it s seconds later
-///   set NAME n          moves a slider or scroll bar;  focus NAME  gives it the focus
-///   show NAME text      sets a caption (spread over a control array's captions)
-///   store gFreq|gMode|gAudioInput text   overwrites an item as a damaged line leaves it
-///   line TEXT           the radio sends TEXT and a line feed;  local  the radio goes LOCAL
-///   close FORM          the close box of a window (which must be open);  see NAME=value  a look
-///   (tests/link/look.h)
-///   choose NAME         chooses an option button;  text NAME text  types into a text box
+///   click NAME         a user's click (ignored when the control cannot be reached)
+///   force NAME         makes the control and its frames live first, then clicks
+///   keys DIGITS        clicks the digit keys one after another, 0.6 s apart
+///   hold NAME L|M|R s  presses a mouse button on the control, releases it s seconds later
+///   set NAME n         moves a slider or scroll bar
+///   focus NAME         gives the control the focus
+///   choose NAME        chooses an option button
+///   text NAME text     types into a text box
+///   show NAME text     sets a caption (spread over a control array's captions)
+///   store gFreq|gMode|gAudioInput text  overwrites an item, as a damaged line leaves it
+///   line TEXT          the radio sends TEXT and a line feed
+///   local              the radio goes LOCAL under its own front panel
+///   close FORM         the close box of a window, which must be open
+///   see LOOK           checks a look (tests/link/look.h) at that moment
 /// NAME may carry an index, cmdF(3), and a child window's name, frmBandSelect/Option1(0).
-/// The run ends one second after the last step.
+/// The run ends one second after the last step; `prepare` adjusts the rig before the start.
 struct Scenario {
   std::string script;
   std::vector<std::string> writes;  // "t bytes", keep-alives left out
@@ -127,12 +130,10 @@ inline void act(Rig& rig, const std::string& verb, const std::string& arg) {
     ui::Form* form = rig.ui.findForm(arg);
     if (form) form->close();
     EXPECT_TRUE(form) << arg << " is not open";
-  } else if (verb == "see" && form.empty()) {
-    EXPECT_EQ(look::of(rig.frm.form, arg), arg) << "at " << seconds(rig.elapsed() - kReady);
   } else if (verb == "see") {
-    ui::Form* f = rig.ui.findForm(form);
-    std::string look = arg.substr(form.size() + 1);
-    EXPECT_EQ(f ? form + "/" + look::of(*f, look) : form + " is not open", arg)
+    const ui::Form* f = form.empty() ? &rig.frm.form : rig.ui.findForm(form);
+    std::string prefix = form.empty() ? "" : form + "/";
+    EXPECT_EQ(f ? prefix + look::of(*f, arg.substr(prefix.size())) : form + " is not open", arg)
         << "at " << seconds(rig.elapsed() - kReady);
   } else {
     ADD_FAILURE() << "no verb " << verb;
