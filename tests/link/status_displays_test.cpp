@@ -1,218 +1,181 @@
-// The display dispatch and the simple status displays: what each item shows on the panel.
+// Status lines from the radio, through the parser and the display passes, onto the panel: the
+// captions, colours, meter, amplifier group and channel display they leave.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <functional>
 #include <string>
-#include <tuple>
 #include <vector>
 
+#include "tests/link/look.h"
 #include "tests/support/link_rig.h"
 
 namespace {
 
-constexpr ui::Color kDim = 0x80000011;
-constexpr ui::Color kBright = 0x80000012;
+const std::string kDecibel = " -20       -10          0         +10 ";
+const std::string kWatt = "0            25          50   100  150";
+const std::string kSwr = "1               2             3      4";
+const std::string kSUnits = "  S3    S6     S9      +30      +60   ";
 
-/// Every property the displays write, of every control, to compare two moments.
-using Look = std::vector<std::tuple<std::string, ui::Color, ui::Color, bool, bool, int>>;
-
-Look lookOf(const ui::Form& form) {
-  Look look;
-  for (const auto& c : form.controls()) {
-    look.emplace_back(c->caption, c->foreColor, c->fillColor, c->enabled, c->visible, c->value);
-  }
-  return look;
+std::string times(int n, const std::string& line) {
+  std::string lines;
+  for (int i = 0; i < n; ++i) lines += line;
+  return lines;
 }
 
-std::string digits(const std::vector<ui::Control*>& buttons) {
-  std::string text;
-  for (const ui::Control* b : buttons) text += b->caption;
-  return text;
+/// What the rig shows for `expected`: panel controls, a few stored items and the port.
+std::string actual(LinkRig& rig, const std::string& expected) {
+  const DisplayZarvinStatus& l = rig.link;
+  const std::pair<const char*, std::string> items[] = {{"gXmit", std::to_string(l.gXmit)},
+                                                       {"gFreqValid", std::to_string(l.gFreqValid)},
+                                                       {"gAGC", l.gAGC.str()},
+                                                       {"gAmpTuning", std::to_string(l.gAmpTuning)},
+                                                       {"gSyncChar", l.gSyncChar},
+                                                       {"written", rig.port.written()}};
+  for (const auto& [name, value] : items) {
+    if (expected.rfind(std::string(name) + "=", 0) == 0) return name + ("=" + value);
+  }
+  return look::of(rig.panel.form, expected);
 }
 
-class StatusDisplays : public ::testing::Test {
- protected:
-  /// Status lines as the radio sends them, through the parser, then one dispatch pass.
-  void receive(std::string lines) {
-    link.gParseInData(lines);
-    link.gUpdateDisplay();
-  }
-  std::vector<bool> flagsInOrder() const {
-    const DisplayZarvinStatus& l = link;
-    return {l.gRemoteNew,     l.gAGCNew,      l.gModeNew,      l.gFreqNew,    l.gAudioSourceNew,
-            l.gAudioInputNew, l.gClippingNew, l.gMeterFuncNew, l.gPTTNew,     l.gSpeakerNew,
-            l.gSideToneNew,   l.gVOXNew,      l.gAmpNew,       l.gAmpTuneNew, l.gChannelNew};
-  }
-
-  LinkRig rig;
-  DisplayZarvinStatus& link = rig.link;
-  FrontPanel& frm = rig.panel;
-};
-
-TEST_F(StatusDisplays, PassWithoutRaisedFlagChangesNothing) {
-  Look before = lookOf(frm.form);
-  link.gUpdateDisplay();
-  EXPECT_EQ(lookOf(frm.form), before);
+/// A ready tune cycle, keyed by the panel's TUNE: the amplifier's "Tuned" report ends it.
+void tuneCycle(LinkRig& rig) {
+  rig.link.gAmpTuning = true;
+  rig.link.gSyncChar = "K";
+  rig.panel.lblXMTRCV.caption = "Transmit";
+  rig.panel.cmdXmit.caption = "&XMT ON";
+  rig.panel.cmdTune.caption = "T&UNE ON";
 }
 
-// A code names a caption; any other code leaves it.
-TEST_F(StatusDisplays, CaptionsFollowTheirCodes) {
-  struct Case {
-    const char* lines;
-    const char* label;
-    const char* caption;  // nullptr: unchanged
-  } cases[] = {
-      {"R1\n", "lblREMOTE", "REMOTE"},
-      {"R1\nR0\n", "lblREMOTE", "LOCAL"},  // only the last line of a kind is shown
-      {"R\n", "lblREMOTE", nullptr},       // a bare tag
-      {"I0\n", "lblClipping", "OFF"},
-      {"I1\n", "lblClipping", "ON"},
-      {"I2\n", "lblClipping", nullptr},
-      {"'0\n", "lblPTT", "OFF"},
-      {"'1\n", "lblPTT", "ON"},
-      {"'\n", "lblPTT", nullptr},
-      {"(0\n", "lblMute", "OFF"},
-      {"(1\n", "lblMute", "ON"},
-      {"(x\n", "lblMute", nullptr},
-      {"S0\n", "lblSideTone", "OFF"},
-      {"S1\n", "lblSideTone", "ON"},
-      {"S9\n", "lblSideTone", nullptr},
-      {"V0\n", "lblVox", "OFF"},
-      {"V1\n", "lblVox", "VOICE"},
-      {"V2\n", "lblVox", "DATA"},
-      {"V3\n", "lblVox", nullptr},
-      {"\"0\n", "lblInput", "REMOTE"},  // remote audio
-      {"\"1\n", "lblInput", "LOCAL"},
-      {"\"2\n", "lblInput", nullptr},
-      {"D4\n", "lblMeter", "FWD"},  // the meter function, shown by its own display
+TEST(StatusDisplays, LinesShowOnThePanel) {
+  struct Row {
+    std::string passes;  // status lines; each '|' ends a pass: parse, then one display dispatch
+    std::vector<std::string> looks;
+    std::function<void(LinkRig&)> prepare = nullptr;
+  } rows[] = {
+      // Each item stored at its width: the frequency cut to eight characters (shown, but not
+      // valid for the band check), the channel line kept at eleven with its mode.
+      {"F01425000\nP0714250001\n",
+       {"cmdF=0142500", "gFreqValid=0", "cmdChanF=1425000", "cmbChMode=U"}},
+      {"F0714500\n", {"cmdF=0714500", "gFreqValid=1"}},
+      {"F0160000\n|F07a4500\n", {"cmdF=0160000", "gFreqValid=0"}},  // a letter: not shown
+      {"A2:\na2\nX1\n", {"gAGC="}},  // a colon, a lower-case or unknown tag: dropped
+      // The data box shows the buffer with each line's LF turned into a marker; a lone LF is
+      // no line, and an unfinished K is no transmit answer.
+      {"A1\nM2\n\nK",
+       {"txtInData=A1<M2<\nK", "gXmit=0"},
+       [](LinkRig& r) { r.panel.cmdViewInData.caption = "Hide Data"; }},
+      // Captions by code, in one pass each; the last line of a kind wins.
+      {"R0\nR1\nI0\n'1\n(0\nS1\nV2\n\"1\n",
+       {"lblREMOTE=REMOTE", "lblClipping=OFF", "lblPTT=ON", "lblMute=OFF", "lblSideTone=ON",
+        "lblVox=DATA", "lblInput=LOCAL", "cmdAudioSource.enabled=1"}},
+      {"R0\nI1\n'0\n(1\nS0\nV1\n\"0\n",
+       {"lblREMOTE=LOCAL", "lblClipping=ON", "lblPTT=OFF", "lblMute=ON", "lblSideTone=OFF",
+        "lblVox=VOICE", "lblInput=REMOTE", "cmdAudioSource.enabled=0"}},
+      {"R1\nV0\n|R\nV3\n",
+       {"lblREMOTE=REMOTE", "lblREMOTE.fore=bright", "lblVox=OFF"}},  // unknown: kept
+      // One state label bright for its code, the others dim; an unknown code dims them all,
+      // except the audio source's, which it leaves.
+      {"A2\n",
+       {"lblAGCOff.fore=dim", "lblAGCSlow.fore=bright", "lblAGCMed.fore=dim",
+        "lblAGCFast.fore=dim"}},
+      {"A2\n|A5\n", {"lblAGCSlow.fore=dim"}},
+      {"M4\n", {"lblUSB.fore=dim", "lblLSB.fore=dim", "lblAME.fore=dim", "lblCW.fore=bright"}},
+      {"H1\n|H4\n", {"lblMIC.fore=bright", "lblAUDIO2.fore=dim"}},
+      {"H2\n\"0\n", {"lblAUDIO2.fore=dim", "lblREMOTEAudio.fore=bright"}},  // remote audio
+      {"H2\n\"1\n", {"lblAUDIO2.fore=bright", "lblREMOTEAudio.fore=dim"}},  // local audio
+      // The meter: the peak holds for ten lower readings, the eleventh replaces it; a reading
+      // beyond the bar's Max is a peak only; two characters after the tag, half to even.
+      {"J12\nJ14\n" + times(10, "J03\n"), {"lblMeterPk= 14", "pbMeter.value=3"}},
+      {"J12\nJ14\n" + times(11, "J03\n"), {"lblMeterPk= 3"}},
+      {"J21\nJ30\n", {"lblMeterPk= 30", "pbMeter.value=21"}},
+      {"J 9\n", {"lblMeterPk= 9", "pbMeter.value=9"}},
+      {"J09\nJ-3\n", {"lblMeterPk= 9", "pbMeter.value=9"}},  // below the bar: kept
+      {"J-3\n", {"lblMeterPk=-3"}},
+      {"J.5\n", {"lblMeterPk= 0"}},
+      {"J123\n", {"lblMeterPk= 12"}},
+      {"J05\nJ06\n",
+       {"txtInfo=gDisplayMeterData: Err 6. Overflow", "pbMeter.value=0"},
+       [](LinkRig& r) { r.panel.lblMeterPk.caption = "99999999999"; }},
+      // Meter functions: power scales follow the transmit state, level scales do not.
+      {"K\nD1\n", {"lblMeter=Audio", "lblMeterScale=" + kDecibel}},
+      {"D4\n", {"lblMeter=FWD", "lblMeterScale=" + kSUnits}},
+      {"K\nD5\n", {"lblMeter=REF", "lblMeterScale=" + kWatt}},
+      {"K\nD4\n|U\nD6\n", {"lblMeter=VSWR", "lblMeterScale=" + kSUnits}},
+      {"K\nD6\n|D7\n", {"lblMeter=VSWR", "lblMeterScale=" + kSwr}},  // unknown: kept
+      // The amplifier's states.
+      {"O1\n",
+       {"lblAmpPwr=OFF", "lblAmpPwr.back=white", "lblAmpOpStby=", "lblAmpOpStby.back=white"}},
+      {"O2\n",
+       {"lblAmpPwr=ON", "lblAmpPwr.back=red", "lblAmpOpStby=Warmup", "lblAmpOpStby.back=yellow"}},
+      {"O3\n", {"lblAmpOpStby=Standby", "lblAmpOpStby.back=green", "cmdTuneAmp.enabled=0"}},
+      {"O4\n",
+       {"lblAmpOpStby=Operate", "lblAmpOpStby.back=red", "lblAmpTuned.back=yellow",
+        "cmdTuneAmp.enabled=1"}},
+      // The tuner label; a cycle in progress keeps "Tuning"; warming up withdraws the tune.
+      {"O4\nT2\n", {"lblAmpTuned=Start Tune", "lblAmpTuned.back=green"}},
+      {"O4\nT3\n", {"lblAmpTuned=Tuning", "lblAmpTuned.back=yellow"}},
+      {"O4\nT1\n", {"lblAmpTuned=", "lblAmpTuned.back=white"}},
+      {"O4\nT2\n|O9\n|T9\n", {"lblAmpTuned=Start Tune"}},
+      {"O4\nT2\n|O2\n", {"lblAmpTuned=", "lblAmpTuned.back=white", "cmdTuneAmp.enabled=0"}},
+      {"O4\nT3\n|T1\n", {"lblAmpTuned=Tuning"}, [](LinkRig& r) { r.link.gAmpTuning = true; }},
+      // "Tuned" ends the panel's tune cycle: the radio is unkeyed; keyed by XMT, it stays so.
+      {"O4\nT4\n",
+       {"lblAmpTuned=Tuned", "lblAmpTuned.back=red", "gAmpTuning=0", "gSyncChar=U", "written=U"},
+       tuneCycle},
+      {"O3\nT4\n", {"lblAmpTuned=", "gAmpTuning=1", "gSyncChar=K", "written="}, tuneCycle},
+      {"O4\nT4\n",
+       {"lblAmpTuned=Tuned", "gAmpTuning=0", "gSyncChar=K", "written="},
+       [](LinkRig& r) {
+         tuneCycle(r);
+         r.panel.cmdXmit.caption = "&XMT OFF";
+       }},
+      // The channel line: modes 1 to 4 name U, L, A and C, another leaves the list; the tag
+      // and channel alone blank every digit, as does a flag raised with no line stored.
+      {"P0007030004\n|P0714250005\n", {"cmdChanF=1425000", "cmbChMode=C"}},
+      {"P0714250001\n|P07\n", {"cmdChanF=       ", "cmbChMode=U"}},
+      {"",
+       {"cmdChanF=       ", "txtInfo.visible=0"},
+       [](LinkRig& r) { r.link.gChannelNew = true; }},
+      // The band check's own PTT answer is shown in the same pass.
+      {"F1420000\n",
+       {"lblInBand=In Band", "lblPTT=ON"},
+       [](LinkRig& r) {
+         r.link.gFWType = 2;
+         r.radio.state.pttEnable = false;
+         r.link.gPTT = std::string("'0");
+         r.panel.lblPTT.caption = "OFF";
+       }},
+      // A failing band check ends the pass after the frequency; the next pass shows the rest.
+      {"R0\nA3\nM2\nF14A0000\nH3\nV2\nP0714250004\n",
+       {"txtInfo=gUpdateDisplay: Err 13. Type mismatch", "lblLSB.fore=bright", "lblVox=OFF",
+        "cmdChanF=0000000"}},
+      {"R0\nA3\nM2\nF14A0000\nH3\nV2\nP0714250004\n|", {"lblVox=DATA", "cmdChanF=1425000"}},
   };
-  for (const Case& c : cases) {
-    frm.form.get(c.label).caption = "before";
-    receive(c.lines);
-    EXPECT_EQ(frm.form.get(c.label).caption, c.caption ? c.caption : "before") << c.lines;
-  }
-}
-
-// A code names one of several labels, which turns bright, the others dim; AGC and mode dim
-// them all for any other code, the audio source changes nothing.
-TEST_F(StatusDisplays, StateLabelsFollowTheirCodes) {
-  const char* agc = "lblAGCOff lblAGCSlow lblAGCMed lblAGCFast";
-  const char* mode = "lblUSB lblLSB lblAME lblCW";
-  const char* source = "lblMIC lblAUDIO2 lblPATCH lblREMOTEAudio";
-  struct Case {
-    const char* lines;
-    const char* labels;
-    const char* looks;  // per label: B bright, D dim, - unchanged
-  } cases[] = {
-      {"A1\n", agc, "BDDD"},          // off
-      {"A2\n", agc, "DBDD"},          // slow
-      {"A3\n", agc, "DDBD"},          // medium
-      {"A4\n", agc, "DDDB"},          // fast
-      {"A5\n", agc, "DDDD"},          // unknown
-      {"A\n", agc, "DDDD"},           // a bare tag
-      {"M1\n", mode, "BDDD"},         // USB
-      {"M2\n", mode, "DBDD"},         // LSB
-      {"M3\n", mode, "DDBD"},         // AME
-      {"M4\n", mode, "DDDB"},         // CW
-      {"M0\n", mode, "DDDD"},         // unknown
-      {"H1\n", source, "BDD-"},       // microphone
-      {"H2\n", source, "DBD-"},       // second audio input
-      {"H3\n", source, "DDB-"},       // phone patch
-      {"H4\n", source, "----"},       // unknown: nothing
-      {"H2\n\"0\n", source, "DDDB"},  // the source first, then remote audio dims them all
-      {"H1\n\"1\n", source, "BDDD"},  // local audio: the source bright again
-      {"R\n", "lblREMOTE", "B"},      // bright whatever the item
-  };
-  for (const Case& c : cases) {
-    std::istringstream names(c.labels);
-    std::vector<ui::Control*> labels;
-    for (std::string name; names >> name;) labels.push_back(&frm.form.get(name));
-    for (ui::Control* l : labels) l->foreColor = ui::kRed;  // marks "unchanged"
-    receive(c.lines);
-    for (size_t i = 0; i < labels.size(); ++i) {
-      ui::Color expected = c.looks[i] == 'B' ? kBright : c.looks[i] == 'D' ? kDim : ui::kRed;
-      EXPECT_EQ(labels[i]->foreColor, expected) << c.lines << labels[i]->name();
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.passes);
+    LinkRig rig;
+    rig.openPort();
+    if (r.prepare) r.prepare(rig);
+    std::string rest = r.passes;
+    for (std::size_t bar = 0; bar != std::string::npos; rest = rest.substr(bar + 1)) {
+      bar = rest.find('|');
+      std::string lines = rest.substr(0, bar);
+      rig.link.gParseInData(lines);
+      rig.link.gUpdateDisplay();
     }
+    for (const std::string& e : r.looks) EXPECT_EQ(actual(rig, e), e);
   }
 }
 
-TEST_F(StatusDisplays, RemoteAudioLocksTheSourceButton) {
-  receive("\"0\n");
-  EXPECT_FALSE(frm.cmdAudioSource.enabled);
-  receive("\"1\n");
-  EXPECT_TRUE(frm.cmdAudioSource.enabled);
-}
-
-TEST_F(StatusDisplays, PttAnswerOfTheBandCheckIsShownInTheSamePass) {
-  rig.openPort();
-  link.gFWType = 2;
-  rig.radio.state.pttEnable = false;
-  link.gPTT = std::string("'0");
-  frm.lblPTT.caption = "OFF";
-  receive("F1420000\n");  // in band: the PTT enable is switched on, the radio answers '1
-  EXPECT_EQ(frm.lblInBand.caption, "In Band");
-  EXPECT_EQ(frm.lblPTT.caption, "ON");
-  EXPECT_FALSE(link.gPTTNew);
-}
-
-TEST_F(StatusDisplays, FailingBandCheckKeepsTheLaterFlagsForTheNextPass) {
-  // Every item in one answer; the frequency's characters are not a number.
-  receive("R0\nA3\nM2\nF14A0000\nH3\n\"1\nI1\nD2\n'1\n(1\nS1\nV2\nO1\nT1\nP0714250004\n");
-  EXPECT_EQ(frm.txtInfo.caption, "gUpdateDisplay: Err 13. Type mismatch");
-  // Steps 1 to 4 ran (the frequency flag is lowered before the check), 5 to 15 did not.
-  std::vector<bool> expected = {false, false, false, false, true, true, true, true,
-                                true,  true,  true,  true,  true, true, true};
-  EXPECT_EQ(flagsInOrder(), expected);
-  EXPECT_EQ(frm.lblLSB.foreColor, kBright);
-  EXPECT_EQ(frm.lblVox.caption, "OFF");
-  // The next pass starts again at step 1 and shows the rest.
-  link.gUpdateDisplay();
-  EXPECT_EQ(flagsInOrder(), std::vector<bool>(15, false));
-  EXPECT_EQ(frm.lblVox.caption, "DATA");
-  EXPECT_EQ(digits(frm.cmdChanF), "1425000");
-}
-
-TEST_F(StatusDisplays, FrequencyNeedsTheTagAndSevenDigits) {
-  struct Case {
-    const char* item;
-    const char* shown;
-  } cases[] = {{"F1420000", "1420000"},   // shown digit by digit
-               {"F0160000", "0160000"},   // leading zero kept
-               {"F14200", "0160000"},     // five digits: unchanged
-               {"F14200A0", "0160000"},   // a letter: unchanged
-               {"f1420000", "0160000"}};  // tag in lower case: unchanged
-  for (const Case& c : cases) {
-    link.gFreq = std::string(c.item);
-    link.gShowFrequency();
-    EXPECT_EQ(digits(frm.cmdF), c.shown) << c.item;
-  }
-}
-
-TEST_F(StatusDisplays, ChannelLineCases) {
-  struct Case {
-    const char* line;
-    const char* digits;
-    const char* mode;
-  } cases[] = {
-      {"P0714250001\n", "1425000", "U"},  // digits in order, mode 1 is USB
-      {"P1203573502\n", "0357350", "L"},  // mode 2 is LSB
-      {"P9918000003\n", "1800000", "A"},  // mode 3 is AME
-      {"P0007030004\n", "0703000", "C"},  // mode 4 is CW
-      {"P0714250005\n", "1425000", "C"},  // mode 5: the list keeps its text
-      {"P07\n", "       ", "C"},          // tag and channel only: a blank on each digit
-  };
-  for (const Case& c : cases) {
-    receive(c.line);
-    EXPECT_EQ(digits(frm.cmdChanF), c.digits) << c.line;
-    EXPECT_EQ(frm.cmbChMode.caption, c.mode) << c.line;
-  }
-}
-
-TEST_F(StatusDisplays, ChannelFlagWithoutAChannelLineShowsBlanks) {
-  link.gChannelNew = true;  // raised by hand: no channel line was ever stored
-  link.gUpdateDisplay();
-  EXPECT_EQ(digits(frm.cmdChanF), "       ");
-  EXPECT_FALSE(frm.txtInfo.visible);
+TEST(Utilities, FileExistsEmptiesAndShowsTheInfoBoxOrTheErrorText) {
+  LinkRig rig;
+  rig.folder.write("AudioSetup.txt", "H1\r\n");
+  rig.panel.txtInfo.caption = "old text";
+  EXPECT_TRUE(rig.link.fileExists("AudioSetup.txt"));
+  EXPECT_EQ(actual(rig, "txtInfo="), "txtInfo=");
+  EXPECT_FALSE(rig.link.fileExists("Permissions.txt"));
+  EXPECT_EQ(rig.panel.txtInfo.caption,
+            "fileExists(Permissions.txt): Err 2. No such file or directory");
 }
 
 }  // namespace

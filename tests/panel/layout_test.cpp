@@ -29,60 +29,49 @@ const char kNames[] =
     "mnuAudioSetup mnuHelp mnuHelpAbout mnuHelpZarvin";
 // clang-format on
 
-class Layout : public ::testing::Test {
- protected:
-  ProgramRig rig;  // built, never loaded: the window as created
-  ui::Form& form = rig.frm.form;
-};
+bool placed(const ui::Control& x) {
+  return x.kind() != ui::Kind::Menu && x.kind() != ui::Kind::MenuItem && x.kind() != ui::Kind::Line;
+}
 
-TEST_F(Layout, EveryNamedControlIsPresentAndNothingElse) {
+TEST(Layout, EveryNamedControlIsPresentAndNothingElse) {
+  ProgramRig rig;  // built, never loaded: the window as created
   std::istringstream names(kNames);
   std::size_t count = 0;
-  for (std::string name; names >> name; ++count) EXPECT_NE(form.find(name), nullptr) << name;
+  for (std::string name; names >> name; ++count)
+    EXPECT_NE(rig.frm.form.find(name), nullptr) << name;
   for (const char* array : {"cmdF", "cmdChanF"}) {  // the two digit arrays, 0 to 6
-    for (int i = 0; i < 7; ++i, ++count) EXPECT_NE(form.find(array, i), nullptr) << array << i;
+    for (int i = 0; i < 7; ++i, ++count) EXPECT_NE(rig.frm.form.find(array, i), nullptr) << array;
   }
-  EXPECT_EQ(form.controls().size(), count);
+  EXPECT_EQ(rig.frm.form.controls().size(), count);
 }
 
-bool placed(const ui::Control& x) {
-  return x.kind() != Kind::Menu && x.kind() != Kind::MenuItem && x.kind() != Kind::Line;
-}
-
-bool overlap(const ui::Control& a, const ui::Control& b) {
-  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-         b.top < a.top + a.height;
-}
-
-TEST_F(Layout, EveryControlLiesInsideItsFrameOrTheBorderAndOverlapsNoOther) {
-  const auto& all = form.controls();
-  for (std::size_t i = 0; i < all.size(); ++i) {
-    const ui::Control& x = *all[i];
-    if (!placed(x)) continue;
-    const ui::Control* frame = x.container();
-    // The border lines run from 120 to 10560 and 7680 twips and are 30 twips wide.
-    const int minimum = frame ? 0 : 150, right = frame ? frame->width : 10530,
-              bottom = frame ? frame->height : 7650;
-    EXPECT_TRUE(x.width > 0 && x.height > 0 && x.left >= minimum && x.top >= minimum &&
-                x.left + x.width <= right && x.top + x.height <= bottom)
-        << x.fullName();
-    for (std::size_t j = i + 1; j < all.size(); ++j) {
-      const ui::Control& y = *all[j];
-      if (!placed(y) || y.container() != frame) continue;
-      EXPECT_FALSE(overlap(x, y)) << x.fullName() << " and " << y.fullName();
-    }
-  }
-}
-
-TEST_F(Layout, OnlyTheListedControlsStartDisabledOrHidden) {
+// Inside its frame (or the border lines, 150 to 10530 and 7650 twips) and over no other; only
+// the listed controls start disabled or hidden.
+TEST(Layout, PlacesAndStartingStates) {
+  ProgramRig rig;
   const std::set<std::string> disabled = {
       "cmdClipping", "cmdTune",  "cmdXmit",   "Command3",  "Command4",     "Command5",
       "Command6",    "Command7", "cmdAmpPwr", "cmdAmpOpr", "mnuScanBands", "mnuScanFreqs"};
   const std::set<std::string> hidden = {"txtInData", "txtInfo", "shaTrace"};
-  for (const auto& owned : form.controls()) {
-    const ui::Control& x = *owned;
+  const auto& all = rig.frm.form.controls();
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    const ui::Control& x = *all[i];
     EXPECT_EQ(x.enabled, disabled.count(x.name()) == 0) << x.fullName();
     EXPECT_EQ(x.visible, hidden.count(x.name()) == 0) << x.fullName();
+    if (!placed(x)) continue;
+    const ui::Control* frame = x.container();
+    const int low = frame ? 0 : 150, right = frame ? frame->width : 10530,
+              bottom = frame ? frame->height : 7650;
+    EXPECT_TRUE(x.width > 0 && x.height > 0 && x.left >= low && x.top >= low &&
+                x.left + x.width <= right && x.top + x.height <= bottom)
+        << x.fullName();
+    for (std::size_t j = i + 1; j < all.size(); ++j) {
+      const ui::Control& y = *all[j];
+      EXPECT_FALSE(placed(y) && y.container() == frame && x.left < y.left + y.width &&
+                   y.left < x.left + x.width && x.top < y.top + y.height &&
+                   y.top < x.top + x.height)
+          << x.fullName() << " over " << y.fullName();
+    }
   }
 }
 
