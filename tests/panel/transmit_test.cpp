@@ -104,15 +104,4 @@ TEST(Tune, StopPutsBackWhatChanged) {
   }
 }
 
-TEST(Tune, NoRestoreTowardsAModeThatWasNeverReported) {
-  Rig rig(3);
-  rig.radio.faults.garbleTags = "M";  // every mode line arrives damaged and is dropped
-  rig.at(kReady, [&] { press(rig, "cmdTune"); });
-  rig.at(kReady + 3.0, [&] { press(rig, "cmdTune"); });
-  rig.runFor(kReady + 6.0);
-  EXPECT_EQ(count(commandsFrom(rig, 0), "m"), 0);
-  EXPECT_TRUE(rig.ui.messageBoxes().empty());
-  EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE ON");
-}
-
 }  // namespace

@@ -19,11 +19,9 @@ TEST(AboutBox, ShowsTheProgramsTitleAndTheCredits) {
     // a blank.
     EXPECT_TRUE(std::regex_match(rig.ui.control("frmHelp", "label1").caption,
                                  std::regex("\r\nThe Zarvin Software project:(\r\n [^\r\n]+){4}")));
-    EXPECT_FALSE(rig.frm.form.enabled);
     about.close();
   });
   rig.runFor(4.0);
-  EXPECT_EQ(rig.ui.findForm("frmHelp"), nullptr);
   EXPECT_TRUE(rig.frm.form.enabled);
 }
 

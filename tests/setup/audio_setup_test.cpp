@@ -1,34 +1,14 @@
-// The audio setup dialog and AudioSetup.txt: the field reading, the options shown, Save,
-// Exit and the close box, and the running program applying a saved choice.
+// The audio setup dialog and AudioSetup.txt: the options shown, Save, Exit and the close
+// box, and the running program applying a saved choice.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include "platform/ui/user_actions.h"
-#include "setup/audio_setup_file.h"
 #include "setup/dialog_layout.h"
 #include "setup/frmAudioSetup.h"
 #include "tests/setup/dialog_rig.h"
 
 namespace {
-
-TEST(AudioSetupFile, DelimitedFields) {
-  const struct {
-    std::vector<std::string> lines;
-    std::vector<std::string> fields;
-  } kRows[] = {
-      // The lines as Save writes them: the quote of line 3 is dropped.
-      {{"H2 Audio 2", "'1 PTT On", "\"0 Remote Audio"},
-       {"H2 Audio 2", "'1 PTT On", "0 Remote Audio"}},
-      // Blanks before a field are skipped; an empty line is one empty field.
-      {{"   H3 Patch", "", "x"}, {"H3 Patch", "", "x"}},
-      // A comma splits a line and shifts the following fields.
-      {{"H2, Audio 2", "'1 PTT On", "\"1"}, {"H2", "Audio 2", "'1 PTT On"}},
-      // After a closing quote the rest of the field is skipped.
-      {{"\"1\" Local, H3", "z"}, {"1", "H3", "z"}},
-      {{"H1 Mic"}, {"H1 Mic"}},  // the file runs out
-  };
-  for (const auto& row : kRows) EXPECT_EQ(readDelimitedFields(row.lines, 3), row.fields);
-}
 
 class AudioSetupDialog : public ::testing::Test {
  protected:
@@ -68,6 +48,9 @@ TEST_F(AudioSetupDialog, SelectsTheFilesCodesAndSavesTheirLines) {
       // Codes alone; an unknown code selects nothing.
       {"H2\r\n'0\r\n\"2 Other", "10-", "H2 Audio 2\r\n'0 PTT Off\r\n\"1 Local Audio\r\n"},
       {"H1\r\n", "0--", "H1 Mic\r\n'0 PTT Off\r\n\"1 Local Audio\r\n"},  // one line
+      // Blanks before a field are skipped; after a closing quote the rest of the field is
+      // skipped; a comma splits a line, so the third code comes from line 2.
+      {"  H3\r\n\"'1\" x, \"0\r\n", "210", "H3 Patch\r\n'1 PTT On\r\n\"0 Remote Audio\r\n"},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(row.content ? row.content : "no file");
