@@ -13,8 +13,9 @@ inline std::string joined(const std::vector<std::string>& items) {
   return text;
 }
 
-/// The writes from `from` seconds after the start on, each as "bytes@seconds" (to the millisecond,
-/// the closing line feed dropped), joined by blanks; writes equal to `skip` are left out.
+/// The writes from `from` seconds after the start on, each as "bytes@seconds" (to the
+/// millisecond, the closing line feed dropped), joined by blanks; writes equal to `skip` are
+/// left out.
 inline std::string timedWrites(const ProgramRig& rig, double from = 0,
                                const std::string& skip = "U") {
   std::vector<std::string> found;

@@ -8,13 +8,18 @@ namespace {
 
 using namespace panel_script;
 
-TEST(Transmit, XmtTwiceKeysThenUnkeys) {
+// While XMT keys, TUNE is disabled, also after a band check in band, and a TUNE click raised
+// before it was disabled does nothing.
+TEST(Transmit, XmtTwiceKeysThenUnkeysLockingTuneOut) {
   Rig rig;
   rig.at(kReady, [&] { press(rig, "cmdXmit"); });
   rig.at(kReady + 1.0, [&] {
     EXPECT_EQ(rig.control("cmdXmit").caption, "&XMT OFF");
     EXPECT_FALSE(rig.control("cmdTune").enabled);
-    EXPECT_TRUE(rig.radio.state.transmitting);
+    bool inBand = true;
+    rig.link.gShowInBand(inBand);
+    EXPECT_FALSE(rig.click("cmdTune"));
+    rig.frm.tuneFlag = true;
   });
   rig.at(kReady + 7.0, [&] { press(rig, "cmdXmit"); });
   rig.runFor(kReady + 7.5);
@@ -22,42 +27,13 @@ TEST(Transmit, XmtTwiceKeysThenUnkeys) {
   // keep-alive repeats it; the second press sends "U" at once.
   EXPECT_EQ(timedWrites(rig, kReady, ""), "K@8.00 K@8.17 K@10.28 K@12.38 K@14.48 U@15.00 U@15.17");
   EXPECT_EQ(rig.control("cmdXmit").caption, "&XMT ON");
+  EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE ON");
   EXPECT_TRUE(rig.control("cmdTune").enabled);
   EXPECT_EQ(rig.link.gSyncChar, "U");
 }
 
-// Each keyed one disables the other, also after a band check in band; a click raised before
-// the other keyed does nothing.
-TEST(Transmit, XmtAndTuneLockEachOtherOut) {
-  Rig rig;
-  auto bandCheck = [&] {
-    bool inBand = true;
-    rig.link.gShowInBand(inBand);
-  };
-  rig.at(kReady, [&] { press(rig, "cmdXmit"); });
-  rig.at(kReady + 1.0, [&] {
-    bandCheck();
-    EXPECT_FALSE(rig.click("cmdTune"));
-    rig.frm.tuneFlag = true;  // a TUNE click raised before XMT keyed
-  });
-  rig.at(kReady + 2.0, [&] {
-    EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE ON");
-    press(rig, "cmdXmit");
-  });
-  rig.at(kReady + 3.0, [&] { press(rig, "cmdTune"); });
-  rig.at(kReady + 6.0, [&] {
-    bandCheck();
-    EXPECT_FALSE(rig.click("cmdXmit"));
-    rig.frm.xmitFlag = true;  // an XMT click raised before TUNE keyed
-  });
-  rig.runFor(kReady + 7.0);
-  EXPECT_EQ(rig.control("cmdXmit").caption, "&XMT ON");
-  EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE OFF");
-  EXPECT_EQ(count(commandsFrom(rig, 0), "M3"), 1);  // one tune started
-}
-
-// TUNE from USB keys the radio in AME; its stop unkeys and puts back what the tune or the
-// radio's own panel changed meanwhile, each restore bounded.
+// TUNE from USB keys the radio in AME and locks XMT out; its stop unkeys and puts back what
+// the tune or the radio's own panel changed meanwhile, each restore bounded.
 TEST(Tune, StopPutsBackWhatChanged) {
   const struct {
     int firmware;
@@ -86,6 +62,7 @@ TEST(Tune, StopPutsBackWhatChanged) {
       EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE OFF");
       EXPECT_FALSE(rig.control("cmdMode").enabled);
       EXPECT_FALSE(rig.control("cmdXmit").enabled);
+      rig.frm.xmitFlag = true;  // an XMT click raised before TUNE keyed: it does nothing
       EXPECT_EQ(rig.link.gSyncChar, "K");
       rig.radio.faults.ignoredLetter = row.ignored;
       if (*row.during == '\0') return;
@@ -98,6 +75,7 @@ TEST(Tune, StopPutsBackWhatChanged) {
     EXPECT_EQ(timedWrites(rig, kReady + 5.0), row.stop);
     EXPECT_EQ(count(rig.ui.messageBoxes(), "MODE Change Error"), row.modeErrors);
     EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE ON");
+    EXPECT_EQ(rig.control("cmdXmit").caption, "&XMT ON");
     EXPECT_TRUE(rig.control("cmdMode").enabled);
     EXPECT_EQ(rig.link.gSyncChar, "U");
     EXPECT_FALSE(rig.radio.state.transmitting);
