@@ -75,10 +75,10 @@ TEST(RemoteSetup, StepsOnlyWhatDiffersAndCountsItsAttempts) {
 
 // A radio back from LOCAL gets the whole set-up again, which reads both files afresh: the
 // audio setup saved meanwhile (it waits, since the radio is not ours to set in LOCAL) and the
-// permissions given meanwhile.
+// permissions taken away meanwhile.
 TEST(RemoteSetup, BackFromLocalReadsBothFilesAfresh) {
-  Rig rig(3);                      // its LOCAL set-up locks frequency entry too
-  rig.radio.state.freq = 1000000;  // 10.000 MHz: outside every band
+  Rig rig(3);  // its LOCAL set-up locks frequency entry too
+  rig.folder.write("Permissions.txt", "");
   size_t sentInLocal = 0;
   rig.at(kReady, [&] {
     radioGoesLocal(rig);
@@ -87,17 +87,17 @@ TEST(RemoteSetup, BackFromLocalReadsBothFilesAfresh) {
   rig.at(kReady + 1.0, [&] {
     rig.folder.write("AudioSetup.txt", "H2 Audio 2\r\n'1 PTT On\r\n\"1 Local Audio\r\n");
     rig.link.gAudioSetupChanged = true;  // as the dialog's Save does
-    rig.folder.write("Permissions.txt", "");
+    std::remove(rig.folder.file("Permissions.txt").c_str());
   });
   rig.at(kReady + 4.0, [&] {
     EXPECT_EQ(commandsFrom(rig, sentInLocal, false), Strings{"?"});
-    EXPECT_FALSE(rig.link.gAllBands);
+    EXPECT_TRUE(rig.link.gAllBands);
     for (const RadioReply& r : rig.radio.switchRemote(true)) rig.port.deliver(r);
   });
   rig.runFor(kReady + 10.0);
   EXPECT_EQ(rig.radio.state.audioSource, 2);
   EXPECT_FALSE(rig.link.gAudioSetupChanged);
-  EXPECT_EQ(rig.control("lblInBand").caption, "In Band");
+  EXPECT_FALSE(rig.link.gAllBands);
   EXPECT_EQ(rig.link.gSyncChar, "U");
   for (const char* name :
        {"cmdMute", "cmdBFO", "cmdAudioSource", "cmdAGC", "cmdMode", "cmdSideTone", "cmdAudio",
