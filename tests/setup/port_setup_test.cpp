@@ -87,7 +87,6 @@ TEST_F(PortSetupDialog, LoadReadsEachLineAsItsField) {
     const char* file;
     const char* shown;
   } kRows[] = {
-      {"1\r\n9600,O,7,1\r\ncomNone\r\n", "1 |9600|0"},
       {"1\r\n9600,O,7,1\r\ncomXonXoff\r\n", "1 |9600|1"},
       {"1\r\n9600,O,7,1\r\ncomRTSXOnXOff\r\n", "1 |9600|3"},   // the start-up's other spelling
       {"1\r\n9600,O,7,1\r\ncomRTS   \r\n", "1 |9600|2"},       // trailing blanks do not count
