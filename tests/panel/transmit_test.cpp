@@ -1,184 +1,85 @@
 // XMT and TUNE with its restore, on the whole program against the simulated radio.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "tests/panel/panel_script.h"
+#include "tests/panel/timed_writes.h"
 
 namespace {
 
 using namespace panel_script;
 
-TEST(Transmit, XmtTwiceKeysThenUnkeys) {
+// While XMT keys, TUNE is disabled, also after a band check in band, and a TUNE click raised
+// before it was disabled does nothing.
+TEST(Transmit, XmtTwiceKeysThenUnkeysLockingTuneOut) {
   Rig rig;
   rig.at(kReady, [&] { press(rig, "cmdXmit"); });
   rig.at(kReady + 1.0, [&] {
-    // "K" left at once (the indicator showed "Receive"), and the radio transmits.
-    ASSERT_FALSE(writeTimes(rig, "K").empty());
-    EXPECT_NEAR(writeTimes(rig, "K")[0], kReady, 0.05);
-    EXPECT_TRUE(rig.radio.state.transmitting);
     EXPECT_EQ(rig.control("cmdXmit").caption, "&XMT OFF");
-    EXPECT_EQ(rig.link.gSyncChar, "K");
     EXPECT_FALSE(rig.control("cmdTune").enabled);
-    EXPECT_EQ(rig.control("lblXMTRCV").caption, "Transmit");
-  });
-  rig.at(kReady + 7.0, [&] {
-    EXPECT_GE(writeTimes(rig, "K").size(), 3u);  // the keep-alive repeats the key
-    EXPECT_TRUE(rig.radio.state.transmitting);
-    EXPECT_EQ(rig.link.gSyncCount, 0);  // each one answered
-    rig.port.clearWrites();
-    press(rig, "cmdXmit");
-  });
-  rig.runFor(kReady + 9.0);
-  ASSERT_FALSE(writeTimes(rig, "U").empty());
-  EXPECT_NEAR(writeTimes(rig, "U")[0], kReady + 7.0, 0.05);  // at once, not at the keep-alive
-  EXPECT_FALSE(rig.radio.state.transmitting);
-  EXPECT_EQ(rig.control("cmdXmit").caption, "&XMT ON");
-  EXPECT_EQ(rig.link.gSyncChar, "U");
-  EXPECT_TRUE(rig.control("cmdTune").enabled);
-  EXPECT_FALSE(rig.frm.xmitFlag);
-}
-
-// Each keyed one disables the other, also after a band check in band.
-TEST(Transmit, XmtAndTuneLockEachOtherOut) {
-  Rig rig;
-  auto bandCheck = [&] {
     bool inBand = true;
     rig.link.gShowInBand(inBand);
-  };
-  rig.at(kReady, [&] { press(rig, "cmdXmit"); });
-  rig.at(kReady + 1.0, [&] {
-    bandCheck();
     EXPECT_FALSE(rig.click("cmdTune"));
-    rig.frm.tuneFlag = true;  // a TUNE click raised before XMT keyed
+    rig.frm.tuneFlag = true;
   });
-  rig.at(kReady + 2.0, [&] {
-    EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE ON");
-    EXPECT_EQ(rig.radio.state.mode, 1);  // no tune started
-    press(rig, "cmdXmit");
-  });
-  rig.at(kReady + 3.0, [&] { press(rig, "cmdTune"); });
-  rig.at(kReady + 6.0, [&] {
-    bandCheck();
-    EXPECT_FALSE(rig.click("cmdXmit"));
-  });
-  rig.runFor(kReady + 7.0);
+  rig.at(kReady + 7.0, [&] { press(rig, "cmdXmit"); });
+  rig.runFor(kReady + 7.5);
+  // "K" at once, once more before the radio's answer turned the indicator, then the
+  // keep-alive repeats it; the second press sends "U" at once.
+  EXPECT_EQ(timedWrites(rig, kReady, ""), "K@8.00 K@8.16 K@10.26 K@12.36 K@14.46 U@15.00 U@15.16");
   EXPECT_EQ(rig.control("cmdXmit").caption, "&XMT ON");
-  EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE OFF");
-  EXPECT_TRUE(rig.radio.state.transmitting);
-  EXPECT_FALSE(rig.frm.xmitFlag);
-  EXPECT_FALSE(rig.frm.tuneFlag);
-}
-
-/// Runs TUNE on and off from USB; `during` runs while the tune carrier is on. Returns the
-/// commands of the stop.
-std::vector<std::string> tuneOnAndOff(
-    Rig& rig, const std::function<void()>& during = [] {}) {
-  size_t stopIndex = 0;
-  rig.at(kReady, [&] { press(rig, "cmdTune"); });
-  rig.at(kReady + 3.0, [&] {
-    EXPECT_EQ(rig.radio.state.mode, 3);  // AME
-    EXPECT_TRUE(rig.radio.state.transmitting);
-    EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE OFF");
-    EXPECT_FALSE(rig.control("cmdMode").enabled);
-    EXPECT_EQ(rig.link.gSyncChar, "K");
-    EXPECT_EQ(rig.frm.savedMode, "M1");
-    during();
-  });
-  rig.at(kReady + 5.0, [&] {
-    stopIndex = rig.commands().size();
-    press(rig, "cmdTune");
-  });
-  rig.runFor(kReady + 25.0);
   EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE ON");
-  EXPECT_FALSE(rig.radio.state.transmitting);
-  return commandsFrom(rig, stopIndex);
-}
-
-void expectBackInUsb(Rig& rig) {
-  EXPECT_EQ(rig.radio.state.mode, 1);
-  EXPECT_TRUE(rig.control("cmdXmit").enabled);
-  EXPECT_TRUE(rig.control("cmdMode").enabled);
+  EXPECT_TRUE(rig.control("cmdTune").enabled);
   EXPECT_EQ(rig.link.gSyncChar, "U");
-  EXPECT_FALSE(rig.frm.tuneFlag);
 }
 
-TEST(Tune, StopGoesBackToUsbForEachFirmware) {
-  struct Row {
+// TUNE from USB keys the radio in AME and locks XMT out; its stop unkeys and puts back what
+// the tune or the radio's own panel changed meanwhile, each restore bounded.
+TEST(Tune, StopPutsBackWhatChanged) {
+  const struct {
     int firmware;
-    const char* modeCommand;
-    int modeCommands;
-    int pttToggles;
-  } rows[] = {
-      {2, "M1", 1, 0},  // the absolute code, once
-      {1, "M", 2, 1},   // AME, CW, USB; the oldest firmware gets its PTT enable back
-      {3, "m", 2, 0},   // the same steps; the others never toggle it, even when it differs
-  };
-  for (const Row& r : rows) {
-    Rig rig(r.firmware);
-    rig.radio.behaviour.modeChangeClearsPtt = r.firmware != 2;
-    std::vector<std::string> stop = tuneOnAndOff(rig);
-    expectBackInUsb(rig);
-    EXPECT_EQ(count(stop, r.modeCommand), r.modeCommands) << r.firmware;
-    EXPECT_EQ(count(stop, "'") + count(stop, "'1") + count(stop, "'0"), r.pttToggles) << r.firmware;
-    // Nothing else was changed, so nothing else is put back.
-    EXPECT_EQ(count(stop, "H"), 0) << r.firmware;
-    EXPECT_EQ(count(stop, "S"), 0) << r.firmware;
-    EXPECT_EQ(rig.radio.state.pttEnable, r.firmware != 3) << r.firmware;
-  }
-}
-
-TEST(Tune, AudioSourceAndSideToneChangedDuringTheTuneArePutBack) {
-  Rig rig;
-  std::vector<std::string> stop = tuneOnAndOff(rig, [&] {
-    // The radio's own panel changed them while the carrier was on.
-    rig.radio.state.audioSource = 2;
-    rig.radio.state.sidetone = true;
-    rig.port.deliver({0, "H2\nS1\n"});
-  });
-  expectBackInUsb(rig);
-  EXPECT_EQ(count(stop, "H"), 2);  // AUDIO2, PATCH, MIC
-  EXPECT_EQ(count(stop, "S"), 1);
-  EXPECT_EQ(rig.radio.state.audioSource, 1);
-  EXPECT_FALSE(rig.radio.state.sidetone);
-}
-
-TEST(Tune, RestoreLoopsAreBoundedWhenTheRadioIgnoresThem) {
-  struct Row {
-    char ignored;
-    const char* command;
-    int sent;
+    const char* during;  // status lines the radio reports while the carrier is on
+    char ignored;        // a command the radio ignores from then on
+    const char* stop;    // what the stop sends, and when
     int modeErrors;
-  } rows[] = {
-      {'H', "H", 3, 0},  // audio source changed during the tune: at most three steps
-      {'m', "m", 4, 4},  // mode steps: at most four, each with its message
+  } kRows[] = {
+      {2, "", 0, "M1\nF1425000@13.16", 0},       // the absolute mode code, once, with the frequency
+      {1, "", 0, "M@13.30 M@13.46 '@13.62", 0},  // AME, CW, USB; then the PTT enable back
+      {3, "", 0, "m@13.16 m@13.32",
+       0},  // the same steps; never the PTT toggle, even when it differs
+      {2, "H2\nS1\n", 0, "M1\nF1425000@13.16 H@13.52 H@14.08 S@14.64", 0},  // 0.5 s settle each
+      {3, "H2\n", 'H', "m@13.16 m@13.32 H@13.48 H@14.78 H@16.08", 0},       // a source never back
+      // A mode never back: four steps, each with its message; the radio's PTT enable, which the
+      // tune's mode steps had cleared, then comes back by the band check.
+      {3, "", 'm', "m@13.16 ?@15.66 m@16.72 ?@19.22 m@20.28 ?@22.78 m@23.84 ?@26.34 '1@27.40", 4},
   };
-  for (const Row& r : rows) {
-    Rig rig(3);
-    std::vector<std::string> stop = tuneOnAndOff(rig, [&] {
-      rig.radio.faults.ignoredLetter = r.ignored;
-      if (r.ignored != 'H') return;
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(row.stop);
+    Rig rig(row.firmware);
+    rig.radio.behaviour.modeChangeClearsPtt = row.firmware != 2;
+    rig.at(kReady, [&] { press(rig, "cmdTune"); });
+    rig.at(kReady + 3.0, [&] {
+      EXPECT_EQ(rig.radio.state.mode, 3);  // AME
+      EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE OFF");
+      EXPECT_FALSE(rig.control("cmdMode").enabled);
+      EXPECT_FALSE(rig.control("cmdXmit").enabled);
+      rig.frm.xmitFlag = true;  // an XMT click raised before TUNE keyed: it does nothing
+      EXPECT_EQ(rig.link.gSyncChar, "K");
+      rig.radio.faults.ignoredLetter = row.ignored;
+      if (*row.during == '\0') return;
       rig.radio.state.audioSource = 2;
-      rig.port.deliver({0, "H2\n"});
+      rig.radio.state.sidetone = std::string(row.during).find("S1") != std::string::npos;
+      rig.port.deliver({0, row.during});
     });
-    EXPECT_EQ(count(stop, r.command), r.sent) << r.command;
-    EXPECT_EQ(count(rig.ui.messageBoxes(), "MODE Change Error"), r.modeErrors) << r.command;
+    rig.at(kReady + 5.0, [&] { press(rig, "cmdTune"); });
+    rig.runFor(kReady + 20.0);
+    EXPECT_EQ(timedWrites(rig, kReady + 5.0), row.stop);
+    EXPECT_EQ(count(rig.ui.messageBoxes(), "MODE Change Error"), row.modeErrors);
+    EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE ON");
+    EXPECT_EQ(rig.control("cmdXmit").caption, "&XMT ON");
+    EXPECT_TRUE(rig.control("cmdMode").enabled);
+    EXPECT_EQ(rig.link.gSyncChar, "U");
+    EXPECT_FALSE(rig.radio.state.transmitting);
   }
-}
-
-TEST(Tune, NoRestoreTowardsAModeThatWasNeverReported) {
-  Rig rig(3);
-  rig.radio.faults.garbleTags = "M";  // every mode line arrives damaged and is dropped
-  rig.at(kReady, [&] { press(rig, "cmdTune"); });
-  size_t stopIndex = 0;
-  rig.at(kReady + 3.0, [&] {
-    stopIndex = rig.commands().size();
-    press(rig, "cmdTune");
-  });
-  rig.runFor(kReady + 20.0);
-  EXPECT_EQ(count(commandsFrom(rig, stopIndex), "m"), 0);
-  EXPECT_TRUE(rig.ui.messageBoxes().empty());
-  EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE ON");
 }
 
 }  // namespace

@@ -1,36 +1,30 @@
-// The about box: caption, credits and the title.
+// The about box, opened from the Help menu of the running program.
 #include <gtest/gtest.h>
 
-#include "setup/frmHelp.h"
-#include "tests/setup/dialog_rig.h"
+#include <regex>
+
+#include "tests/support/program_rig.h"
 
 namespace {
 
-TEST(AboutBox, ShowsCreditsAndTheTitle) {
+TEST(AboutBox, ShowsTheProgramsTitleAndTheCredits) {
   ProgramRig rig;
-  rig.link.gTitle = "Zarvin 0.930 : 4-29-15:1618";
-  auto about = openDialog<frmHelp>(rig);
-  EXPECT_EQ(about->form.caption, "About ");
-  EXPECT_EQ(about->Label3.caption, "Zarvin 0.930 : 4-29-15:1618");
-  EXPECT_FALSE(about->Label2.caption->empty());
-  for (ui::Control* label : {&about->Label2, &about->label1, &about->Label3}) {
-    EXPECT_EQ(label->alignment, ui::Alignment::Center) << label->name();
-  }
-  // A leading line break, the title line and four credits, each led by a blank.
-  std::string text = about->label1.caption;
-  std::vector<std::string> lines;
-  for (size_t start = 0, end = 0; end != std::string::npos; start = end + 2) {
-    end = text.find("\r\n", start);
-    lines.push_back(text.substr(start, end - start));
-  }
-  ASSERT_EQ(lines.size(), 6u);
-  EXPECT_EQ(lines[0], "");
-  EXPECT_EQ(lines[1], "The Zarvin Software project:");
-  for (size_t i = 2; i < lines.size(); ++i) {
-    EXPECT_EQ(lines[i].substr(0, 1), " ") << lines[i];
-    EXPECT_GT(lines[i].size(), 1u);
-  }
-  about->form.close();
+  rig.writePortSetup();
+  rig.at(3.0, [&] { rig.click("mnuHelpAbout"); });  // returns when the box has closed
+  rig.at(3.5, [&] {
+    ui::Form& about = *rig.ui.findForm("frmHelp");
+    EXPECT_EQ(about.caption, "About ");
+    EXPECT_EQ(rig.ui.control("frmHelp", "Label3").caption, "Zarvin 0.930 : 4-29-15:1618");
+    // A leading line break, the title line, then four credits each led by a line break and
+    // a blank.
+    EXPECT_TRUE(std::regex_match(rig.ui.control("frmHelp", "label1").caption.get(),
+                                 std::regex("\r\nThe Zarvin Software project:(\r\n [^\r\n]+){4}")));
+    for (const char* label : {"Label2", "label1", "Label3"}) {
+      EXPECT_EQ(rig.ui.control("frmHelp", label).alignment.get(), ui::Alignment::Center) << label;
+    }
+    about.close();
+  });
+  rig.runFor(4.0);
   EXPECT_TRUE(rig.frm.form.enabled);
 }
 

@@ -1,14 +1,11 @@
-// The port setup dialog and PortSetup.txt: probe, load event, Save, Load, Apply, Cancel, and
-// the running program reopening its link after Apply.
+// The port setup dialog and PortSetup.txt: probe, load event, Save, Load, Apply, Cancel and
+// the close box.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <algorithm>
-#include <set>
-
 #include "platform/ui/user_actions.h"
+#include "setup/dialog_layout.h"
 #include "setup/frmPortSetup.h"
-#include "setup/port_setup_file.h"
 #include "tests/setup/dialog_rig.h"
 
 namespace {
@@ -24,50 +21,45 @@ const char kSavedFor3[] =
 class PortSetupDialog : public ::testing::Test {
  protected:
   std::unique_ptr<frmPortSetup> open() { return openDialog<frmPortSetup>(rig); }
-  int selected(const frmPortSetup& d) const {
-    for (int i = 0; i < 4; ++i) {
-      if (d.optHandShake[i]->value != 0) return i;
-    }
-    return -1;
+  /// The port box, the baud box and the selected handshake, joined by "|".
+  static std::string shown(const frmPortSetup& d) {
+    return d.cmbSelectPort.caption + "|" + d.cmbSelectBaudRate.caption + "|" +
+           std::to_string(dialog::selectedOption(d.optHandShake));
   }
 
   ProgramRig rig;
 };
 
-TEST_F(PortSetupDialog, ProbeListsThePortsPresent) {
+// The probe lists ports 1 to 16 that are present and selects the first; the load event then
+// shows the port in use, its baud and its handshake instead.
+TEST_F(PortSetupDialog, ProbeListsThePortsPresentAndLoadShowsThoseInUse) {
   const struct {
     std::set<int> present;
     std::vector<std::string> items;
     const char* found;
-    const char* afterProbe;  // the probe selects the first port found
+    const char* selected;
   } kRows[] = {
-      {{2, 5}, {"2", "5"}, "Found:  2 5", "2"},
+      {{2, 5, 16, 17}, {"2", "5", "16"}, "Found:  2 5 16", "2"},
       {{}, {}, "No Ports", ""},
   };
+  rig.port.setCommPort(4);
+  rig.port.setSettings("4800 ,O,7,1");
+  rig.port.setHandshaking(1);
   for (const auto& row : kRows) {
     rig.port.setPresentPorts(row.present);
     auto d = open();
     EXPECT_EQ(d->cmbSelectPort.items, row.items);
     EXPECT_EQ(d->txtFound.caption, row.found);
-    EXPECT_EQ(d->cmbSelectPort.caption, "1");  // the load event shows the port in use
+    EXPECT_EQ(shown(*d), "4|4800 |1");
     d->listCommPorts();
-    EXPECT_EQ(d->cmbSelectPort.caption, row.afterProbe);
+    EXPECT_EQ(d->cmbSelectPort.caption, row.selected);
+    EXPECT_EQ(d->cmbSelectBaudRate.items,
+              (std::vector<std::string>{"19200 ", "9600 ", "4800 ", "2400", "600", "300"}));
   }
 }
 
-TEST_F(PortSetupDialog, StartsFromThePortsCurrentSettings) {
-  rig.port.setCommPort(4);
-  rig.port.setSettings("4800 ,O,7,1");
-  rig.port.setHandshaking(1);
-  auto d = open();
-  EXPECT_EQ(d->form.caption, "Port Setup");
-  EXPECT_EQ(d->cmbSelectPort.caption, "4");
-  EXPECT_EQ(d->cmbSelectBaudRate.caption, "4800 ");
-  EXPECT_EQ(selected(*d), 1);
-  EXPECT_EQ(d->cmbSelectBaudRate.items,
-            (std::vector<std::string>{"19200 ", "9600 ", "4800 ", "2400", "600", "300"}));
-}
-
+// Save writes the six lines and keeps the dialog open, handing nothing over; Load reads them
+// back. A failed Save shows its error and keeps the old file.
 TEST_F(PortSetupDialog, SaveWritesTheSixLinesAndLoadReadsThemBack) {
   auto d = open();
   ui::userSetText(d->cmbSelectPort, "3");
@@ -75,179 +67,67 @@ TEST_F(PortSetupDialog, SaveWritesTheSixLinesAndLoadReadsThemBack) {
   ui::userChooseOption(*d->optHandShake[3]);
   ASSERT_TRUE(ui::userClick(d->cmdSavePortSettings));
   EXPECT_EQ(rig.folder.read("PortSetup.txt"), kSavedFor3);
-  EXPECT_FALSE(d->form.unloaded());          // Save keeps the dialog open
-  EXPECT_FALSE(rig.link.gPortSetupChanged);  // and hands nothing over
-
-  rig.port.setHandshaking(0);
+  EXPECT_FALSE(d->form.unloaded());
+  EXPECT_FALSE(rig.link.gPortSetupChanged);
   auto again = open();
   ui::userClick(again->cmdLoadPortSettings);
-  EXPECT_EQ(again->cmbSelectPort.caption, "3 ");  // a two-character field
-  EXPECT_EQ(again->cmbSelectBaudRate.caption, "9600 ");
-  EXPECT_EQ(selected(*again), 3);
+  EXPECT_EQ(shown(*again), "3 |9600 |3");  // the port is a field of two characters
+  ASSERT_EQ(chmod(rig.folder.file("PortSetup.txt").c_str(), 0444), 0);
+  ui::userSetText(again->cmbSelectPort, "8");
+  again->cmdSavePortSettings_Click();
+  EXPECT_EQ(rig.ui.messageBoxes(),
+            std::vector<std::string>{"PortSetup.txt: Err 13. Permission denied"});
+  EXPECT_EQ(rig.folder.read("PortSetup.txt"), kSavedFor3);
 }
 
-// The dialog starts from port 1 at "9600,O,7,1" with RTS selected; Load takes what the file
-// has, each line as a field of fixed width, and leaves the rest as it was.
+// The dialog starts from port 1 at "9600,O,7,1" with RTS selected; Load takes each line as a
+// field of fixed width (2, 11 and 13) and leaves what a short file lacks as it was.
 TEST_F(PortSetupDialog, LoadReadsEachLineAsItsField) {
   const struct {
     const char* file;
-    const char* port;
-    const char* baud;
-    int option;
+    const char* shown;
   } kRows[] = {
-      // The handshake names are matched whole and with their case.
-      {"1\r\n9600,O,7,1\r\ncomNone\r\n", "1 ", "9600", 0},
-      {"1\r\n9600,O,7,1\r\ncomXonXoff\r\n", "1 ", "9600", 1},
-      {"1\r\n9600,O,7,1\r\ncomXOnXOff\r\n", "1 ", "9600", 1},  // the start-up's other spelling
-      {"1\r\n9600,O,7,1\r\ncomRTS\r\n", "1 ", "9600", 2},
-      {"1\r\n9600,O,7,1\r\ncomRTSXonXoff\r\n", "1 ", "9600", 3},
-      {"1\r\n9600,O,7,1\r\ncomRTSXOnXOff\r\n", "1 ", "9600", 3},   // the other spelling
-      {"1\r\n9600,O,7,1\r\ncomRTS   \r\n", "1 ", "9600", 2},       // trailing blanks do not count
-      {"1\r\n9600,O,7,1\r\ncomrtsxonxoff\r\n", "1 ", "9600", 0},   // other letter case
-      {"1\r\n9600,O,7,1\r\nCOMRTS\r\n", "1 ", "9600", 0},          // other letter case
-      {"1\r\n9600,O,7,1\r\nRTS\r\n", "1 ", "9600", 0},             // the caption is not a name
-      {"1\r\n9600,O,7,1\r\n comRTS\r\n", "1 ", "9600", 0},         // a leading blank does count
-      {"1\r\n9600,O,7,1\r\n\r\n", "1 ", "9600", 0},                // empty line
-      {"1\r\n9600,O,7,1\r\ncomRTSXonXoffX\r\n", "1 ", "9600", 3},  // the field keeps 13
-      // The baud is the field before the first comma.
-      {"1\r\n19200 ,O,7,1\r\ncomNone\r\n", "1 ", "19200 ", 0},  // 12 characters: 11 kept
-      {"1\r\n300\r\ncomNone\r\n", "1 ", "300        ", 0},      // no comma: the whole field
-      {"1\r\n115200,N,8,1\r\ncomNone\r\n", "1 ", "115200", 0},  // a typed baud as it is
-      {"1\r\n\r\ncomNone\r\n", "1 ", "           ", 0},         // empty: a field of blanks
-      // A short file: the port alone, the baud from the port's settings.
-      {"7\n", "7 ", "9600", 2},
+      {"1\r\n9600,O,7,1\r\ncomXonXoff\r\n", "1 |9600|1"},
+      {"1\r\n9600,O,7,1\r\ncomRTSXOnXOff\r\n", "1 |9600|3"},   // the start-up's other spelling
+      {"1\r\n9600,O,7,1\r\ncomRTS   \r\n", "1 |9600|2"},       // trailing blanks do not count
+      {"1\r\n9600,O,7,1\r\ncomrts\r\n", "1 |9600|0"},          // other letter case
+      {"1\r\n9600,O,7,1\r\n comRTS\r\n", "1 |9600|0"},         // a leading blank counts
+      {"1\r\n9600,O,7,1\r\ncomRTSXonXoffX\r\n", "1 |9600|3"},  // the field keeps 13
+      {"12\r\n19200 ,O,7,1\r\ncomNone\r\n", "12|19200 |0"},    // 12 characters: 11 kept
+      {"1\r\n300\r\ncomNone\r\n", "1 |300        |0"},         // no comma: the whole field
+      {"7\n", "7 |9600|2"},                                    // a short file
   };
   for (const auto& row : kRows) {
-    SCOPED_TRACE(row.file);
     rig.port.setHandshaking(2);
     rig.folder.write("PortSetup.txt", row.file);
     auto d = open();
     d->cmdLoadPortSettings_Click();
-    EXPECT_EQ(d->cmbSelectPort.caption, row.port);
-    EXPECT_EQ(d->cmbSelectBaudRate.caption, row.baud);
-    EXPECT_EQ(selected(*d), row.option);
+    EXPECT_EQ(shown(*d), row.shown) << row.file;
   }
   EXPECT_TRUE(rig.ui.messageBoxes().empty());
 }
 
-TEST_F(PortSetupDialog, LoadWithoutFileChangesNothing) {
-  auto d = open();
-  ui::userSetText(d->cmbSelectPort, "9");
-  d->cmdLoadPortSettings_Click();
-  EXPECT_EQ(d->cmbSelectPort.caption, "9");
-  EXPECT_NE(rig.control("txtInfo").caption->find("fileExists(PortSetup.txt): Err 2."),
-            std::string::npos);
-}
-
-TEST_F(PortSetupDialog, FailedSaveShowsTheErrorAndKeepsTheOldFile) {
-  rig.folder.write("PortSetup.txt", kSavedFor3);
-  ASSERT_EQ(chmod(rig.folder.file("PortSetup.txt").c_str(), 0444), 0);
-  auto d = open();
-  ui::userSetText(d->cmbSelectPort, "8");
-  d->cmdSavePortSettings_Click();
-  ASSERT_EQ(rig.ui.messageBoxes().size(), 1u);
-  EXPECT_EQ(rig.ui.messageBoxes()[0], "PortSetup.txt: Err 13. Permission denied");
-  EXPECT_EQ(rig.folder.read("PortSetup.txt"), kSavedFor3);
-  EXPECT_FALSE(d->form.unloaded());
-}
-
-TEST_F(PortSetupDialog, PortTextIsSavedAsTyped) {
-  auto d = open();
-  ui::userSetText(d->cmbSelectPort, "COM3");
-  d->cmdSavePortSettings_Click();
-  EXPECT_EQ(rig.folder.read("PortSetup.txt").substr(0, 6), "COM3\r\n");
-}
-
-TEST_F(PortSetupDialog, ApplyHandsTheSettingsToTheMainLoop) {
-  auto d = open();
-  ui::userSetText(d->cmbSelectPort, "2");
-  ui::userSetText(d->cmbSelectBaudRate, "4800 ");
-  ui::userChooseOption(*d->optHandShake[1]);
-  ASSERT_TRUE(ui::userClick(d->cmdApply));
-  EXPECT_EQ(rig.link.gPortNumber, "2");
-  EXPECT_EQ(rig.link.gPortSettings, "4800 ,O,7,1");
-  EXPECT_EQ(rig.link.gHandshake, "comXonXoff");
-  EXPECT_TRUE(rig.link.gPortSetupChanged);
-  EXPECT_TRUE(d->form.unloaded());
-  EXPECT_TRUE(rig.frm.form.enabled);
-  EXPECT_FALSE(rig.folder.exists("PortSetup.txt"));  // Apply writes no file
-}
-
-TEST_F(PortSetupDialog, CancelAndCloseBoxHandNothingOver) {
-  rig.link.gPortNumber = "1";
-  rig.link.gPortSettings = "9600,O,7,1";
-  rig.link.gHandshake = "comNone";
-  for (bool closeBox : {false, true}) {
-    SCOPED_TRACE(closeBox ? "close box" : "Cancel");
+// Apply hands the choice over and closes; Cancel and the close box hand nothing over. None
+// writes a file.
+TEST_F(PortSetupDialog, OnlyApplyHandsTheSettingsOver) {
+  for (const char* way : {"Cancel", "close box", "Apply"}) {
     auto d = open();
-    ui::userSetText(d->cmbSelectPort, "5");
-    ui::userChooseOption(*d->optHandShake[2]);
-    if (closeBox) {
+    ui::userSetText(d->cmbSelectPort, "2");
+    ui::userSetText(d->cmbSelectBaudRate, "4800 ");
+    ui::userChooseOption(*d->optHandShake[1]);
+    if (way[0] == 'c') {
       d->form.close();
     } else {
-      ui::userClick(d->cmdCancel);
+      ui::userClick(way[0] == 'A' ? d->cmdApply : d->cmdCancel);
     }
-    EXPECT_TRUE(d->form.unloaded());
-    EXPECT_TRUE(rig.frm.form.enabled);
-    EXPECT_EQ(rig.link.gPortNumber, "1");
-    EXPECT_EQ(rig.link.gHandshake, "comNone");
-    EXPECT_FALSE(rig.link.gPortSetupChanged);
+    EXPECT_TRUE(d->form.unloaded()) << way;
+    EXPECT_TRUE(rig.frm.form.enabled) << way;
+    EXPECT_EQ(rig.link.gPortNumber + "|" + rig.link.gPortSettings + "|" + rig.link.gHandshake,
+              way[0] == 'A' ? "2|4800 ,O,7,1|comXonXoff" : "||")
+        << way;
+    EXPECT_EQ(rig.link.gPortSetupChanged, way[0] == 'A') << way;
   }
-}
-
-TEST(PortSetupFile, HandshakeNamesByValue) {
-  EXPECT_EQ(handshakeName(0), "comNone");
-  EXPECT_EQ(handshakeName(1), "comXonXoff");
-  EXPECT_EQ(handshakeName(2), "comRTS");
-  EXPECT_EQ(handshakeName(3), "comRTSXonXoff");
-  EXPECT_EQ(handshakeName(7), "comNone");  // out of range
-}
-
-// The running program: the menu opens the dialog, Apply of another port reopens the link.
-// The running program: the menu opens the dialog; Apply of another port reopens the link
-// through the main loop, and a port text that names no port is handed over as typed and
-// reported as a port that cannot be opened.
-TEST(PortSetupInProgram, ApplyReopensTheLink) {
-  const struct {
-    const char* typed;
-    bool open;
-    const char* comStat;
-  } kRows[] = {
-      {"2", true, "Com OK"},
-      {"17", false, "Com Error"},
-  };
-  for (const auto& row : kRows) {
-    SCOPED_TRACE(row.typed);
-    ProgramRig rig;
-    rig.writePortSetup();
-    rig.port.setPresentPorts({1, 2});
-    int opensBefore = 0;
-    rig.at(6.0, [&] {
-      ASSERT_EQ(rig.frm.panelMode, "REMOTE");
-      opensBefore = rig.port.opens();
-      rig.click("mnuPortSetup");  // returns when the dialog has closed
-    });
-    rig.at(6.5, [&] {
-      EXPECT_EQ(rig.ui.control("frmPortSetup", "txtFound").caption, "Found:  1 2");
-      EXPECT_EQ(rig.ui.control("frmPortSetup", "cmbSelectPort").caption, "1");
-      ui::userSetText(rig.ui.control("frmPortSetup", "cmbSelectPort"), row.typed);
-      ui::userClick(rig.ui.control("frmPortSetup", "cmdApply"));
-    });
-    rig.runFor(15.0);
-    EXPECT_EQ(rig.ui.findForm("frmPortSetup"), nullptr);
-    EXPECT_TRUE(rig.frm.form.enabled);
-    EXPECT_EQ(rig.link.gPortNumber, row.typed);
-    EXPECT_FALSE(rig.link.gPortSetupChanged);
-    EXPECT_EQ(rig.port.portOpen(), row.open);
-    EXPECT_EQ(rig.control("lblComStat").caption, row.comStat);
-    if (row.open) {
-      EXPECT_EQ(rig.port.commPort(), 2);
-      EXPECT_EQ(rig.port.opens(), opensBefore + 1);
-      EXPECT_EQ(rig.frm.panelMode, "REMOTE");
-    } else {
-      EXPECT_NE(rig.control("txtInfo").caption->find("17"), std::string::npos);
-    }
-  }
+  EXPECT_FALSE(rig.folder.exists("PortSetup.txt"));
 }
 
 }  // namespace
