@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <thread>
 
@@ -113,18 +112,4 @@ int ProgramHarness::waitForExit(double seconds) {
   if (!ended) return -1;
   m_program = -1;
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-double ProgramHarness::programCpuSeconds() const {
-  std::ifstream stat("/proc/" + std::to_string(m_program) + "/stat");
-  std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-  // Fields after the command name (which may hold blanks) start behind its closing ')'.
-  std::istringstream fields(text.substr(text.rfind(')') + 2));
-  std::string field;
-  unsigned long utime = 0, stime = 0;
-  for (int i = 3; i <= 15 && fields >> field; ++i) {
-    if (i == 14) utime = std::stoul(field);
-    if (i == 15) stime = std::stoul(field);
-  }
-  return static_cast<double>(utime + stime) / sysconf(_SC_CLK_TCK);
 }

@@ -35,8 +35,6 @@ class ProgramHarness {
   bool screenshot(const std::string& pngPath) const;
   /// Waits for the program to end; its exit code, or -1 when it is still running.
   int waitForExit(double seconds);
-  /// CPU seconds (user and system) the program has used so far.
-  double programCpuSeconds() const;
 
   const TempFolder& folder() const { return m_folder; }
   pid_t programPid() const { return m_program; }
