@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <sstream>
 #include <thread>
 
@@ -22,37 +23,22 @@ pid_t spawn(const std::vector<std::string>& argv, const std::string& folder) {
   _exit(127);
 }
 
+// Asks a process to end, and makes it end after a second.
 void stop(pid_t& pid) {
   if (pid <= 0) return;
   kill(pid, SIGTERM);
-  for (int i = 0; i < 50; ++i) {
-    if (waitpid(pid, nullptr, WNOHANG) == pid) {
-      pid = -1;
-      return;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  if (!ProgramHarness::waitFor([&] { return waitpid(pid, nullptr, WNOHANG) == pid; }, 1.0)) {
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
   }
-  kill(pid, SIGKILL);
-  waitpid(pid, nullptr, 0);
   pid = -1;
-}
-
-std::string run(const std::string& command) {
-  std::string output;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
-    pclose(pipe);
-  }
-  return output;
 }
 
 }  // namespace
 
-ProgramHarness::ProgramHarness(int firmware, const std::vector<std::string>& simOptions)
-    : m_radioArgv{ZARVIN_BUILD_DIR "/radiosim", "--firmware", std::to_string(firmware),  "--link",
-                  m_folder.file("COM1"),        "--log",      m_folder.file("radio.log")} {
-  m_radioArgv.insert(m_radioArgv.end(), simOptions.begin(), simOptions.end());
+ProgramHarness::ProgramHarness()
+    : m_radioArgv{ZARVIN_BUILD_DIR "/radiosim", "--link", m_folder.file("COM1"), "--log",
+                  m_folder.file("radio.log")} {
   startRadio();
   m_folder.write("PortSetup.txt", "1\r\n9600,O,7,1\r\ncomNone\r\n");
 }
@@ -92,8 +78,12 @@ std::vector<std::string> ProgramHarness::commands() const {
 }
 
 std::string ProgramHarness::mainWindow() const {
-  std::string ids = run("xdotool search --name 'Zarvin 0.930' 2>/dev/null");
-  return ids.substr(0, ids.find('\n'));
+  char id[64] = "";
+  if (FILE* pipe = popen("xdotool search --name 'Zarvin 0.930' 2>/dev/null", "r")) {
+    if (fgets(id, sizeof id, pipe) == nullptr) id[0] = '\0';
+    pclose(pipe);
+  }
+  return std::string(id, std::strcspn(id, "\n"));
 }
 
 bool ProgramHarness::xdotool(const std::string& arguments) {

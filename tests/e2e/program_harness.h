@@ -12,7 +12,7 @@
 /// X display. Both are stopped when the harness goes.
 class ProgramHarness {
  public:
-  explicit ProgramHarness(int firmware = 2, const std::vector<std::string>& simOptions = {});
+  ProgramHarness();
   ~ProgramHarness();
   ProgramHarness(const ProgramHarness&) = delete;
   ProgramHarness& operator=(const ProgramHarness&) = delete;
@@ -36,7 +36,6 @@ class ProgramHarness {
   /// Waits for the program to end; its exit code, or -1 when it is still running.
   int waitForExit(double seconds);
 
-  const TempFolder& folder() const { return m_folder; }
   pid_t programPid() const { return m_program; }
 
  private:
