@@ -51,7 +51,7 @@ class PanelTest : public ::testing::Test {
     frm->link.gTitle = "Zarvin 0.930 : 4-29-15:1618";
     frm->form.caption = frm->link.gTitle;
     frm->form.show();
-    pumpFor(0.2);
+    pumpFor(0.1);
   }
   void TearDown() override {
     frm.reset();

@@ -1,19 +1,101 @@
+// The real program end to end (build/zarvin against build/radiosim on a pseudo-terminal, in a
+// real X window): it reaches REMOTE, answers a held mouse button, finds the radio again when
+// it returns under its link, and ends with "G00" when the user chooses File > Exit.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <set>
+#include <sstream>
+#include <thread>
 
-#include "tests/e2e/program_harness.h"
+#include "link/front_panel.h"
+#include "platform/ui/fltk/menu_bar_view.h"
+#include "platform/ui/fltk/units.h"
+#include "tests/support/headless_ui.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-int count(const std::vector<std::string>& commands, const std::string& c) {
-  return static_cast<int>(std::count(commands.begin(), commands.end(), c));
+/// Waits (really) until cond holds or the time passes; returns cond's last value.
+bool waitFor(const std::function<bool()>& cond, double seconds) {
+  auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  while (!cond()) {
+    if (std::chrono::steady_clock::now() > end) return cond();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return true;
 }
+
+void sleepFor(double seconds) {
+  waitFor([] { return false; }, seconds);
+}
+
+/// Runs a command line quietly; true when it succeeded.
+bool run(const std::string& command) {
+  return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+pid_t spawn(const std::vector<std::string>& argv, const std::string& folder) {
+  pid_t pid = fork();
+  if (pid != 0) return pid;
+  if (chdir(folder.c_str()) != 0) _exit(126);
+  std::vector<char*> args;
+  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+  execv(args[0], args.data());
+  _exit(127);
+}
+
+/// Asks a process to end, and makes it end after a second.
+void stop(pid_t& pid) {
+  if (pid <= 0) return;
+  kill(pid, SIGTERM);
+  if (!waitFor([&] { return waitpid(pid, nullptr, WNOHANG) == pid; }, 1.0)) {
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+  }
+  pid = -1;
+}
+
+/// build/radiosim on a pseudo-terminal, logging every command it receives, and build/zarvin in
+/// a fresh working folder whose COM1 links to it; both are stopped when it goes.
+struct Programs {
+  Programs() {
+    startRadio();
+    folder.write("PortSetup.txt", "1\r\n9600,O,7,1\r\ncomNone\r\n");
+  }
+  ~Programs() {
+    stop(program);
+    stop(radio);
+  }
+  /// A radio under the link COM1; after a restart it logs on into the same file.
+  void startRadio() {
+    radio = spawn({ZARVIN_BUILD_DIR "/radiosim", "--link", folder.file("COM1"), "--log",
+                   folder.file("radio.log")},
+                  folder.path());
+    waitFor([this] { return folder.exists("COM1"); }, 5.0);
+  }
+  std::vector<std::string> commands() const {
+    std::vector<std::string> lines;
+    std::istringstream in(folder.read("radio.log"));
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+
+  TempFolder folder;
+  pid_t radio = -1;
+  pid_t program = -1;
+};
 
 /// Adds the devices that process pid holds open now, but the pseudo-terminals and /dev/null,
 /// to `devices`.
@@ -26,43 +108,92 @@ void addOpenDevices(pid_t pid, std::set<std::string>& devices) {
   }
 }
 
-TEST(Program, RunsAgainstTheRadioAndEndsWithG00) {
-  if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
-  ProgramHarness h;
-  h.startProgram();
-  // The link comes up and the keep-alive goes out every two seconds.
-  ASSERT_TRUE(ProgramHarness::waitFor([&] { return count(h.commands(), "U") >= 3; }, 20.0))
-      << "commands: " << h.commands().size();
-  std::string window = h.mainWindow();
-  ASSERT_FALSE(window.empty());
-  EXPECT_TRUE(h.screenshot(ZARVIN_BUILD_DIR "/remote_panel.png"));
-  // File > Exit, as a user would choose it from the keyboard.
-  ProgramHarness::xdotool("key --window " + window + " alt+f");
-  ProgramHarness::waitFor([] { return false; }, 0.5);
-  ProgramHarness::xdotool("key --window " + window + " x");
-  EXPECT_EQ(h.waitForExit(5.0), 0);
-  ASSERT_FALSE(h.commands().empty());
-  EXPECT_EQ(h.commands().back(), "G00");
+/// The X window id of the program's main window, or "" when it is not shown (yet).
+std::string mainWindow() {
+  char id[64] = "";
+  if (FILE* pipe = popen("xdotool search --name 'Zarvin 0.930' 2>/dev/null", "r")) {
+    if (fgets(id, sizeof id, pipe) == nullptr) id[0] = '\0';
+    pclose(pipe);
+  }
+  return std::string(id, std::strcspn(id, "\n"));
 }
 
-TEST(Program, ComesBackWhenTheRadioReturnsUnderItsName) {
+int count(const std::vector<std::string>& commands, const std::string& c) {
+  return static_cast<int>(std::count(commands.begin(), commands.end(), c));
+}
+
+/// The frequency commands from index `from` of the radio's log on.
+std::vector<std::string> freqCommands(const std::vector<std::string>& commands, size_t from) {
+  std::vector<std::string> found;
+  for (size_t i = from; i < commands.size(); ++i) {
+    if (commands[i].size() == 8 && commands[i][0] == 'F') found.push_back(commands[i]);
+  }
+  return found;
+}
+
+/// "x y": the centre of a main-window control in window pixels, from the window's own layout
+/// (each control inside its frame, the frames below the menu bar).
+std::string centreOf(const std::string& name, int index) {
+  TempFolder folder;
+  Scheduler scheduler;
+  HeadlessUi headless(scheduler, folder.path());
+  FrontPanel panel(headless);
+  const ui::Control& target = panel.form.get(name, index);
+  int x = ui::fltk::twipsToPixels(target.width) / 2;
+  int y = ui::fltk::MenuBarView::kHeight + ui::fltk::twipsToPixels(target.height) / 2;
+  for (const ui::Control* c = &target; c != nullptr; c = c->container()) {
+    x += ui::fltk::twipsToPixels(c->left);
+    y += ui::fltk::twipsToPixels(c->top);
+  }
+  return std::to_string(x) + " " + std::to_string(y);
+}
+
+TEST(Program, RunsAgainstTheRadioFindsItAgainAndEndsWithG00) {
   if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
-  ProgramHarness h;
-  h.startProgram();
-  ASSERT_TRUE(ProgramHarness::waitFor([&] { return count(h.commands(), "U") >= 1; }, 20.0));
-  // The radio goes away with its link and comes back under the same name 5 s later.
-  h.stopRadio();
+  Programs p;
+  p.program = spawn({ZARVIN_BUILD_DIR "/zarvin"}, p.folder.path());
+  // The first keep-alive: the REMOTE set-up is done and the main loop runs.
+  ASSERT_TRUE(waitFor([&] { return count(p.commands(), "U") >= 1; }, 20.0));
+  std::string window = mainWindow();
+  ASSERT_FALSE(window.empty());
+  EXPECT_TRUE(run("import -window " + window + " " ZARVIN_BUILD_DIR "/remote_panel.png"));
+
+  // The 100 Hz digit of 14.25000 MHz held with the right button: one step down per pass
+  // (0.05 s, the answer, 0.3 s), none after the release.
+  size_t before = p.commands().size();
+  ASSERT_TRUE(run("xdotool mousemove --window " + window + " " + centreOf("cmdF", 5) +
+                  " mousedown 3 sleep 0.9 mouseup 3"));
+  sleepFor(0.5);
+  std::vector<std::string> held = freqCommands(p.commands(), before);
+  ASSERT_GE(held.size(), 2u);
+  for (size_t k = 0; k < held.size(); ++k) {
+    EXPECT_EQ(std::stoi(held[k].substr(1)), 1425000 - 10 * static_cast<int>(k + 1)) << held[k];
+  }
+
+  // The radio goes away with its link and is back under the same name 5 s later: the
+  // program is in REMOTE operation again (keep-alives) within 10 s, and meanwhile never
+  // opens another device in the link's place.
+  stop(p.radio);
   std::set<std::string> devices;
   auto watch = [&] {
-    addOpenDevices(h.programPid(), devices);
+    addOpenDevices(p.program, devices);
     return false;
   };
-  ProgramHarness::waitFor(watch, 5.0);
-  int keepAlives = count(h.commands(), "U");
-  h.startRadio();
-  EXPECT_TRUE(ProgramHarness::waitFor(
-      [&] { return watch() || count(h.commands(), "U") > keepAlives; }, 10.0));
+  waitFor(watch, 5.0);
+  int keepAlives = count(p.commands(), "U");
+  p.startRadio();
+  EXPECT_TRUE(waitFor([&] { return watch() || count(p.commands(), "U") > keepAlives; }, 10.0));
   EXPECT_EQ(devices, std::set<std::string>());
+  EXPECT_EQ(freqCommands(p.commands(), before), held);  // the release held
+
+  // File > Exit, as a user would choose it from the keyboard.
+  run("xdotool key --window " + window + " alt+f sleep 0.3 key --window " + window + " x");
+  int status = 0;
+  EXPECT_TRUE(waitFor([&] { return waitpid(p.program, &status, WNOHANG) == p.program; }, 5.0));
+  p.program = -1;
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  ASSERT_FALSE(p.commands().empty());
+  EXPECT_EQ(p.commands().back(), "G00");
 }
 
 }  // namespace

@@ -8,8 +8,6 @@ namespace {
 using namespace scan_script;
 using Row = std::vector<std::string>;
 
-class ScanFreqsFile : public ::testing::Test, public ScannerRig {};
-
 /// A scanner file: the given row lines, blank rows up to 13, then the dwell line if any.
 std::string scanFile(const std::vector<std::string>& rows, const char* dwell) {
   std::string text;
@@ -18,105 +16,71 @@ std::string scanFile(const std::vector<std::string>& rows, const char* dwell) {
   return text;
 }
 
-TEST(ScanFreqsOpening, OpeningReadsTheRowsAndTheDwell) {
+TEST(ScanFreqsFile, OpeningPlacesTheWindowAndReadsTheRowsAndTheDwell) {
   struct Case {
+    bool file;          // false: no ScanFreqs.txt
     const char* dwell;  // the file's last line, or none
     const char* shown;  // what the delay box then shows
   } cases[] = {
-      {"5.0", "5"},        // a whole number written with a point
-      {"7", "7"},          // as the window writes it
-      {"5s", "5"},         // its leading number
-      {"99999", "32767"},  // kept within range
-      {"", "0"},           // an empty dwell line: only a scan pass makes it 1
-      {nullptr, "3"},      // a file that ends before its dwell line keeps the default
+      {true, "5.0", "5"},     // a whole number written with a point
+      {true, "2.5", "2"},     // rounded, a half to the even number
+      {true, "", "0"},        // an empty dwell line: only a scan pass makes it 1
+      {true, nullptr, "3"},   // a file that ends before its dwell line keeps the default
+      {false, nullptr, "3"},  // no file: empty rows, the default, and fileExists' message
   };
   for (const Case& k : cases) {
+    SCOPED_TRACE(k.dwell ? k.dwell : "none");
     ScannerRig t;
-    t.rig.folder.write("ScanFreqs.txt",
-                       scanFile({"7.15 LSB forty  meters ", "", "14.250 USB"}, k.dwell));
+    std::vector<std::string> rows(13, "  ");  // an empty line, then the last row, too
+    rows[0] = "7.15 LSB forty  meters ", rows[1] = "", rows[12] = "14.250 USB";
+    if (k.file) t.rig.folder.write("ScanFreqs.txt", scanFile(rows, k.dwell));
     t.rig.at(kReady, [&] {
-      EXPECT_EQ(t.c("txtDelay").caption, k.shown) << (k.dwell ? k.dwell : "none");
-      EXPECT_EQ(t.row(0), (Row{"7.15", "LSB", "forty  meters "}));
-      EXPECT_EQ(t.row(1), (Row{"", "", ""}));
-      EXPECT_EQ(t.row(2), (Row{"14.250", "USB", ""}));
-      EXPECT_EQ(t.c("Check1", 0).value, 0);  // nothing is checked at opening
-      EXPECT_EQ(t.c("txtFreq", 0).backColor, ui::kFrameGrey);
+      // Over the disabled panel's band frame, at its top.
+      EXPECT_FALSE(t.rig.frm.form.enabled);
+      EXPECT_EQ(t.window()->top, t.rig.frm.form.top);
+      EXPECT_EQ(t.window()->left,
+                t.rig.frm.form.left + t.rig.frm.form.width - t.rig.frm.fraBand.width);
+      EXPECT_EQ(t.c("txtDelay").caption, k.shown);
+      Row none{"", "", ""}, first{"7.15", "LSB", "forty  meters "}, last{"14.250", "USB", ""};
+      EXPECT_EQ(t.row(0), k.file ? first : none);
+      EXPECT_EQ(t.row(1), none);
+      EXPECT_EQ(t.row(12), k.file ? last : none);
+      bool told = t.rig.control("txtInfo").caption ==
+                  "fileExists(ScanFreqs.txt): Err 2. " + std::string("No such file or directory");
+      EXPECT_EQ(told, !k.file);
     });
     t.closeAt(kReady + 0.5);
     t.rig.runFor(kReady + 1.0);
   }
 }
 
-TEST_F(ScanFreqsFile, MissingFileLeavesTheRowsEmpty) {
-  rig.at(kReady, [&] {
-    EXPECT_EQ(c("txtDelay").caption, "3");
-    EXPECT_EQ(c("txtFreq", 0).caption, "");
-    EXPECT_EQ(window()->caption, "Scan Freq");
-    EXPECT_NE(rig.control("txtInfo").caption->find("fileExists(ScanFreqs.txt): Err 2."),
-              std::string::npos);
+TEST(ScanFreqsFile, WriteFileWritesTheRowsAndTheDelayAsShownOrTheDwellInUse) {
+  ScannerRig t;
+  t.rig.at(kReady, [&] {
+    t.setRow(0, "7.15", "LSB", "forty meters");
+    t.setRow(2, "14.250", "", "no mode", false);
+    ui::userSetText(t.c("txtDelay"), "2.5");
+    t.click("cmdWriteFile");
+    EXPECT_EQ(t.rig.folder.read("ScanFreqs.txt"),
+              scanFile({"7.15 LSB forty meters", "  ", "14.250  no mode"}, "2.5"));
+    t.scan();
   });
-  closeAt(kReady + 0.5);
-  rig.runFor(kReady + 1.0);
-}
-
-TEST_F(ScanFreqsFile, WriteFileWhenIdleWritesTheDelayTextAsShown) {
-  rig.at(kReady, [&] {
-    setRow(0, "7.15", "LSB", "forty meters", false);
-    setRow(2, "14.250", "", "no mode", false);
-    ui::userSetText(c("txtDelay"), "0.5");
-    EXPECT_TRUE(ui::userClick(c("cmdWriteFile")));
-    EXPECT_EQ(c("txtDelay").caption, "0.5");
+  t.rig.at(9.7, [&] {
+    ASSERT_EQ(t.c("txtDelay").caption, "1");  // the seconds elapsed of the 2 s dwell
+    t.click("cmdWriteFile");
   });
-  closeAt(kReady + 0.5);
-  rig.runFor(kReady + 1.0);
-  EXPECT_EQ(rig.folder.read("ScanFreqs.txt"),
-            scanFile({"7.15 LSB forty meters", "  ", "14.250  no mode"}, "0.5"));
-  EXPECT_TRUE(rig.ui.messageBoxes().empty());
-}
-
-TEST_F(ScanFreqsFile, WriteFileDuringTheDwellWritesTheDwellNotTheSecondsElapsed) {
-  rig.at(kReady, [&] {
-    setRow(0, "7.15", "", "");
-    ui::userSetText(c("txtDelay"), "5");
-    scan();
+  t.rig.at(9.8, [&] {  // a file that cannot be written: told, the window stays, the file kept
+    ::chmod(t.rig.folder.file("ScanFreqs.txt").c_str(), 0444);
+    ui::userSetText(t.c("txtFreq", 0), "7.20");
+    t.click("cmdWriteFile");
+    EXPECT_TRUE(t.window()->visible);
   });
-  rig.at(10.5, [&] {
-    ASSERT_EQ(c("txtDelay").caption, "2");  // counting
-    EXPECT_TRUE(ui::userClick(c("cmdWriteFile")));
-    EXPECT_EQ(c("txtDelay").caption, "2");  // still counting
-  });
-  closeAt(11.0);
-  rig.runFor(11.5);
-  EXPECT_EQ(rig.folder.read("ScanFreqs.txt"), scanFile({"7.15  "}, "5"));
-}
-
-TEST_F(ScanFreqsFile, FailedWriteShowsTheMessageAndKeepsTheFile) {
-  std::string old = scanFile({"7.15 LSB"}, "4");
-  rig.folder.write("ScanFreqs.txt", old);
-  ::chmod(rig.folder.file("ScanFreqs.txt").c_str(), 0444);
-  rig.at(kReady, [&] {
-    ui::userSetText(c("txtFreq", 0), "7.20");
-    EXPECT_TRUE(ui::userClick(c("cmdWriteFile")));
-    EXPECT_TRUE(window()->visible);  // the window stays open
-  });
-  closeAt(kReady + 0.5);
-  rig.runFor(kReady + 1.0);
-  EXPECT_EQ(rig.ui.messageBoxes(),
+  t.closeAt(10.0);
+  t.rig.runFor(10.5);
+  EXPECT_EQ(t.rig.folder.read("ScanFreqs.txt"),
+            scanFile({"7.15 LSB forty meters", "  ", "14.250  no mode"}, "2"));
+  EXPECT_EQ(t.rig.ui.messageBoxes(),
             std::vector<std::string>{"ScanFreqs.txt: Err 13. Permission denied"});
-  EXPECT_EQ(rig.folder.read("ScanFreqs.txt"), old);
-}
-
-TEST_F(ScanFreqsFile, WindowStandsBesideThePanelsBandFrame) {
-  rig.at(kReady, [&] {
-    ui::Form* w = window();
-    EXPECT_EQ(w->top, rig.frm.form.top);
-    EXPECT_EQ(w->left, rig.frm.form.left + rig.frm.form.width - rig.frm.fraBand.width);
-    EXPECT_FALSE(rig.frm.form.enabled);
-    EXPECT_TRUE(rig.link.gScanning);
-  });
-  closeAt(kReady + 0.5);
-  rig.runFor(kReady + 1.0);
-  EXPECT_TRUE(rig.frm.form.enabled);
 }
 
 }  // namespace
