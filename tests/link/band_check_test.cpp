@@ -23,14 +23,14 @@ TEST(BandCheck, EdgesAreOutsideAndTenHertzInsideIsIn) {
     return rig.link.gIsInBand();
   };
   for (const auto& band : bands) {
-    EXPECT_FALSE(inBand(band[0])) << band[0];  // the lower edge itself
+    EXPECT_FALSE(inBand(band[0])) << band[0];
     EXPECT_TRUE(inBand(band[0] + 10)) << band[0];
     EXPECT_TRUE(inBand(band[1] - 10)) << band[1];
-    EXPECT_FALSE(inBand(band[1])) << band[1];  // the upper edge itself
+    EXPECT_FALSE(inBand(band[1])) << band[1];
   }
   for (long channel : {5330500, 5346500, 5366500, 5371500, 5403500}) {
     EXPECT_TRUE(inBand(channel)) << channel;
-    EXPECT_FALSE(inBand(channel - 10)) << channel;  // single channels match exactly
+    EXPECT_FALSE(inBand(channel - 10)) << channel;
     EXPECT_FALSE(inBand(channel + 10)) << channel;
   }
 }
@@ -39,19 +39,22 @@ TEST(BandCheck, FrequencyTextIsConvertedAsANumber) {
   enum Answer { kOut, kIn, kMismatch };
   const struct {
     const char* freq;
+    bool allBands;
     Answer answer;
   } kRows[] = {
-      {"F12345", kOut},         // five digits read as 123450 Hz, below every band
-      {"", kOut},               // nothing reported yet
-      {"F+709999", kIn},        // a sign is part of a number: 7099990 Hz
-      {"F-709999", kOut},       // negative
-      {"F709999.", kOut},       // a decimal point too: 709999 Hz
-      {"F01x0000", kMismatch},  // not a number
-      {"F1.2.300", kMismatch},  // two decimal points
+      {"F12345", false, kOut},         // five digits read as 123450 Hz, below every band
+      {"", false, kOut},               // nothing reported yet
+      {"F+709999", false, kIn},        // a sign is part of a number: 7099990 Hz
+      {"F-709999", false, kOut},       // negative
+      {"F709999.", false, kOut},       // a decimal point too: 709999 Hz
+      {"F01x0000", false, kMismatch},  // not a number
+      {"F1.2.300", false, kMismatch},  // two decimal points
+      {"F01x0000", true, kIn},         // with Permissions.txt the text is not even read
   };
   for (const auto& row : kRows) {
     LinkRig rig;
     rig.link.gFreq = row.freq;
+    rig.link.gAllBands = row.allBands;
     try {
       EXPECT_EQ(rig.link.gIsInBand() ? kIn : kOut, row.answer) << row.freq;
     } catch (const RuntimeError& e) {
@@ -61,82 +64,48 @@ TEST(BandCheck, FrequencyTextIsConvertedAsANumber) {
   }
 }
 
-TEST(BandCheck, PermissionsMakeEveryFrequencyInBand) {
-  LinkRig rig;
-  rig.link.gAllBands = true;
-  rig.link.gFreq = "F01x0000";  // not even a number
-  EXPECT_TRUE(rig.link.gIsInBand());
-}
-
-class InBandDisplay : public ::testing::Test {
- protected:
-  InBandDisplay() {
+TEST(InBandDisplay, ButtonsPttEnableCircleAndCaption) {
+  const struct {
+    const char* state;  // lblREMOTE
+    bool scanning;
+    const char* ptt;
+    const char* keyed;  // XMT or TUNE caption that offers the way back to receive
+    bool inBand;
+    const char* sent;
+    const char* caption;
+    ui::Color fill;
+    const char* enabled;  // PTT, XMT, TUNE
+  } kRows[] = {
+      {"REMOTE", false, "'0", "", true, "'1\n", "In Band", ui::kGreen, "111"},  // PTT enable on
+      {"REMOTE", false, "'1", "", true, "", "In Band", ui::kGreen, "111"},      // already on
+      {"REMOTE", false, "'1", "", false, "'0\n", "Out Of Band", ui::kRed, "000"},
+      {"REMOTE", false, "'0", "", false, "", "Out Of Band", ui::kRed, "000"},
+      {"REMOTE", true, "'1", "", true, "'0\n", "Scanning", ui::kRed, "000"},  // scanning wins
+      {"LOCAL", false, "'0", "", true, "", "In Band", ui::kGreen, "000"},     // left as they were
+      // A keyed transmitter can always unkey; the other button stays off meanwhile.
+      {"REMOTE", false, "'0", "&XMT OFF", false, "", "Out Of Band", ui::kRed, "010"},
+      {"REMOTE", false, "'1", "T&UNE OFF", true, "", "In Band", ui::kGreen, "101"},
+  };
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(std::string(row.state) + row.ptt + row.keyed + (row.inBand ? " in" : " out"));
+    LinkRig rig;
     rig.openPort();
     rig.link.gFWType = 2;
-    rig.panel.lblREMOTE.caption = "REMOTE";
-  }
-  LinkRig rig;
-};
-
-TEST_F(InBandDisplay, InBandEnablesTransmitAndSwitchesPttOn) {
-  rig.link.gPTT = "'0";
-  bool inBand = true;
-  rig.link.gShowInBand(inBand);
-  EXPECT_TRUE(rig.panel.cmdXmit.enabled && rig.panel.cmdTune.enabled && rig.panel.cmdPTT.enabled);
-  EXPECT_EQ(rig.panel.shaInBand.fillColor, ui::kGreen);
-  EXPECT_EQ(rig.panel.lblInBand.caption, "In Band");
-  EXPECT_EQ(rig.port.written(), "'1\n");
-}
-
-TEST_F(InBandDisplay, NoCommandWhenPttAlreadyMatches) {
-  rig.link.gPTT = "'1";
-  bool inBand = true;
-  rig.link.gShowInBand(inBand);
-  rig.link.gPTT = "'0";
-  inBand = false;
-  rig.link.gShowInBand(inBand);
-  EXPECT_EQ(rig.port.written(), "");
-  EXPECT_EQ(rig.panel.lblInBand.caption, "Out Of Band");
-  EXPECT_FALSE(rig.panel.cmdXmit.enabled);
-}
-
-TEST_F(InBandDisplay, ScanningForcesOutOfBandInTheCallersVariable) {
-  rig.link.gScanning = true;
-  rig.link.gPTT = "'1";
-  bool inBand = true;
-  rig.link.gShowInBand(inBand);
-  EXPECT_FALSE(inBand);
-  EXPECT_EQ(rig.panel.lblInBand.caption, "Scanning");
-  EXPECT_EQ(rig.panel.shaInBand.fillColor, ui::kRed);
-  EXPECT_EQ(rig.port.written(), "'0\n");
-}
-
-// In band or out: a keyed one stays enabled to unkey, the other stays disabled.
-TEST_F(InBandDisplay, KeyedTransmitterKeepsItsWayBackToReceive) {
-  for (bool inBand : {false, true}) {
-    rig.panel.cmdXmit.caption = "&XMT OFF";
-    rig.panel.cmdTune.caption = "T&UNE ON";
+    rig.panel.lblREMOTE.caption = row.state;
+    rig.link.gScanning = row.scanning;
+    rig.link.gPTT = row.ptt;
+    (row.keyed[0] == '&' ? rig.panel.cmdXmit : rig.panel.cmdTune).caption = row.keyed;
+    ui::Control* buttons[] = {&rig.panel.cmdPTT, &rig.panel.cmdXmit, &rig.panel.cmdTune};
+    bool local = std::string(row.state) == "LOCAL";
+    for (int i = 0; i < 3; ++i) buttons[i]->enabled = (row.enabled[i] == '1') == local;
+    bool inBand = row.inBand;
     rig.link.gShowInBand(inBand);
-    EXPECT_TRUE(rig.panel.cmdXmit.enabled);   // it unkeys
-    EXPECT_FALSE(rig.panel.cmdTune.enabled);  // it would key
-    EXPECT_EQ(rig.panel.cmdPTT.enabled, inBand);
-    rig.panel.cmdXmit.caption = "&XMT ON";
-    rig.panel.cmdTune.caption = "T&UNE OFF";
-    rig.link.gShowInBand(inBand);
-    EXPECT_FALSE(rig.panel.cmdXmit.enabled);
-    EXPECT_TRUE(rig.panel.cmdTune.enabled);
+    EXPECT_EQ(inBand, row.inBand && !row.scanning);  // the caller's variable
+    EXPECT_EQ(rig.port.written(), row.sent);
+    EXPECT_EQ(rig.panel.lblInBand.caption, row.caption);
+    EXPECT_EQ(rig.panel.shaInBand.fillColor, row.fill);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(buttons[i]->enabled, row.enabled[i] == '1') << i;
   }
-}
-
-TEST_F(InBandDisplay, LocalOperationOnlyShowsTheState) {
-  rig.panel.lblREMOTE.caption = "LOCAL";
-  rig.panel.cmdXmit.enabled = false;
-  rig.link.gPTT = "'0";
-  bool inBand = true;
-  rig.link.gShowInBand(inBand);
-  EXPECT_FALSE(rig.panel.cmdXmit.enabled);
-  EXPECT_EQ(rig.port.written(), "");
-  EXPECT_EQ(rig.panel.lblInBand.caption, "In Band");
 }
 
 }  // namespace

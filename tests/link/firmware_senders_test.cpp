@@ -1,151 +1,91 @@
 #include <gtest/gtest.h>
 
-#include "tests/support/link_rig.h"
+#include "tests/link/timed_writes.h"
 
 namespace {
 
-/// The link on an open port, with the radio's state already known to the store.
+/// The link on an open port, its store holding the item that `call` starts from.
 struct SenderRig : LinkRig {
-  explicit SenderRig(int firmware, const std::string& mode = "M1", const std::string& agc = "A2")
-      : LinkRig(firmware) {
+  SenderRig(int firmware, const std::string& call, const std::string& from) : LinkRig(firmware) {
     openPort();
     link.gFWType = firmware;
     link.gFreq = "F1425000";
-    link.gMode = mode;
-    link.gAGC = agc;
-    link.gPTT = "'1";
+    link.gAGC = call == "gNextAGC" ? from : "A2";
+    link.gPTT = call == "gTogglePTT" ? from : "'1";
+    link.gMode = call.find("Mode") != std::string::npos ? from : "M1";
+  }
+  /// Runs a call written as "gSetMode M3".
+  void run(const std::string& call) {
+    std::string arg = call.substr(call.find(' ') + 1);
+    if (call.compare(0, 13, "gSetFrequency") == 0) link.gSetFrequency(arg);
+    if (call.compare(0, 8, "gSetMode") == 0) link.gSetMode(arg);
+    if (call == "gNextAGC") link.gNextAGC();
+    if (call == "gNextMode") link.gNextMode();
+    if (call == "gTogglePTT") link.gTogglePTT();
   }
 };
 
-TEST(FirmwareSenders, SetFrequencySendsOnlySevenDigits) {
-  struct Case {
-    const char* digits;
-    const char* sent;
-  } cases[] = {
-      {"0715000", "F0715000\n"},  // exactly seven digits
-      {"071500", ""},             // six
-      {"07150000", ""},           // eight
-      {"07 5000", ""},            // a blank among them
-  };
-  for (const Case& c : cases) {
-    SenderRig rig(2);
-    rig.link.gSetFrequency(c.digits);
-    EXPECT_EQ(rig.port.written(), c.sent) << c.digits;
-  }
-}
-
-TEST(FirmwareSenders, NextAgcPerGeneration) {
-  struct Case {
+// Each sender's bytes, their times and the call's whole duration: its settle time, then the
+// radio's answer (in by then) and the read's 0.06 s quiet period, or 0.8 s of silence.
+TEST(FirmwareSenders, SendAndSettlePerGeneration) {
+  const struct {
+    const char* call;
     int firmware;
-    const char* agc;
+    const char* from;
     const char* sent;
-  } cases[] = {
-      {2, "A2", "A3\nF1425000\n\n"},  // absolute code, frequency, and the extra LF
-      {2, "A4", "A1\nF1425000\n\n"},  // wraps round
-      {2, "A ", "\n"},                // unknown code: the line feed alone
-      {3, "A2", "a\n\n"},
-      {1, "A2", "A\n\n"},
+    double took;
+  } kRows[] = {
+      {"gSetFrequency 0715000", 2, "", "0.000 F0715000\n", 0.51},  // seven digits
+      {"gSetFrequency 071500", 2, "", "", 0},                      // six
+      {"gSetFrequency 07 5000", 2, "", "", 0},                     // a blank among them
+      {"gNextAGC", 2, "A2", "0.000 A3\nF1425000\n\n", 0.16},       // code, frequency, one LF more
+      {"gNextAGC", 2, "A4", "0.000 A1\nF1425000\n\n", 0.16},       // wraps round
+      {"gNextAGC", 2, "A ", "0.000 \n", 0.9},                      // unknown: the LF alone
+      {"gNextAGC", 3, "A2", "0.000 a\n\n", 0.16},
+      {"gNextAGC", 1, "A2", "0.000 A\n\n", 0.16},
+      {"gSetMode M1", 1, "M4", "0.000 M\n|0.360 '", 0.62},     // round the cycle; PTT back
+      {"gSetMode M4", 1, "M1", "0.000 MMM\n|0.360 '", 0.62},   // three steps
+      {"gSetMode M3", 3, "  ", "0.000 mm\n", 0.36},            // unknown counts as USB
+      {"gSetMode M2", 1, "M2", "", 0},                         // already there
+      {"gSetMode M2", 2, "M2", "0.000 M2\nF1425000\n", 0.36},  // generation 2 sends anyway
+      {"gSetMode M3", 2, "M1", "0.000 M3\nF1425000\n", 0.36},  // absolute, waits 0.3 s
+      {"gSetMode M5", 2, "M1", "", 0},                         // not a mode code
+      {"gNextMode", 1, "M1", "0.000 M\n", 0.16},               // waits for the M line
+      {"gNextMode", 2, "M4", "0.000 M1\nF1425000\n", 0.36},    // wraps round, waits 0.3 s
+      {"gNextMode", 3, "M1", "0.000 m\n", 0.16},
+      {"gTogglePTT", 1, "'1", "0.000 '", 0.26},  // one character, no LF
+      {"gTogglePTT", 2, "'0", "0.000 '1\n", 0.26},
+      {"gTogglePTT", 3, "'1", "0.000 '0\n", 0.26},
+      {"gTogglePTT", 2, "  ", "", 0.8},  // unknown: nothing sent, still read
   };
-  for (const Case& c : cases) {
-    SenderRig rig(c.firmware, "M1", c.agc);
-    rig.link.gNextAGC();
-    EXPECT_EQ(rig.port.written(), c.sent) << c.firmware << " " << c.agc;
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(std::string(row.call) + " gen " + std::to_string(row.firmware) + " " + row.from);
+    SenderRig rig(row.firmware, row.call, row.from);
+    double start = rig.now();
+    rig.run(row.call);
+    EXPECT_EQ(timedWrites(rig, start), row.sent);
+    EXPECT_NEAR(rig.now() - start, row.took, 1e-6);
   }
 }
 
 TEST(FirmwareSenders, AbsoluteCodesOfGenerationTwoNeedAValidFrequency) {
-  SenderRig rig(2);
+  SenderRig rig(2, "gSetMode", "M1");
   rig.link.gFreq = "F12345";
   rig.link.gNextAGC();
   rig.link.gSetMode("M3");
+  rig.link.gNextMode();
   EXPECT_EQ(rig.port.written(), "");
 }
 
-TEST(FirmwareSenders, SetModeStepsOrSendsAbsoluteCodes) {
-  struct Case {
-    int firmware;
-    const char* from;
-    const char* to;
-    const char* sent;
-  } cases[] = {
-      {1, "M4", "M1", "M\n'"},            // one step round the cycle; PTT enable restored
-      {1, "M1", "M4", "MMM\n'"},          // three steps
-      {3, "  ", "M3", "mm\n"},            // unknown mode counts as USB
-      {1, "M2", "M2", ""},                // already there: nothing
-      {2, "M2", "M2", "M2\nF1425000\n"},  // generation 2 sends anyway
-      {2, "M1", "M5", ""},                // not a mode code
-      {2, "M1", "M3", "M3\nF1425000\n"},  // absolute code with the frequency
-  };
-  for (const Case& c : cases) {
-    SenderRig rig(c.firmware, c.from);
-    rig.link.gSetMode(c.to);
-    EXPECT_EQ(rig.port.written(), c.sent) << c.firmware << " " << c.from << "->" << c.to;
-  }
-}
-
-TEST(FirmwareSenders, NextModePerGeneration) {
-  struct Case {
-    int firmware;
-    const char* from;
-    const char* freq;
-    const char* sent;
-  } cases[] = {
-      {1, "M1", "F1425000", "M\n"},
-      {2, "M4", "F1425000", "M1\nF1425000\n"},  // the next code wraps round, with the frequency
-      {3, "M1", "F1425000", "m\n"},
-      {2, "  ", "F1425000", ""},  // unknown mode: no code to send
-      {2, "M1", "F14250", ""},    // no valid frequency to send with it
-  };
-  for (const Case& c : cases) {
-    SenderRig rig(c.firmware, c.from);
-    rig.link.gFreq = c.freq;
-    rig.link.gNextMode();
-    EXPECT_EQ(rig.port.written(), c.sent) << c.firmware << " " << c.from << " " << c.freq;
-  }
-}
-
-TEST(FirmwareSenders, GenerationOneRestoresPttEnableAfterAModeChange) {
-  SenderRig rig(1, "M1");
-  rig.radio.state.mode = 1;
-  rig.radio.state.pttEnable = true;  // the radio drops it on a mode change
-  rig.link.gSetMode("M2");
-  EXPECT_EQ(rig.port.written(), "M\n'");
-}
-
-TEST(FirmwareSenders, NextModeWaitsForTheAnswerOrComplains) {
-  SenderRig rig(3, "M1");
+TEST(FirmwareSenders, NextModeWithoutAnswerComplainsAndReloadsTheStatus) {
+  SenderRig rig(3, "gNextMode", "M1");
+  rig.radio.faults.ignoredLetter = 'm';
+  double start = rig.now();
   rig.link.gNextMode();
-  EXPECT_EQ(rig.port.written(), "m\n");
-  EXPECT_TRUE(rig.ui.messageBoxes().empty());
-  EXPECT_EQ(rig.link.gMode, "M2");
-
-  SenderRig silent(3, "M1");
-  silent.radio.faults.ignoredLetter = 'm';
-  double start = silent.now();
-  silent.link.gNextMode();
-  ASSERT_EQ(silent.ui.messageBoxes().size(), 1u);
-  EXPECT_EQ(silent.ui.messageBoxes()[0], "MODE Change Error");
-  EXPECT_EQ(silent.port.written(), "m\n?\n");
-  EXPECT_GE(silent.now() - start, 2.0);
-}
-
-TEST(FirmwareSenders, TogglePttPerGeneration) {
-  struct Case {
-    int firmware;
-    const char* ptt;
-    const char* sent;
-  } cases[] = {
-      {1, "'1", "'"},     // one character, no LF
-      {2, "'0", "'1\n"},  // absolute, the other state
-      {3, "'1", "'0\n"},
-      {2, "  ", ""},  // unknown: nothing
-  };
-  for (const Case& c : cases) {
-    SenderRig rig(c.firmware);
-    rig.link.gPTT = c.ptt;
-    rig.link.gTogglePTT();
-    EXPECT_EQ(rig.port.written(), c.sent) << c.firmware << " " << c.ptt;
-  }
+  // Reads of 0.8 s from 0.1 s until 2.0 s have passed, then "?" and its 1.0 s settle time.
+  EXPECT_EQ(rig.ui.messageBoxes(), std::vector<std::string>{"MODE Change Error"});
+  EXPECT_EQ(timedWrites(rig, start), "0.000 m\n|2.500 ?\n");
+  EXPECT_NEAR(rig.now() - start, 3.56, 1e-6);
 }
 
 }  // namespace

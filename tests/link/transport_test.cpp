@@ -1,62 +1,53 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/runtime_error.h"
-#include "tests/support/link_rig.h"
+#include "tests/link/timed_writes.h"
 
 namespace {
 
-class Transport : public ::testing::Test {
- protected:
-  Transport() { rig.openPort(); }
-  /// The radio sends text `delay` seconds from now.
-  void radioSends(const std::string& text, double delay = 0.0) { rig.port.deliver({delay, text}); }
-  LinkRig rig;
+// Every rig here starts just before midnight, so that the waits it tests also cross it; a wait
+// that misses the midnight correction runs into the stop time.
+constexpr double kBeforeMidnight = 86399.9;
+
+struct LateRig : LinkRig {
+  LateRig() : LinkRig(2, kBeforeMidnight) {
+    scheduler.setStopTime(kBeforeMidnight + 60);
+    openPort();
+  }
+};
+
+struct Transport : ::testing::Test {
+  LateRig rig;
 };
 
 TEST_F(Transport, ReadGivesUpAfterEightTenthsOfASecondOfSilence) {
-  double start = rig.now();
+  rig.port.deliver({0.0, "#\n.\n"});
   rig.link.gReadResponse();
-  EXPECT_NEAR(rig.now() - start, 0.8, 1e-6);
+  ASSERT_TRUE(rig.link.gGotHashDot);
+  double start = rig.scheduler.time();
+  rig.link.gReadResponse();
+  EXPECT_NEAR(rig.scheduler.time() - start, 0.8, 1e-6);
   EXPECT_EQ(rig.panel.lblComStat.caption, "No Com");
   EXPECT_EQ(rig.link.gInData, "");
+  EXPECT_FALSE(rig.link.gGotHash || rig.link.gGotDot || rig.link.gGotHashDot);
 }
 
 TEST_F(Transport, ReadWaitsSixtyMillisecondsOfQuietAfterTheLastCharacter) {
-  radioSends("A2\n", 0.3);
-  radioSends("M1\n", 0.35);  // a short gap inside the response
-  double start = rig.now();
+  rig.port.deliver({0.3, "A2\n"});
+  rig.port.deliver({0.35, "M1\n"});  // a short gap inside the response
+  double start = rig.scheduler.time();
   rig.link.gReadResponse();
   double lastChar = 0.35 + 3 * 10.0 / 9600;  // three characters at 9600 baud, 10 bits each
-  EXPECT_NEAR(rig.now() - start, lastChar + 0.06, 2e-3);
+  EXPECT_NEAR(rig.scheduler.time() - start, lastChar + 0.06, 1e-6);
   EXPECT_EQ(rig.link.gInData, "A2<M1<");
   EXPECT_EQ(rig.panel.lblComStat.caption, "Com OK");
-  EXPECT_TRUE(rig.link.gAGCNew);
-  EXPECT_TRUE(rig.link.gModeNew);
+  EXPECT_TRUE(rig.link.gAGCNew && rig.link.gModeNew);
 }
 
-TEST_F(Transport, ReadEndsOnAnEndlessStreamAndLeavesTheRest) {
-  radioSends(std::string(20000, 'x'));  // about 21 s of text at 9600 baud
-  double start = rig.now();
-  rig.link.gReadResponse();
-  EXPECT_LE(rig.now() - start, 1.5 + 0.07);
-  size_t first = rig.link.gInData.size();
-  EXPECT_GT(first, 1000u);
-  EXPECT_LE(first, 4096u);
-  rig.link.gReadResponse();
-  EXPECT_GT(rig.link.gInData.size(), 0u);  // the rest is still coming
-}
-
-TEST_F(Transport, LineCutByTheReadsBoundIsReadWholeByTheNext) {
-  std::string lines;
-  for (int i = 0; i < 200; ++i) lines += "F1234567\n";  // 1.9 s at 9600 baud
-  radioSends(lines);
-  rig.link.gReadResponse();
-  EXPECT_EQ(rig.link.gInData.back(), '<');  // ends after its last whole line
-  rig.link.gReadResponse();
-  EXPECT_EQ(rig.link.gInData.substr(0, 9), "F1234567<");
-}
-
-TEST(TransportSpeeds, FullAnswerIsReadWholeAtEveryBaudOfPortSetup) {
+// A radio that never stops sending is cut after its last whole line; the next read goes on.
+TEST(TransportBound, EndlessStreamIsCutAtALineAndFullAnswersFitAtEveryBaud) {
   for (const char* baud : {"19200", "9600", "4800", "2400", "600", "300"}) {
     SCOPED_TRACE(baud);
     LinkRig rig;
@@ -64,66 +55,46 @@ TEST(TransportSpeeds, FullAnswerIsReadWholeAtEveryBaudOfPortSetup) {
     rig.port.output("?\n");
     rig.link.gReadResponse();
     EXPECT_TRUE(rig.link.gGotHashDot);
+    std::string lines;
+    for (int i = 0; i < 400; ++i) lines += "F1234567\n";
+    rig.port.deliver({0.0, lines});
+    rig.link.gReadResponse();
+    EXPECT_EQ(rig.link.gInData.back(), '<');
+    rig.link.gReadResponse();
+    EXPECT_EQ(rig.link.gInData.substr(0, 9), "F1234567<");
   }
 }
 
-TEST_F(Transport, FullAnswerMarkersAreLoweredEvenWhenNothingComes) {
-  radioSends("#\n.\n");
-  rig.link.gReadResponse();
-  EXPECT_TRUE(rig.link.gGotHashDot);
-  rig.link.gReadResponse();  // silence
-  EXPECT_FALSE(rig.link.gGotHashDot);
-  EXPECT_FALSE(rig.link.gGotHash);
-  EXPECT_FALSE(rig.link.gGotDot);
-}
-
-TEST_F(Transport, ReadAcrossMidnightStillWaitsEightTenths) {
-  LinkRig late(2, 86399.5);
-  late.openPort();
-  double start = late.scheduler.time();
-  late.link.gReadResponse();
-  EXPECT_NEAR(late.scheduler.time() - start, 0.8, 1e-6);
-}
-
-TEST_F(Transport, DelayAcrossMidnightWaitsItsTime) {
-  LinkRig late(2, 86399.5);
-  double start = late.scheduler.time();
-  late.link.gDelay(1.0);
-  EXPECT_NEAR(late.scheduler.time() - start, 1.0, 0.02);
-}
-
-TEST_F(Transport, SendCommandAppendsLineFeedAndWaitsItsSettleTime) {
-  double start = rig.now();
-  rig.link.gSendCommand("H", true, 0.2);
-  rig.link.gSendCommand("U", false, 0);
-  EXPECT_EQ(rig.port.written(), "H\nU");
-  EXPECT_NEAR(rig.now() - start, 0.2, 0.011);
-}
-
-TEST_F(Transport, SendCommandDropsTheCommandAfterTenBusyWaits) {
-  rig.port.setStuckOutput(3);
-  double start = rig.now();
-  rig.link.gSendCommand("H", true, 0.2);
-  EXPECT_EQ(rig.port.written(), "");
-  EXPECT_NEAR(rig.now() - start, 0.10, 0.011);  // ten waits of 0.01 s, no settle time
-}
-
-TEST_F(Transport, SendCommandGoesOutWhenTheBufferEmptiesInTime) {
-  rig.port.setStuckOutput(3);
-  rig.scheduler.afterDevice(0.045, [this] { rig.port.setStuckOutput(0); });
-  rig.link.gSendCommand("H", true, 0);
-  EXPECT_EQ(rig.port.written(), "H\n");
-}
-
-TEST_F(Transport, SendCommandOnAClosedPortOnlyWaits) {
-  rig.port.setPortOpen(false);
-  double start = rig.now();
-  rig.link.gSendCommand("?", true, 0.6);
-  EXPECT_NEAR(rig.now() - start, 0.6, 0.011);
+// The output buffer is waited for ten times 0.01 s at most; a command still held then is
+// dropped, also when the buffer empties during the tenth wait. Errors of a closed port pass.
+TEST(TransportSend, CommandWaitsForTheBufferThenSettles) {
+  const struct {
+    double freeAt;  // seconds until the output buffer empties
+    bool open;
+    const char* sent;
+    double took;
+  } kRows[] = {
+      {0, true, "0.000 H\n|0.200 U", 0.2},  // LF only when asked; the 0.2 s settle time
+      {0.085, true, "0.090 H\n|0.290 U", 0.29},
+      {0.095, true, "0.100 U", 0.1},  // dropped after ten waits, without settling
+      {0, false, "", 0.2},
+  };
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(row.freeAt);
+    LateRig rig;
+    if (!row.open) rig.port.setPortOpen(false);
+    rig.port.setStuckOutput(row.freeAt > 0 ? 1 : 0);
+    if (row.freeAt > 0) rig.scheduler.afterDevice(row.freeAt, [&] { rig.port.setStuckOutput(0); });
+    double start = rig.scheduler.time();
+    rig.link.gSendCommand("H", true, 0.2);
+    rig.link.gSendCommand("U", false, 0);
+    EXPECT_EQ(timedWrites(rig, start), row.sent);
+    EXPECT_NEAR(rig.scheduler.time() - start, row.took, 1e-6);
+  }
 }
 
 TEST_F(Transport, FlushTakesEverythingWaitingWithoutTouchingTheMarkers) {
-  radioSends("A3\n#\n.\n");
+  rig.port.deliver({0.0, "A3\n#\n.\n"});
   rig.scheduler.advanceTo(rig.scheduler.time() + 0.1);
   rig.link.gGotHashDot = true;
   rig.link.gFlushInput();
@@ -131,84 +102,72 @@ TEST_F(Transport, FlushTakesEverythingWaitingWithoutTouchingTheMarkers) {
   EXPECT_EQ(rig.port.inBufferCount(), 0);
   EXPECT_TRUE(rig.link.gGotHashDot);
   EXPECT_EQ(rig.link.gInData, "");
-}
-
-TEST_F(Transport, ReadOfAClosedPortRaisesTheControlsError) {
   rig.port.setPortOpen(false);
-  EXPECT_THROW(rig.link.gReadResponse(), RuntimeError);
+  EXPECT_THROW(rig.link.gReadResponse(), RuntimeError);  // the control's own error
 }
 
-class KeepAlive : public Transport {
- protected:
-  void at(double dt) { rig.scheduler.advanceTo(rig.scheduler.time() + dt); }
-};
-
-TEST_F(KeepAlive, FirstCallOnlyStartsTheInterval) {
-  rig.panel.lblXMTRCV.caption = "Receive";
-  rig.link.gSendSync("U");
-  EXPECT_EQ(rig.port.written(), "");
-  EXPECT_EQ(rig.link.gSyncCount, 0);
-}
-
-TEST_F(KeepAlive, SendsAfterMoreThanTwoSecondsAndCounts) {
-  rig.panel.lblXMTRCV.caption = "Receive";
-  rig.link.gSendSync("U");
-  at(2.0);
-  rig.link.gSendSync("U");  // exactly 2.0 s is not yet due
-  EXPECT_EQ(rig.port.written(), "");
-  at(0.01);
-  rig.link.gSendSync("U");
-  EXPECT_EQ(rig.port.written(), "U");
-  EXPECT_EQ(rig.link.gSyncCount, 1);
-  EXPECT_EQ(rig.panel.lblU.caption, "U");
+// The keep-alive goes out after more than 2.0 s, or at once for a change of transmit state;
+// its indicator shows the character sent and is blanked after more than half the period.
+TEST(TransportKeepAlive, PeriodAndIndicator) {
+  const struct {
+    double at;  // seconds from the first call
+    const char* shown;
+    const char* syncChar;
+    const char* lblU;
+  } kRows[] = {
+      {0.00, "Receive", "U", "x"},   // the first call only starts the period
+      {2.00, "Receive", "U", ""},    // exactly 2.0 s is not yet due
+      {2.01, "Receive", "U", "U"},   // sent; returns after its 0.1 s settle time
+      {2.11, "Receive", "K", "K"},   // the wanted state differs from the shown one
+      {2.21, "Transmit", "U", "U"},  //
+      {2.31, "Transmit", " ", "U"},  // a blank waits for its period
+      {2.60, "Transmit", " ", "U"},  // after midnight
+      {3.26, "Transmit", "K", "U"},  // 0.95 s after the last one
+      {3.36, "Transmit", "K", ""},   // 1.05 s
+      {4.32, "Transmit", " ", " "},  // 2.01 s
+  };
+  LinkRig rig(2, 86397.5);  // midnight at 2.5 s
+  rig.openPort();
+  rig.panel.lblU.caption = "x";
+  rig.panel.lblU.backColor = ui::kBlack;
+  double start = rig.scheduler.time();
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(row.at);
+    rig.scheduler.advanceTo(std::max(rig.scheduler.time(), start + row.at));
+    rig.panel.lblXMTRCV.caption = row.shown;
+    rig.link.gSendSync(row.syncChar);
+    EXPECT_EQ(rig.panel.lblU.caption, row.lblU);
+  }
+  EXPECT_EQ(timedWrites(rig, start), "2.010 U|2.110 K|2.210 U|4.320  ");
+  EXPECT_EQ(rig.link.gSyncCount, 4);
   EXPECT_EQ(rig.panel.lblU.backColor, ui::kWhite);
 }
 
-TEST_F(KeepAlive, ChangeOfTransmitStateGoesOutAtOnce) {
-  rig.panel.lblXMTRCV.caption = "Receive";
-  rig.link.gSendSync("U");
-  at(0.1);
-  rig.link.gSendSync("K");
-  rig.panel.lblXMTRCV.caption = "Transmit";
-  at(0.1);
-  rig.link.gSendSync("U");
-  rig.link.gSendSync(" ");  // a blank waits for its period
-  EXPECT_EQ(rig.port.written(), "KU");
-}
+/// A port that raises whatever line event a test names.
+struct EventPort : SerialPort {
+  void raise(int code) { lineEvent(code); }
+  bool portExists(int) override { return true; }
+  void openDevice(int, const SerialSettings&, int) override {}
+  void closeDevice() override {}
+  void writeDevice(const std::string&) override {}
+  int pendingOutput() override { return 0; }
+  void pumpInput() override {}
+  void waitDevice(double) override {}
+};
 
-TEST_F(KeepAlive, IndicatorIsClearedAfterHalfThePeriod) {
-  rig.panel.lblXMTRCV.caption = "Receive";
-  rig.link.gSendSync("K");
-  EXPECT_EQ(rig.panel.lblU.caption, "K");
-  rig.panel.lblXMTRCV.caption = "Transmit";
-  at(0.9);
-  rig.link.gSendSync("K");
-  EXPECT_EQ(rig.panel.lblU.caption, "K");
-  at(0.2);
-  rig.link.gSendSync("K");
-  EXPECT_EQ(rig.panel.lblU.caption, "");
-}
-
-TEST_F(KeepAlive, KeepsItsPeriodAcrossMidnight) {
-  LinkRig late(2, 86399.0);
-  late.openPort();
-  late.panel.lblXMTRCV.caption = "Receive";
-  late.link.gSendSync("U");
-  for (int i = 0; i < 30; ++i) {
-    late.scheduler.advanceTo(late.scheduler.time() + 0.1);
-    late.link.gSendSync("U");
+TEST(LineEvents, ErrorsShowComErrorABreakIsNotedOthersAreIgnored) {
+  LinkRig rig;
+  EventPort port;
+  Platform platform{rig.clock, rig.ui, port, rig.files};
+  DisplayZarvinStatus link{platform, rig.panel};
+  port.onComm = [&] { link.MSComm1_OnComm(); };
+  for (int code : {1001, 1004, 1006, 1008, 1009, 1010, 1011, 3, 4, 5, 6, 7}) {
+    rig.panel.lblComStat.caption = "Com OK";
+    link.gComBreak = false;
+    port.raise(code);
+    EXPECT_EQ(rig.panel.lblComStat.caption, code > 1001 ? "Com Error" : "Com OK") << code;
+    EXPECT_EQ(link.gComBreak, code == 1001) << code;
   }
-  EXPECT_EQ(late.port.written(), "U");  // one send, 2.1 s after the first call
-}
-
-TEST_F(Transport, LineEventsReachTheStatusLabelAndTheBreakFlagAfterTheRead) {
-  radioSends("A:\n");  // a parity error
-  rig.link.gReadResponse();
-  rig.ui.doEvents(0);
-  EXPECT_EQ(rig.panel.lblComStat.caption, "Com Error");
-  rig.port.deliver({0.0, "", true});
-  rig.ui.doEvents(0.01);
-  EXPECT_TRUE(rig.link.gComBreak);
 }
 
 }  // namespace

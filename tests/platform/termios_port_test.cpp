@@ -2,9 +2,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <linux/serial.h>
 #include <poll.h>
-#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -15,6 +13,7 @@
 #include <vector>
 
 #include "platform/runtime_error.h"
+#include "platform/serial/termios_settings.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -25,61 +24,37 @@ double secondsSince(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-bool link(const TempFolder& folder, const std::string& name, const std::string& target) {
-  return symlink(target.c_str(), folder.file(name).c_str()) == 0;
-}
-
-// The radio's end of the line: the master side of a pseudo-terminal.
-class Radio {
- public:
-  Radio() {
-    m_fd = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-    char name[128] = "";
-    if (m_fd < 0 || grantpt(m_fd) != 0 || unlockpt(m_fd) != 0 ||
-        ptsname_r(m_fd, name, sizeof name) != 0) {
-      return;
-    }
-    m_slave = name;
-  }
-  ~Radio() { hangUp(); }
-  const std::string& slavePath() const { return m_slave; }
-  void send(const std::string& bytes) {
-    ASSERT_EQ(write(m_fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-  }
-  /// What the port sent, once n bytes are there or a second has passed.
-  std::string receive(size_t n) {
-    std::string got;
-    auto start = Clock::now();
-    while (got.size() < n && secondsSince(start) < 1.0) {
-      pollfd p{m_fd, POLLIN, 0};
-      if (poll(&p, 1, 50) <= 0) continue;
-      char buffer[64];
-      ssize_t k = read(m_fd, buffer, sizeof buffer);
-      if (k > 0) got.append(buffer, static_cast<size_t>(k));
-    }
-    return got;
-  }
-  void hangUp() {
-    if (m_fd >= 0) close(m_fd);
-    m_fd = -1;
-  }
-
- private:
-  int m_fd = -1;
-  std::string m_slave;
+/// The port, able to take input as the terminal marks it: a pseudo-terminal carries no line
+/// errors.
+struct MarkedPort : TermiosSerialPort {
+  using TermiosSerialPort::takeMarkedInput;
+  using TermiosSerialPort::TermiosSerialPort;
 };
 
+/// Port 1 is the slave side of a pseudo-terminal, linked as COM1; the test is the radio on the
+/// master side.
 class TermiosPort : public testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_FALSE(radio.slavePath().empty());
-    ASSERT_TRUE(link(folder, "COM1", radio.slavePath()));
-    port.setCommPort(1);
+  TermiosPort() {
+    master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    grantpt(master);
+    unlockpt(master);
+    slave = ptsname(master);
+    link("COM1", slave);
     port.setSettings("9600,O,7,1");
+    port.setParityReplace(":");
+    port.onComm = [this] { events.push_back(port.commEvent()); };
+  }
+  ~TermiosPort() override { hangUp(); }
+  void link(const std::string& name, const std::string& target) {
+    ASSERT_EQ(symlink(target.c_str(), folder.file(name).c_str()), 0);
   }
   void open(int handshaking = 0) {
     port.setHandshaking(handshaking);
     port.setPortOpen(true);
+  }
+  void send(const std::string& bytes) {
+    ASSERT_EQ(write(master, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
   }
   /// Waits as the program does until n characters are in the receive buffer.
   int awaitInput(int n) {
@@ -87,259 +62,204 @@ class TermiosPort : public testing::Test {
     while (port.inBufferCount() < n && secondsSince(start) < 1.0) port.waitForInput(0.05);
     return port.inBufferCount();
   }
+  termios slaveSettings() {
+    termios t{};
+    int fd = ::open(slave.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    EXPECT_EQ(tcgetattr(fd, &t), 0);
+    close(fd);
+    return t;
+  }
+  void hangUp() {
+    if (master >= 0) close(master);
+    master = -1;
+  }
 
   TempFolder folder;
-  Radio radio;
-  TermiosSerialPort port{folder.path()};
+  int master = -1;
+  std::string slave;
+  MarkedPort port{folder.path()};
+  std::vector<int> events;
 };
 
-class TermiosPortHandshake : public TermiosPort, public testing::WithParamInterface<int> {};
-
-TEST_P(TermiosPortHandshake, KeepsSpeedAndFlowControl) {
-  open(GetParam());
-  int slave = ::open(radio.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-  ASSERT_GE(slave, 0);
-  termios t{};
-  ASSERT_EQ(tcgetattr(slave, &t), 0);
-  close(slave);
-  bool rtsCts = GetParam() == 2 || GetParam() == 3;
-  bool xonXoff = GetParam() == 1 || GetParam() == 3;
-  EXPECT_EQ(cfgetospeed(&t), B9600);
-  EXPECT_EQ(cfgetispeed(&t), B9600);
-  EXPECT_EQ((t.c_cflag & CRTSCTS) != 0, rtsCts);
-  EXPECT_EQ((t.c_iflag & IXON) != 0, xonXoff);
-  EXPECT_EQ((t.c_iflag & IXOFF) != 0, xonXoff);
-  EXPECT_NE(t.c_iflag & PARMRK, 0u);
-  EXPECT_EQ(t.c_lflag & (ICANON | ECHO | ISIG), 0u);
-  EXPECT_EQ(t.c_oflag & OPOST, 0u);
-}
-
-INSTANTIATE_TEST_SUITE_P(EachHandshake, TermiosPortHandshake, testing::Values(0, 1, 2, 3));
-
-TEST_F(TermiosPort, InputArrivesInTheBuffer) {
-  struct Row {
-    bool nullDiscard;
-    std::string sent;
-    std::string received;
-  } rows[] = {
-      {false, "F1234567\r", "F1234567\r"},  // as it came
-      {false,
-       "a\xff"
-       "b",
-       "a\xff"
-       "b"},                                 // a 0xFF once: the line discipline doubles it
-      {true, std::string("a\0b", 3), "ab"},  // a NUL is data, not a mark, and is discarded
+// Each row's flags as translated, and on the device as the port leaves it; a pseudo-terminal
+// always carries 8 bits without parity, so those bits are checked in the translation alone.
+TEST_F(TermiosPort, SettingsAndHandshakeReachTheDevice) {
+  constexpr tcflag_t kC = CREAD | CLOCAL | HUPCL;  // receiver on, modem status ignored
+  constexpr tcflag_t kOdd7 = CS7 | PARENB | PARODD;
+  const struct {
+    const char* settings;
+    int handshaking;
+    speed_t speed;
+    tcflag_t cflag;  // besides kC
+    tcflag_t iflag;  // besides PARMRK
+  } kRows[] = {
+      {"9600,O,7,1", 0, B9600, kOdd7, INPCK},  // the radio's own framing
+      {"19200,O,7,1", 0, B19200, kOdd7, INPCK},
+      {"300,O,7,1", 0, B300, kOdd7, INPCK},
+      {"115200,N,8,1", 0, B115200, CS8, 0},  // no parity, no parity check
+      {"9600,E,7,1", 0, B9600, CS7 | PARENB, INPCK},
+      {"9600,M,7,1", 0, B9600, kOdd7 | CMSPAR, INPCK},  // stick parity: always 1
+      {"9600,S,7,1", 0, B9600, CS7 | PARENB | CMSPAR, INPCK},
+      {"9600,N,6,1", 0, B9600, CS6, 0},
+      {"9600,N,5,2", 0, B9600, CS5 | CSTOPB, 0},
+      {"9600,O,7,2", 0, B9600, kOdd7 | CSTOPB, INPCK},
+      {"9600,O,7,1", 1, B9600, kOdd7, INPCK | IXON | IXOFF},                            // XON/XOFF
+      {"9600,O,7,1", 2, B9600, kOdd7 | CRTSCTS, INPCK},                                 // RTS
+      {"9600,O,8,1", 3, B9600, CS8 | PARENB | PARODD | CRTSCTS, INPCK | IXON | IXOFF},  // both
   };
-  open();
-  for (const Row& r : rows) {
-    port.setNullDiscard(r.nullDiscard);
-    radio.send(r.sent);
-    EXPECT_EQ(awaitInput(static_cast<int>(r.received.size())), static_cast<int>(r.received.size()));
-    EXPECT_EQ(port.input(), r.received);
-    EXPECT_EQ(port.inBufferCount(), 0);
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(std::string(row.settings) + " handshaking " + std::to_string(row.handshaking));
+    TermiosFields f = termiosFields(parseSerialSettings(row.settings), row.handshaking);
+    EXPECT_EQ(f.cflag, kC | row.cflag);
+    port.setSettings(row.settings);
+    open(row.handshaking);
+    termios t = slaveSettings();
+    port.setPortOpen(false);
+    EXPECT_EQ(t.c_cflag & ~(CBAUD | CSIZE | PARENB), (kC | row.cflag) & ~(CSIZE | PARENB));
+    EXPECT_EQ(t.c_iflag, PARMRK | row.iflag);
+    EXPECT_EQ(t.c_oflag | t.c_lflag, 0u);  // raw
+    EXPECT_EQ(cfgetispeed(&t), row.speed);
+    EXPECT_EQ(cfgetospeed(&t), row.speed);
+    EXPECT_EQ(t.c_cc[VMIN] * 100 + t.c_cc[VTIME], 100);  // each read waits for a character
   }
 }
 
-TEST_F(TermiosPort, OutputReachesTheRadio) {
-  open(2);
-  port.setRTSEnable(true);  // a pseudo-terminal has no RTS; this must not fail
-  port.output("?");
-  port.output("F1234567");
-  EXPECT_EQ(radio.receive(9), "?F1234567");
-  EXPECT_EQ(port.outBufferCount(), 0);
-}
-
-TEST_F(TermiosPort, WaitEndsWhenAByteArrives) {
+TEST_F(TermiosPort, MarkedInputBecomesTextAndLineEvents) {
+  using S = std::string;
+  const struct {
+    std::vector<S> reads;
+    S input;
+    std::vector<int> events;
+  } kRows[] = {
+      {{S("\0", 1), "\xff"}, S("\0", 1), {}},  // an unmarked NUL is data; a mark waits
+      {{S("A1\xff\0B\n", 6)}, "A1:\n", {kCommEventRxParity}},     // parity error: ":" and 1009
+      {{S("K\xff\0\0U", 5)}, "KU", {kCommEventBreak}},            // a break is no character
+      {{"\xff", S("\0", 1), S("\0", 1)}, "", {kCommEventBreak}},  // ... over three reads
+      {{S("\xff\0", 2), "Z"}, ":", {kCommEventRxParity}},         // cut after the zero
+      {{S("\xff\0\xff", 3)}, ":", {kCommEventRxParity}},          // an error on a 0xFF
+      {{"a\xff", "\xffz"}, "a\xffz", {}},                         // a doubled mark, cut in two
+      {{"\xff\xff\xff\xff"}, "\xff\xff", {}},                     // two literal 0xFF
+      {{"\xffq"}, "\xffq", {}},                                   // a lone mark stays a 0xFF
+  };
   open();
-  std::thread late([this] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    radio.send("K");
-  });
-  auto start = Clock::now();
-  port.waitForInput(2.0);
-  double waited = secondsSince(start);
-  late.join();
-  EXPECT_GE(waited, 0.015);
-  EXPECT_LT(waited, 1.0);
-  EXPECT_EQ(port.input(), "K");
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(row.input);
+    events.clear();
+    port.setPortOpen(false);  // forgets an unfinished mark
+    open();
+    for (const S& read : row.reads) port.takeMarkedInput(read);
+    EXPECT_EQ(port.input(), row.input);
+    EXPECT_EQ(events, row.events);
+  }
 }
 
-TEST_F(TermiosPort, WaitLastsTheTimeoutWithoutInput) {
+TEST_F(TermiosPort, WaitEndsWithItsTimeAByteOrAHangUp) {
   open();
   auto start = Clock::now();
   port.waitForInput(0.05);
-  double waited = secondsSince(start);
-  EXPECT_GE(waited, 0.045);
-  EXPECT_LT(waited, 0.5);
-  EXPECT_EQ(port.inBufferCount(), 0);
-}
-
-TEST_F(TermiosPort, HangUpIsReportedAsBreak) {
-  open();
-  std::vector<int> events;
-  port.onComm = [&] { events.push_back(port.commEvent()); };
-  std::thread unplug([this] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    radio.hangUp();
-  });
-  auto start = Clock::now();
-  port.waitForInput(2.0);
-  double waited = secondsSince(start);
-  unplug.join();
-  EXPECT_LT(waited, 1.0);  // woken by the hang-up itself
+  EXPECT_GE(secondsSince(start), 0.045);
+  for (bool unplug : {false, true}) {
+    std::thread radio([this, unplug] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      unplug ? hangUp() : send("K");
+    });
+    start = Clock::now();
+    port.waitForInput(2.0);
+    double waited = secondsSince(start);
+    radio.join();
+    EXPECT_GE(waited, 0.015);
+    EXPECT_LT(waited, 1.0);
+    EXPECT_EQ(port.input(), unplug ? "" : "K");
+  }
+  // A hang-up is a break; the port stays open for the program to close and reopen, and
+  // meanwhile nothing happens.
   EXPECT_EQ(events, std::vector<int>{kCommEventBreak});
-  // Still open for the program, which will close and reopen it; meanwhile nothing happens.
   EXPECT_TRUE(port.portOpen());
   EXPECT_EQ(port.fileDescriptor(), -1);
   EXPECT_NO_THROW(port.output("U"));
-  EXPECT_EQ(port.outBufferCount(), 0);
-  EXPECT_EQ(port.inBufferCount(), 0);
-  // A wait on the lost device sleeps rather than returning at once.
+  EXPECT_EQ(port.outBufferCount() + port.inBufferCount(), 0);
   start = Clock::now();
-  port.waitForInput(0.03);
+  port.waitForInput(0.03);  // sleeps rather than returning at once
   EXPECT_GE(secondsSince(start), 0.025);
   EXPECT_EQ(events.size(), 1u);
-  port.setPortOpen(false);
-  EXPECT_FALSE(port.portOpen());
 }
 
-TEST_F(TermiosPort, ReopensAfterClose) {
-  EXPECT_EQ(port.fileDescriptor(), -1);
-  open();
-  EXPECT_GE(port.fileDescriptor(), 0);
-  port.setPortOpen(false);
-  EXPECT_EQ(port.fileDescriptor(), -1);
-  radio.send("stale");  // nobody is listening: not part of the next session
-  open();
-  radio.send("R1");
-  EXPECT_EQ(awaitInput(2), 2);
-  EXPECT_EQ(port.input(), "R1");
-}
-
-TEST_F(TermiosPort, BurstBeyondTheBufferWaitsInTheDriver) {
+TEST_F(TermiosPort, TextCrossesTheLineBothWaysAndOnlyWhileOpen) {
   port.setInBufferSize(4096);
+  open(2);
+  port.setRTSEnable(true);  // a pseudo-terminal has no RTS; this must not fail
+  port.output("?F1234567");
+  EXPECT_EQ(port.outBufferCount(), 0);
+  char got[16];
+  pollfd p{master, POLLIN, 0};
+  ASSERT_EQ(poll(&p, 1, 1000), 1);
+  EXPECT_EQ(std::string(got, static_cast<size_t>(read(master, got, sizeof got))), "?F1234567");
+  port.setPortOpen(false);
+  EXPECT_EQ(port.fileDescriptor(), -1);
+  send("stale");  // nobody is listening: not part of the next session
   open();
-  std::vector<int> events;
-  port.onComm = [&] { events.push_back(port.commEvent()); };
-  radio.send(std::string(8991, 'x') + "F7654321\n");
+  send("a\xffz");  // a 0xFF once: the line discipline marks it doubled
+  EXPECT_EQ(awaitInput(3), 3);
+  EXPECT_EQ(port.input(), "a\xffz");
+  port.setNullDiscard(true);
+  send(std::string("a\0b", 3));  // a NUL is data, not a mark, and is discarded
+  EXPECT_EQ(awaitInput(2), 2);
+  EXPECT_EQ(port.input(), "ab");
+  send(std::string(8991, 'x') + "F7654321\n");  // more than the buffer: waits in the driver
   EXPECT_EQ(awaitInput(4096), 4096);
-  std::string got = port.input();
-  while (got.size() < 9000 && awaitInput(1) > 0) got += port.input();
-  EXPECT_EQ(got.size(), 9000u);
-  EXPECT_EQ(got.substr(8991), "F7654321\n");
+  std::string all = port.input();
+  while (all.size() < 9000 && awaitInput(1) > 0) all += port.input();
+  EXPECT_EQ(all, std::string(8991, 'x') + "F7654321\n");
   EXPECT_TRUE(events.empty());  // no overflow
 }
 
-TEST_F(TermiosPort, PortNamedByALinkStaysMissingWhenTheLinkGoes) {
-  open();
-  port.setPortOpen(false);
-  ASSERT_EQ(unlink(folder.file("COM1").c_str()), 0);
-  // Never the table's /dev/ttyS0 instead.
-  EXPECT_FALSE(port.portExists(1));
-  try {
-    open();
-    ADD_FAILURE() << "opened";
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.description(), "No such file or directory");
-  }
-}
-
-TEST_F(TermiosPort, PortHeldByAnotherIsBusyButPresent) {
-  open();
-  TermiosSerialPort other{folder.path()};
-  other.setCommPort(1);
-  try {
-    other.setPortOpen(true);
-    ADD_FAILURE() << "opened twice";
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.description(), "Device or resource busy");
-  }
-  EXPECT_TRUE(other.portExists(1));
-  port.setPortOpen(false);
-  EXPECT_NO_THROW(other.setPortOpen(true));  // free again once let go
-}
-
-TEST_F(TermiosPort, AbsentPortsAreNotFoundAndCannotOpen) {
-  ASSERT_TRUE(link(folder, "COM2", folder.file("unplugged")));
-  ASSERT_TRUE(link(folder, "COM3", "/dev/null"));
+TEST_F(TermiosPort, ProbeAndOpenOfEachKindOfPort) {
+  // A probe leaves a present port's settings as they were, and the port free.
+  int fd = ::open(slave.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  termios t = slaveSettings();
+  cfsetospeed(&t, B1200);
+  t.c_iflag |= ICRNL;
+  ASSERT_EQ(tcsetattr(fd, TCSANOW, &t), 0);
+  EXPECT_TRUE(port.portExists(1));
+  t = slaveSettings();
+  close(fd);
+  EXPECT_EQ(cfgetospeed(&t), B1200);
+  EXPECT_NE(t.c_iflag & ICRNL, 0u);
+  link("COM2", folder.file("unplugged"));
+  link("COM3", "/dev/null");
+  TermiosSerialPort holder{folder.path()};
+  holder.setPortOpen(true);  // port 1
   const struct {
     int port;
+    const char* settings;
+    bool exists;
     int error;
   } kRows[] = {
-      {2, ENOENT},  // the device is gone
-      {3, ENOTTY},  // not a terminal at all
+      {1, "9600,O,7,1", true, EBUSY},                 // held by another, yet present
+      {2, "9600,O,7,1", false, ENOENT},               // the device is gone
+      {3, "9600,O,7,1", false, ENOTTY},               // not a terminal at all
+      {1, "14400,O,7,1", true, kErrInvalidProperty},  // a rate with no termios constant
+      {1, "9600,X,7,1", true, kErrInvalidProperty},   // no such parity
+      {1, "9600,O,9,1", true, kErrInvalidProperty},   // too many data bits
+      {1, "9600,O,7,3", true, kErrInvalidProperty},   // no such stop-bit count
+      {1, "9600,O,7", true, kErrInvalidProperty},     // a field missing
   };
   for (const auto& row : kRows) {
-    SCOPED_TRACE(row.port);
-    EXPECT_FALSE(port.portExists(row.port));
+    SCOPED_TRACE(std::to_string(row.port) + " " + row.settings);
+    EXPECT_EQ(port.portExists(row.port), row.exists);
     port.setCommPort(row.port);
     try {
-      port.setPortOpen(true);
+      port.setSettings(row.settings);
+      open();
       ADD_FAILURE() << "opened";
     } catch (const RuntimeError& e) {
       EXPECT_EQ(e.number(), row.error);
     }
     EXPECT_FALSE(port.portOpen());
   }
-  EXPECT_FALSE(port.portExists(0));  // no such numbers
-  EXPECT_FALSE(port.portExists(17));
-}
-
-TEST_F(TermiosPort, UnknownBaudIsRefused) {
-  port.setSettings("14400,O,7,1");
-  try {
-    open();
-    ADD_FAILURE() << "opened";
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.number(), kErrInvalidProperty);
-  }
-  EXPECT_FALSE(port.portOpen());
-}
-
-TEST_F(TermiosPort, ProbeFindsAPresentPortAndLeavesItsSettingsAndItselfFree) {
-  int slave = ::open(radio.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-  ASSERT_GE(slave, 0);
-  termios before{};
-  ASSERT_EQ(tcgetattr(slave, &before), 0);
-  cfsetospeed(&before, B1200);
-  before.c_iflag |= ICRNL;
-  ASSERT_EQ(tcsetattr(slave, TCSANOW, &before), 0);
-  ASSERT_EQ(tcgetattr(slave, &before), 0);
-  EXPECT_TRUE(port.portExists(1));
-  EXPECT_TRUE(port.portExists(1));  // twice: the first probe let it go
-  termios after{};
-  ASSERT_EQ(tcgetattr(slave, &after), 0);
-  close(slave);
-  EXPECT_EQ(cfgetospeed(&after), B1200);
-  EXPECT_EQ(after.c_iflag, before.c_iflag);
-  EXPECT_EQ(after.c_cflag, before.c_cflag);
-  open();
-  radio.send("?");
-  EXPECT_EQ(awaitInput(1), 1);
-}
-
-bool isEmptyUartSlot(const char* device) {
-  int fd = ::open(device, O_RDWR | O_NOCTTY | O_NONBLOCK);
-  if (fd < 0) return false;
-  serial_struct info{};
-  bool empty = ioctl(fd, TIOCGSERIAL, &info) == 0 && info.type == PORT_UNKNOWN;
-  close(fd);
-  return empty;
-}
-
-TEST(PortProbe, SerialNodeWithoutUartIsAbsent) {
-  if (!isEmptyUartSlot("/dev/ttyS0")) GTEST_SKIP() << "/dev/ttyS0 is missing or has a UART";
-  TempFolder folder;
-  ASSERT_TRUE(link(folder, "COM2", "/dev/ttyS0"));
-  TermiosSerialPort port(folder.path());
-  EXPECT_FALSE(port.portExists(1));  // through the fixed table
-  EXPECT_FALSE(port.portExists(2));  // through a link
-  try {
-    port.setPortOpen(true);
-    ADD_FAILURE() << "opened";
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.number(), ENODEV);
-  }
+  holder.setPortOpen(false);
+  port.setSettings("9600,O,7,1");
+  EXPECT_NO_THROW(open());  // free again once let go
 }
 
 }  // namespace
