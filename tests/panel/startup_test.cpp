@@ -168,6 +168,15 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       // An amplifier tune cycle more than 20 s old: unkeyed, then the status asked after OK.
       {tuning, 20, 27, "20.70 K, 22.80 K, 24.90 K, 26.00 U, 26.10 ?|, 26.70 U", {"Tune Cancelled"}},
       // No keep-alive in LOCAL operation; the REMOTE set-up once the radio is REMOTE again.
+      // A port missing at the start is tried again every 5 s.
+      {[&](Rig& r) {
+         r.port.setPresentPorts({});
+         at(7.0, [](Rig& r) { r.port.plug(); })(r);
+       },
+       0,
+       12,
+       "11.20 ?|, 11.80 ?|",
+       {}},
       {switching, 3, 14, "4.06 ?|, 9.06 ?|, 9.72 G00|, 9.82 B100|, 9.93 ?|, 10.59 U, 12.69 U", {}},
       {askedFor(true), 0, 3, "1.50 ?|, 2.16 ?|, 2.82 G00|, 2.92 B100|", {}},
       {askedFor(false), 0, 32, "30.80 ?|, 31.46 ?|", {}},
