@@ -139,50 +139,40 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
     r.link.gSyncChar = "K";
     r.click("mnuFileExit");
   });
+  Script missingPort = [&](Rig& r) {
+    r.port.setPresentPorts({});
+    at(7.0, [](Rig& r) { r.port.plug(); })(r);
+  };
+  const Strings noSync = {"No Sync Response. OK to Restart."};
   const struct {
     Script script;
     double from, until;
     const char* writes;  // and ", end" when the program ended
-    Strings messages;
+    Strings messages = {};
   } kRows[] = {
       // A silent radio: the first poll after the start-up's and the synchronisation's 0.5 s,
       // then one per 0.6 s settle time; 5.0 s more after a break.
-      {silent, 0, 5, "1.00 ?|, 1.60 ?|, 2.20 ?|, 2.80 ?|, 3.40 ?|, 4.00 ?|, 4.60 ?|", {}},
-      {breakAt3, 0, 9, "1.00 ?|, 1.60 ?|, 2.20 ?|, 2.80 ?|, 8.40 ?|", {}},
+      {silent, 0, 5, "1.00 ?|, 1.60 ?|, 2.20 ?|, 2.80 ?|, 3.40 ?|, 4.00 ?|, 4.60 ?|"},
+      {breakAt3, 0, 9, "1.00 ?|, 1.60 ?|, 2.20 ?|, 2.80 ?|, 8.40 ?|"},
+      // A port missing at the start is tried again every 5 s.
+      {missingPort, 0, 12, "11.20 ?|, 11.80 ?|"},
       // The first answer counts with its R line alone: the LOCAL set-up asks at once.
-      {rOnlyLocal, 0, 4, "1.00 ?|, 1.66 ?|", {}},
-      // Later full answers without a usable R line: polled on, and clicks meanwhile dropped
-      // (no band list, no mode command once the radio is back).
-      {noState,
-       9,
-       16,
-       "9.22 ?|, 9.82 ?|, 10.48 ?|, 11.08 ?|, 11.74 ?|, 12.40 G00|, 12.50 B100|, 12.61 ?|, 15.27 U",
-       {}},
-      // A keep-alive 2.0 s after the last one's 0.1 s settle, answered or not; an answer resets
-      // the count, the sixth unanswered one restarts the link.
-      {unanswered,
-       3,
-       21,
-       "5.19 U, 7.29 U, 9.39 U, 11.49 U, 13.59 U, 15.69 U, 17.79 U, 19.89 U, 20.49 ?|",
-       {"No Sync Response. OK to Restart."}},
+      {rOnlyLocal, 0, 4, "1.00 ?|, 1.66 ?|"},
+      // Full answers without a usable R line: polled on, and clicks meanwhile dropped (no band
+      // list, no mode command once the radio is back at 10 s).
+      {noState, 10, 16, "10.48 ?|, 11.08 ?|, 11.74 ?|, 12.40 G00|, 12.50 B100|, 12.61 ?|, 15.27 U"},
+      // A keep-alive 2.0 s after the last one's 0.1 s settle, answered or not; the sixth
+      // unanswered since 8 s (an answer resets the count) restarts the link.
+      {unanswered, 9, 21, "9.39 U, 11.49 U, 13.59 U, 15.69 U, 17.79 U, 19.89 U, 20.49 ?|", noSync},
       // An amplifier tune cycle more than 20 s old: unkeyed, then the status asked after OK.
       {tuning, 20, 27, "20.70 K, 22.80 K, 24.90 K, 26.00 U, 26.10 ?|, 26.70 U", {"Tune Cancelled"}},
       // No keep-alive in LOCAL operation; the REMOTE set-up once the radio is REMOTE again.
-      // A port missing at the start is tried again every 5 s.
-      {[&](Rig& r) {
-         r.port.setPresentPorts({});
-         at(7.0, [](Rig& r) { r.port.plug(); })(r);
-       },
-       0,
-       12,
-       "11.20 ?|, 11.80 ?|",
-       {}},
-      {switching, 3, 14, "4.06 ?|, 9.06 ?|, 9.72 G00|, 9.82 B100|, 9.93 ?|, 10.59 U, 12.69 U", {}},
-      {askedFor(true), 0, 3, "1.50 ?|, 2.16 ?|, 2.82 G00|, 2.92 B100|", {}},
-      {askedFor(false), 0, 32, "30.80 ?|, 31.46 ?|", {}},
+      {switching, 3, 14, "4.06 ?|, 9.06 ?|, 9.72 G00|, 9.82 B100|, 9.93 ?|, 10.59 U, 12.69 U"},
+      {askedFor(true), 0, 3, "1.50 ?|, 2.16 ?|, 2.82 G00|, 2.92 B100|"},
+      {askedFor(false), 0, 32, "30.80 ?|, 31.46 ?|"},
       // Shutdown by the close box, and by File > Exit with the transmitter keyed from the panel.
-      {closeBox, 6, 10, "6.00 G00|, end 6.30", {}},
-      {exitKeyed, 6, 10, "6.00 U, 6.10 G00|, end 6.40", {}},
+      {closeBox, 6, 10, "6.00 G00|, end 6.30"},
+      {exitKeyed, 6, 10, "6.00 U, 6.10 G00|, end 6.40"},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(row.writes);
