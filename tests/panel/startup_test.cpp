@@ -1,365 +1,249 @@
+// The program's start-up, main loop and shutdown on the simulated radio: what reaches the line
+// and when, in virtual seconds since the start.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 
-#include "platform/ui/user_actions.h"
-#include "tests/support/program_rig.h"
+#include "tests/panel/panel_script.h"
 
 namespace {
 
-int count(const std::vector<std::string>& commands, const std::string& c) {
-  return static_cast<int>(std::count(commands.begin(), commands.end(), c));
-}
+using namespace panel_script;
+using Script = std::function<void(Rig&)>;
+using Strings = std::vector<std::string>;
 
-/// The AGC and mode codes ("A1".."A4", "M1".."M4") the radio received from command `from` on.
-std::vector<std::string> agcAndModeCodes(const ProgramRig& rig, size_t from) {
-  std::vector<std::string> codes;
-  for (size_t i = from; i < rig.commands().size(); ++i) {
-    const std::string& c = rig.commands()[i];
-    if (c.size() == 2 && (c[0] == 'A' || c[0] == 'M') && c[1] >= '1' && c[1] <= '4') {
-      codes.push_back(c);
-    }
-  }
-  return codes;
-}
-
-/// Times (seconds since midnight) at which the program wrote exactly `bytes`.
-std::vector<double> writeTimes(const ProgramRig& rig, const std::string& bytes) {
-  std::vector<double> times;
+/// The writes from `from` seconds on, as "seconds bytes" with each line feed shown as "|".
+std::string writesFrom(const ProgramRig& rig, double from) {
+  std::string all;
   for (const auto& w : rig.port.writes()) {
-    if (w.bytes == bytes) times.push_back(w.time);
+    char time[16];
+    std::snprintf(time, sizeof time, "%s%.2f ", all.empty() ? "" : ", ", w.time - rig.start);
+    if (w.time - rig.start >= from) all += time + w.bytes;
   }
-  return times;
+  std::replace(all.begin(), all.end(), '\n', '|');
+  return all;
 }
 
-TEST(StartUp, WithPortSetupReachesRemoteOperation) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.at(0.7, [&] {
-    // Synchronising: the settings file was read and the information box left empty.
-    EXPECT_TRUE(rig.control("txtInfo").visible);
-    EXPECT_EQ(rig.control("txtInfo").caption, "");
-    EXPECT_TRUE(rig.port.portOpen());
-  });
-  EXPECT_FALSE(rig.runFor(15.0));
-  EXPECT_EQ(rig.frm.form.caption, "Zarvin 0.930 : 4-29-15:1618");
-  EXPECT_EQ(rig.frm.panelMode, "REMOTE");
-  EXPECT_EQ(rig.control("lblREMOTE").caption, "REMOTE");
-  EXPECT_EQ(rig.link.gFWType, 2);
-  EXPECT_EQ(rig.control("lblFWType").caption, "F/W: v604M Adapt");
-  EXPECT_EQ(rig.control("lblComStat").caption, "Com OK");
-  EXPECT_EQ(rig.port.settings(), "9600,O,7,1");
-}
-
-TEST(StartUp, HandshakeNamesAreMatchedExactly) {
-  struct Case {
-    const char* name;
-    int value;
-  } cases[] = {{"comNone", 0},
-               {"comXonXoff", 1},
-               {"comXOnXOff", 1},
-               {"comRTS", 2},
-               {"comRTSXonXoff", 3},
-               {"comRTSXOnXOff", 3},
-               {"comrtsxonxoff", 0},  // differs only in case
-               {"", 0}};
-  for (const Case& c : cases) {
-    ProgramRig rig;
-    rig.writePortSetup(c.name);
-    rig.runFor(2.0);
-    EXPECT_EQ(rig.port.handshaking(), c.value) << c.name;
+void closeChildWindows(ProgramRig& rig) {
+  for (ui::Form* f : rig.ui.forms()) {
+    if (f != &rig.frm.form) f->close();
   }
 }
 
-TEST(StartUp, RefusedPropertiesArePassedOverButAPortNamedWronglyStaysClosed) {
-  struct Case {
+TEST(StartUp, TellsTheFirmwareGenerationsApart) {
+  const char* kCaptions[] = {"F/W: v601C", "F/W: v604M Adapt", "F/W: v604M NonAdapt"};
+  for (int firmware : {1, 2, 3}) {
+    Rig rig(firmware);
+    rig.runFor(8.0);
+    EXPECT_EQ(rig.frm.form.caption, "Zarvin 0.930 : 4-29-15:1618");
+    EXPECT_EQ(rig.link.gFWType, firmware);
+    EXPECT_EQ(rig.control("lblFWType").caption, kCaptions[firmware - 1]);
+  }
+}
+
+TEST(StartUp, PortSetupLinesOpenThePortOrSayWhyNot) {
+  auto lines = [](const std::string& handshake) { return "1\r\n9600,O,7,1\r\n" + handshake; };
+  const struct {
     std::string file;  // empty: PortSetup.txt is a folder
-    bool opens;
     int handshaking;
-    const char* comStat;
-    const char* info;
-  } cases[] = {
-      // Settings refused: opened with the port's own.
-      {"1\r\nfast\r\ncomRTS\r\n", true, 2, "No Com", ""},
-      {"1\r\n", true, 0, "No Com", ""},  // fewer than three lines: the same
+    const char* info;  // the port opens when there is nothing to say
+  } kRows[] = {
+      {lines("comNone"), 0, ""},
+      {lines("comXonXoff"), 1, ""},
+      {lines("comXOnXOff"), 1, ""},
+      {lines("comRTS"), 2, ""},
+      {lines("comRTSXonXoff"), 3, ""},
+      {lines("comRTSXOnXOff"), 3, ""},
+      {lines("comrtsxonxoff"), 0, ""},  // differs only in case
+      // Settings refused, or missing lines: opened with the port's own.
+      {"1\r\nfast\r\ncomRTS\r\n", 2, ""},
+      {"1\r\n", 0, ""},
       // No port 17: not port 1 instead.
-      {"17\r\n9600,O,7,1\r\ncomRTS\r\n", false, 2, "Com Error",
-       "Port COM17: Err 8002. No such port: \"17\""},
+      {"17\r\n9600,O,7,1\r\ncomRTS\r\n", 2, "Port COM17: Err 8002. No such port: \"17\""},
       // A NUL is shown, not the end of the text; a long value is cut.
-      {std::string("\0\r\n", 3), false, 0, "Com Error",
-       "Port COM^@: Err 8002. No such port: \"^@\""},
-      {std::string(40, '9') + "\r\n", false, 0, "Com Error",
+      {std::string("\0\r\n", 3), 0, "Port COM^@: Err 8002. No such port: \"^@\""},
+      {std::string(40, '9') + "\r\n", 0,
        "Port COM9999999999999999...: Err 8002. No such port: \"9999999999999999...\""},
       // There but unreadable: said so, not taken for a bad port number.
-      {"", false, 0, "No Com", "PortSetup.txt: Err 21. Is a directory"},
+      {"", 0, "PortSetup.txt: Err 21. Is a directory"},
   };
-  for (const Case& c : cases) {
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(row.file);
     ProgramRig rig;
-    if (c.file.empty()) std::filesystem::create_directory(rig.folder.file("PortSetup.txt"));
-    rig.folder.write("PortSetup.txt", c.file);
+    if (row.file.empty()) std::filesystem::create_directory(rig.folder.file("PortSetup.txt"));
+    rig.folder.write("PortSetup.txt", row.file);
     rig.runFor(1.0);  // the port set-up is done, the radio not yet asked
-    EXPECT_EQ(rig.port.portOpen(), c.opens) << c.info;
-    EXPECT_EQ(rig.port.handshaking(), c.handshaking) << c.info;
-    EXPECT_EQ(rig.control("lblComStat").caption, c.comStat) << c.info;
-    EXPECT_EQ(rig.control("txtInfo").caption, c.info);
+    EXPECT_EQ(rig.port.portOpen(), *row.info == '\0');
+    EXPECT_EQ(rig.port.handshaking(), row.handshaking);
+    bool given = row.file.find(",O,7,") != std::string::npos;  // else the port's own
+    EXPECT_EQ(rig.port.settings(), given ? "9600,O,7,1" : "9600,N,8,1");
+    bool failed = *row.info != '\0' && !row.file.empty();
+    EXPECT_EQ(rig.control("lblComStat").caption, failed ? "Com Error" : "No Com");
+    EXPECT_TRUE(rig.control("txtInfo").visible);
+    EXPECT_EQ(rig.control("txtInfo").caption, row.info);
   }
 }
 
-TEST(StartUp, MissingPortSetupOpensTheDialogAndAppliesItsSettings) {
-  ProgramRig rig;
-  rig.at(1.0, [&] {
-    // The dialog (whatever window it is) is open over a disabled panel.
-    EXPECT_FALSE(rig.frm.form.enabled);
-    EXPECT_NE(rig.control("txtInfo").caption->find("fileExists(PortSetup.txt): Err 2."),
-              std::string::npos);
-    rig.link.gPortNumber = "1";
-    rig.link.gPortSettings = "9600,O,7,1";
-    rig.link.gHandshake = "comRTS";
-    rig.link.gPortSetupChanged = true;
-    for (ui::Form* f : rig.ui.forms()) {
-      if (f != &rig.frm.form) f->close();
-    }
+TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
+  auto at = [](double t, Script action) {
+    return [t, action](Rig& r) { r.at(t, [&r, action] { action(r); }); };
+  };
+  Script silent = [](Rig& r) { r.radio.faults.silent = true; };
+  Script breakAt3 = [&](Rig& r) {
+    silent(r);
+    at(3.0, [](Rig& r) { r.port.deliver({0, "", true}); })(r);
+  };
+  Script rOnlyLocal = [](Rig& r) {
+    r.radio.state.remote = false;
+    r.radio.faults.nextQueryROnly = true;
+  };
+  Script noState = [&](Rig& r) {
+    r.radio.faults.garbleTags = "R";
+    at(2.5, [](Rig& r) { EXPECT_TRUE(r.click("cmd20M") && r.click("cmdMode")); })(r);
+    at(10.0, [](Rig& r) { r.radio.faults.garbleTags = ""; })(r);
+  };
+  Script unanswered = at(8.0, [](Rig& r) { r.radio.faults.dropKeyAnswers = true; });
+  Script tuning = at(6.0, [](Rig& r) {
+    r.link.gSyncChar = "K";  // as tuneAmpCmd leaves it
+    r.link.gAmpTuning = true;
+    r.link.gAmpTuneStart = r.clock.now();
   });
-  rig.runFor(10.0);
-  EXPECT_EQ(rig.port.handshaking(), 2);
-  EXPECT_EQ(rig.frm.panelMode, "REMOTE");
-}
-
-TEST(StartUp, WithoutSettingsWaitsQuietlyForThem) {
-  ProgramRig rig;
-  rig.at(0.6, [&] {
-    for (ui::Form* f : rig.ui.forms()) {
-      if (f != &rig.frm.form) f->close();
-    }
+  Script switching = [&](Rig& r) {
+    at(4.0, radioGoesLocal)(r);
+    at(9.0, [](Rig& r) { r.port.deliver(r.radio.switchRemote(true).at(0)); })(r);
+  };
+  // Without PortSetup.txt the dialog asks for the settings, over a disabled panel; they are
+  // applied in it, or later while the program waits quietly.
+  auto askedFor = [&](bool applyInDialog) -> Script {
+    return [=](Rig& r) {
+      std::filesystem::remove(r.folder.file("PortSetup.txt"));
+      auto apply = [](Rig& r) {
+        r.link.gPortNumber = "1";
+        r.link.gPortSettings = "9600,O,7,1";
+        r.link.gPortSetupChanged = true;
+      };
+      at(1.0, [=](Rig& r) {
+        EXPECT_FALSE(r.frm.form.enabled);
+        EXPECT_NE(r.control("txtInfo").caption->find("fileExists(PortSetup.txt): Err 2."),
+                  std::string::npos);
+        if (applyInDialog) apply(r);
+        closeChildWindows(r);
+      })(r);
+      if (!applyInDialog) at(30.0, apply)(r);
+    };
+  };
+  Script closeBox = at(6.0, [](Rig& r) { r.frm.form.close(); });
+  Script exitKeyed = at(6.0, [](Rig& r) {
+    r.link.gSyncChar = "K";
+    r.click("mnuFileExit");
   });
-  rig.at(30.0, [&] {
-    EXPECT_EQ(rig.port.opens(), 0);
-    EXPECT_EQ(rig.frm.panelMode, "");
-    rig.link.gPortNumber = "1";
-    rig.link.gPortSettings = "9600,O,7,1";
-    rig.link.gPortSetupChanged = true;
-  });
-  rig.runFor(40.0);
-  EXPECT_EQ(rig.frm.panelMode, "REMOTE");
-}
-
-TEST(StartUp, FirstAnswerWithOnlyLocalStartsTheLocalSetUp) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.radio.state.remote = false;
-  rig.radio.faults.nextQueryROnly = true;
-  rig.runFor(6.0);
-  EXPECT_EQ(rig.frm.panelMode, "LOCAL");
-  EXPECT_EQ(rig.link.gSyncChar, " ");
-}
-
-TEST(StartUp, SilentRadioIsPolledEverySixTenthsAndClicksMeanwhileAreDropped) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.radio.faults.silent = true;
-  rig.at(5.0, [&] {
-    // The idle panel's buttons still take clicks; no set-up has run to serve them.
-    EXPECT_TRUE(rig.click("cmd20M"));
-    EXPECT_TRUE(rig.click("cmdMode"));
-  });
-  std::vector<double> polls;
-  rig.at(10.0, [&] {
-    polls = writeTimes(rig, "?\n");
-    EXPECT_EQ(rig.frm.panelMode, "");
-    EXPECT_EQ(rig.control("lblComStat").caption, "No Com");
-    rig.radio.faults.silent = false;
-  });
-  rig.at(19.9, [&] {
-    // Back in REMOTE operation without the stale clicks: no band list, no mode command.
-    EXPECT_EQ(rig.frm.panelMode, "REMOTE");
-    EXPECT_EQ(rig.ui.findForm("frmBandSelect"), nullptr);
-    EXPECT_TRUE(agcAndModeCodes(rig, 0).empty());
-  });
-  rig.runFor(20.0);
-  ASSERT_GE(polls.size(), 10u);
-  for (size_t i = 2; i < polls.size(); ++i) EXPECT_NEAR(polls[i] - polls[i - 1], 0.6, 0.02);
-}
-
-TEST(StartUp, SilentRadioIsPolledFiveSecondsLaterAfterABreak) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.radio.faults.silent = true;
-  rig.at(3.0, [&] { rig.port.deliver({0, "", true}); });
-  rig.runFor(20.0);
-  std::vector<double> polls = writeTimes(rig, "?\n");
-  ASSERT_GE(polls.size(), 6u);
-  double breakAt = rig.start + 3.0;
-  for (size_t i = 2; i < polls.size(); ++i) {
-    double gap = polls[i] - polls[i - 1];
-    // Before the break a silent poll takes its 0.6 s; after it, 5.0 s more.
-    double expected = polls[i] < breakAt ? 0.6 : polls[i - 1] > breakAt ? 5.6 : gap;
-    EXPECT_NEAR(gap, expected, 0.02) << i;
+  Script missingPort = [&](Rig& r) {
+    r.port.setPresentPorts({});
+    at(7.0, [](Rig& r) { r.port.plug(); })(r);
+  };
+  const Strings noSync = {"No Sync Response. OK to Restart."};
+  const struct {
+    Script script;
+    double from, until;
+    const char* writes;  // and ", end" when the program ended
+    Strings messages = {};
+  } kRows[] = {
+      // A silent radio: the first poll after the start-up's and the synchronisation's 0.5 s,
+      // then one per 0.6 s settle time; 5.0 s more after a break.
+      {silent, 0, 5, "1.00 ?|, 1.60 ?|, 2.20 ?|, 2.80 ?|, 3.40 ?|, 4.00 ?|, 4.60 ?|"},
+      {breakAt3, 0, 9, "1.00 ?|, 1.60 ?|, 2.20 ?|, 2.80 ?|, 8.40 ?|"},
+      // A port missing at the start is tried again every 5 s.
+      {missingPort, 0, 12, "11.20 ?|, 11.80 ?|"},
+      // The first answer counts with its R line alone: the LOCAL set-up asks at once.
+      {rOnlyLocal, 0, 4, "1.00 ?|, 1.66 ?|"},
+      // Full answers without a usable R line: polled on, and clicks meanwhile dropped (no band
+      // list, no mode command once the radio is back at 10 s).
+      {noState, 10, 16, "10.48 ?|, 11.08 ?|, 11.74 ?|, 12.40 G00|, 12.50 B100|, 12.61 ?|, 15.27 U"},
+      // A keep-alive 2.0 s after the last one's 0.1 s settle, answered or not; the sixth
+      // unanswered since 8 s (an answer resets the count) restarts the link.
+      {unanswered, 9, 21, "9.39 U, 11.49 U, 13.59 U, 15.69 U, 17.79 U, 19.89 U, 20.49 ?|", noSync},
+      // An amplifier tune cycle more than 20 s old: unkeyed, then the status asked after OK.
+      {tuning, 20, 27, "20.70 K, 22.80 K, 24.90 K, 26.00 U, 26.10 ?|, 26.70 U", {"Tune Cancelled"}},
+      // No keep-alive in LOCAL operation; the REMOTE set-up once the radio is REMOTE again.
+      {switching, 3, 14, "4.06 ?|, 9.06 ?|, 9.72 G00|, 9.82 B100|, 9.93 ?|, 10.59 U, 12.69 U"},
+      {askedFor(true), 0, 3, "1.50 ?|, 2.16 ?|, 2.82 G00|, 2.92 B100|"},
+      {askedFor(false), 0, 32, "30.80 ?|, 31.46 ?|"},
+      // Shutdown by the close box, and by File > Exit with the transmitter keyed from the panel.
+      {closeBox, 6, 10, "6.00 G00|, end 6.30"},
+      {exitKeyed, 6, 10, "6.00 U, 6.10 G00|, end 6.40"},
+  };
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(row.writes);
+    Rig rig;
+    row.script(rig);
+    bool ended = rig.runFor(row.until);
+    char end[16];
+    std::snprintf(end, sizeof end, ", end %.2f", rig.elapsed());
+    EXPECT_EQ(writesFrom(rig, row.from) + (ended ? end : ""), row.writes);
+    EXPECT_EQ(rig.port.portOpen(), !ended);
+    EXPECT_EQ(rig.ui.messageBoxes(), row.messages);
   }
-  EXPECT_EQ(rig.frm.panelMode, "");
-}
-
-TEST(StartUp, FullAnswerWithoutRemoteStateKeepsPolling) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.radio.faults.garbleTags = "R";  // every R line is dropped as garbled
-  rig.at(10.0, [&] {
-    EXPECT_EQ(rig.frm.panelMode, "");
-    // Each garbled answer's parity error outlasts that read's "Com OK" until the next read.
-    EXPECT_EQ(rig.control("lblComStat").caption, "Com Error");
-    EXPECT_GE(count(rig.commands(), "?"), 8);  // still asking, at the pace of its waits
-    rig.radio.faults.garbleTags = "";
-  });
-  rig.runFor(20.0);
-  EXPECT_EQ(rig.frm.panelMode, "REMOTE");
-}
-
-TEST(StartUp, FirmwareGenerationsAreToldApart) {
-  struct Case {
-    int firmware;
-    const char* caption;
-  } cases[] = {{1, "F/W: v601C"}, {2, "F/W: v604M Adapt"}, {3, "F/W: v604M NonAdapt"}};
-  for (const Case& c : cases) {
-    ProgramRig rig(c.firmware);
-    rig.writePortSetup();
-    rig.runFor(8.0);
-    EXPECT_EQ(rig.link.gFWType, c.firmware);
-    EXPECT_EQ(rig.control("lblFWType").caption, c.caption);
-  }
-}
-
-TEST(MainLoop, KeepAliveEveryTwoSecondsInRemote) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.runFor(19.5);  // between a keep-alive's answer and the next keep-alive
-  std::vector<double> syncs = writeTimes(rig, "U");
-  for (double s : syncs) fprintf(stderr, "U %.6f\n", s - rig.start);
-  ASSERT_GE(syncs.size(), 5u);
-  for (size_t i = 1; i < syncs.size(); ++i) {
-    EXPECT_GT(syncs[i] - syncs[i - 1], 2.0);
-    EXPECT_LT(syncs[i] - syncs[i - 1], 2.2);
-  }
-  EXPECT_EQ(rig.link.gSyncCount, 0);  // each one answered
 }
 
 TEST(MainLoop, IdlePassSleepsUntilSomethingIsDue) {
-  ProgramRig rig;
-  rig.writePortSetup();
+  Rig rig;
   std::vector<double> wakes;  // the latest end of each yield
   rig.at(10.0,
          [&] { rig.ui.onDoEvents = [&](double max) { wakes.push_back(rig.elapsed() + max); }; });
   rig.runFor(11.6);
-  // From 10 s to the next keep-alive the pass wakes only to blank lblU, 1.0 s after the last
-  // keep-alive settled, and to send the next one, 2.0 s after; each wake tests again at once
-  // whether the time has passed.
-  double settled = writeTimes(rig, "U")[2] - rig.start + 0.1;
-  std::vector<double> expected = {settled + 1.0, settled + 1.0, settled + 2.0, settled + 2.0};
-  ASSERT_GE(wakes.size(), expected.size());
-  for (size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(wakes[i], expected[i], 1e-6) << i;
-}
-
-TEST(MainLoop, RestartsTheLinkAfterTheSixthUnansweredKeepAlive) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  double messageAt = 0;
-  rig.ui.onMessageBox = [&](const std::string&) { messageAt = rig.clock.now(); };
-  rig.at(8.0, [&] { rig.radio.faults.dropKeyAnswers = true; });
-  rig.runFor(30.0);
-  ASSERT_FALSE(rig.ui.messageBoxes().empty());
-  EXPECT_EQ(rig.ui.messageBoxes()[0], "No Sync Response. OK to Restart.");
-  int unanswered = 0;
-  bool askedAgain = false;
-  for (const auto& w : rig.port.writes()) {
-    if (w.bytes == "U" && w.time > rig.start + 8.0 && w.time < messageAt) ++unanswered;
-    if (w.bytes == "?\n" && w.time > messageAt) askedAgain = true;
-  }
-  EXPECT_EQ(unanswered, 6);
-  EXPECT_GE(rig.port.opens(), 2);  // after OK the port was closed and opened again
-  EXPECT_TRUE(askedAgain);
-}
-
-TEST(MainLoop, SwitchesBetweenRemoteAndLocalAsTheRadioReports) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.at(6.0, [&] {
-    EXPECT_EQ(rig.frm.panelMode, "REMOTE");
-    for (const RadioReply& r : rig.radio.switchRemote(false)) rig.port.deliver(r);
-  });
-  rig.at(12.0, [&] {
-    EXPECT_EQ(rig.frm.panelMode, "LOCAL");
-    EXPECT_EQ(rig.link.gSyncChar, " ");
-    rig.port.clearWrites();
-  });
-  rig.at(18.0, [&] {
-    // No keep-alive in LOCAL operation.
-    EXPECT_EQ(rig.port.written().find('U'), std::string::npos);
-    for (const RadioReply& r : rig.radio.switchRemote(true)) rig.port.deliver(r);
-  });
-  rig.runFor(24.0);
-  EXPECT_EQ(rig.frm.panelMode, "REMOTE");
+  // From 10 s to the next keep-alive the pass wakes only to blank lblU, 1.0 s after the
+  // keep-alive of 9.39 s settled, and to send the next one, 2.0 s after; each wake tests again
+  // at once whether the time has passed.
+  wakes.resize(4);
+  for (size_t i = 0; i < 4; ++i) EXPECT_NEAR(wakes[i], i < 2 ? 10.49 : 11.49, 1e-5) << i;
 }
 
 TEST(MainLoop, TransmitIndicatorFollowsTheRadio) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.at(6.0, [&] {
-    rig.radio.faults.dropKeyAnswers = true;  // the keep-alive's "U" goes unanswered
-    rig.port.deliver({0, "K\n"});
-  });
-  rig.at(6.5, [&] {
-    EXPECT_EQ(rig.control("lblXMTRCV").caption, "Transmit");
-    EXPECT_EQ(rig.control("lblXMTRCV").backColor, ui::kRed);
-    EXPECT_FALSE(rig.control("cmdFreq").enabled);
-    EXPECT_FALSE(rig.control("cmdF", 3).enabled);
-    rig.port.deliver({0, "U\n"});
-  });
-  rig.runFor(7.0);
-  EXPECT_EQ(rig.control("lblXMTRCV").caption, "Receive");
-  EXPECT_EQ(rig.control("lblXMTRCV").backColor, ui::kGreen);
-  EXPECT_TRUE(rig.control("cmdEnter").enabled);
-  EXPECT_TRUE(rig.control("cmdF", 0).enabled);
-}
-
-TEST(MainLoop, TransmitEndingInLocalOperationKeepsFrequencyEntryLocked) {
-  ProgramRig rig(1);  // the LOCAL set-up of generation 1 locks frequency entry
-  rig.writePortSetup();
-  rig.radio.state.remote = false;
-  rig.at(6.0, [&] {
-    ASSERT_EQ(rig.frm.panelMode, "LOCAL");
-    rig.port.deliver({0, "K\n"});
-  });
-  rig.at(6.5, [&] {
-    EXPECT_EQ(rig.control("lblXMTRCV").caption, "Transmit");
-    rig.port.deliver({0, "U\n"});
-  });
-  rig.runFor(7.0);
-  EXPECT_EQ(rig.control("lblXMTRCV").caption, "Receive");
-  EXPECT_FALSE(rig.control("cmdFreq").enabled);
-  EXPECT_FALSE(rig.control("cmdF", 0).enabled);
+  for (bool local : {false, true}) {  // LOCAL on generation 1, whose set-up locks frequency entry
+    SCOPED_TRACE(local);
+    Rig rig(local ? 1 : 2);
+    rig.radio.state.remote = !local;
+    rig.at(6.0, [&] {
+      rig.radio.faults.dropKeyAnswers = true;  // the keep-alive's "U" goes unanswered
+      rig.port.deliver({0, "K\n"});
+    });
+    rig.at(6.5, [&] {
+      EXPECT_EQ(rig.control("lblXMTRCV").caption, "Transmit");
+      EXPECT_EQ(rig.control("lblXMTRCV").backColor, ui::kRed);
+      EXPECT_EQ(rig.control("lblU").backColor, local ? ui::kRed : ui::kWhite);  // REMOTE unkeys
+      EXPECT_FALSE(rig.control("cmdFreq").enabled || rig.control("cmdF", 3).enabled);
+      rig.port.deliver({0, "U\n"});
+    });
+    rig.runFor(7.0);
+    EXPECT_EQ(rig.control("lblXMTRCV").caption, "Receive");
+    EXPECT_EQ(rig.control("lblXMTRCV").backColor, ui::kGreen);
+    EXPECT_EQ(rig.control("cmdEnter").enabled && rig.control("cmdF", 0).enabled, !local);
+  }
 }
 
 TEST(MainLoop, ReopensAfterTheDeviceDisappearsAndComesBack) {
   const struct {
     const char* lostDuring;
-    std::function<void(ProgramRig&)> fault;  // keeps the program where the row says
+    Script fault;       // keeps the program where the row says
     double reopenedBy;  // at once; after the synchronisation's 5 s that follow a break
+    double askedAt;     // back at 16 s: the first "?" at the next try, 5 s after the last
   } kRows[] = {
-      {"the main loop", [](ProgramRig&) {}, 7.0},
-      {"the synchronisation", [](ProgramRig& r) { r.radio.faults.silent = true; }, 12.0},
-      {"the REMOTE set-up's wait", [](ProgramRig& r) { r.radio.faults.garbleTags = "#"; }, 8.0},
+      {"the main loop", [](Rig&) {}, 7.0, 18.30},
+      {"the synchronisation", [](Rig& r) { r.radio.faults.silent = true; }, 12.0, 17.00},
+      {"the REMOTE set-up's wait", [](Rig& r) { r.radio.faults.garbleTags = "#"; }, 8.0, 18.58},
       // An audio source the radio ignores keeps the set-up stepping it until about 7 s.
       {"the REMOTE set-up's steps",
-       [](ProgramRig& r) {
+       [](Rig& r) {
          r.folder.write("AudioSetup.txt", "H2\r\n'1\r\nE0\r\n");
          r.radio.faults.ignoredLetter = 'H';
        },
-       10.0},
+       10.0, 16.17},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(row.lostDuring);
-    ProgramRig rig;
-    rig.writePortSetup();
+    Rig rig;
     row.fault(rig);
     rig.at(6.0, [&] { rig.port.unplug(); });
     rig.at(row.reopenedBy, [&] {
@@ -373,76 +257,46 @@ TEST(MainLoop, ReopensAfterTheDeviceDisappearsAndComesBack) {
       rig.port.clearWrites();
     });
     rig.runFor(30.0);
-    // The keep-alive of REMOTE operation goes out again within 10 s of the device's return.
-    std::vector<double> keepAlives = writeTimes(rig, "U");
-    ASSERT_FALSE(keepAlives.empty());
-    EXPECT_LE(keepAlives.front() - (rig.start + 16.0), 10.0);
+    EXPECT_NEAR(writeTimes(rig, "?\n").at(0), row.askedAt, 0.005);
+    EXPECT_FALSE(writeTimes(rig, "U").empty());  // REMOTE operation again
     EXPECT_EQ(rig.control("lblComStat").caption, "Com OK");
   }
 }
 
-TEST(MainLoop, ClicksBeforeAndDuringTheActionRunItOnce) {
-  ProgramRig rig;  // generation 2: one mode click sends one absolute mode code
-  rig.writePortSetup();
-  size_t from = 0;
+#define FLAG(name) \
+  { #name, &frmZarvin::name##Flag }
+TEST(MainLoop, ServesEveryRaisedFlagOnceInTableOrder) {
+  const std::pair<const char*, bool frmZarvin::*> kOrder[] = {
+      FLAG(audioSource), FLAG(agc),      FLAG(audio),    FLAG(bfo),      FLAG(bfo100),
+      FLAG(clipping),    FLAG(band160M), FLAG(band75M),  FLAG(band60M),  FLAG(band40M),
+      FLAG(band30M),     FLAG(band20M),  FLAG(band17M),  FLAG(band15M),  FLAG(band12M),
+      FLAG(band10M),     FLAG(bandWWV),  FLAG(bandMARS), FLAG(meter),    FLAG(freq),
+      FLAG(mode),        FLAG(mute),     FLAG(ptt),      FLAG(sideTone), FLAG(tune),
+      FLAG(viewInData),  FLAG(vox),      FLAG(xmit),     FLAG(ampPwr),   FLAG(ampOpr),
+      FLAG(tuneAmp),     FLAG(m2v),      FLAG(v2m),      FLAG(m2c),      FLAG(c2m),
+      FLAG(getStatus)};
+  Rig rig;
+  Strings lowered, expected;
+  std::vector<bool> raised(std::size(kOrder), true);
   rig.at(6.0, [&] {
-    from = rig.commands().size();
-    rig.click("cmdMode");
-    rig.click("cmdMode");  // before the pass serves it: the flag is already up
+    for (const auto& [name, flag] : kOrder) rig.frm.*flag = true;
+    // At each yield: note the flags lowered since the last, end the keypad entry and close
+    // the band lists (as a user does, by a window event).
+    rig.ui.onDoEvents = [&](double) {
+      for (size_t i = 0; i < raised.size(); ++i) {
+        if (raised[i] && !(rig.frm.*kOrder[i].second)) lowered.push_back(kOrder[i].first);
+        raised[i] = rig.frm.*kOrder[i].second;
+      }
+      rig.frm.keypadDone = true;
+      if (rig.ui.forms().size() > 1)
+        rig.ui.at(rig.scheduler.time(), [&] { closeChildWindows(rig); });
+    };
   });
-  // Once the radio has the mode code, modeCmd is waiting for its answer: click once more.
-  bool clicked = false;
-  bool clickedDuring = false;
-  for (double t = 6.05; t < 7.0; t += 0.05) {
-    rig.at(t, [&] {
-      if (clicked || agcAndModeCodes(rig, from).empty()) return;
-      clickedDuring = rig.frm.modeFlag;  // still up: modeCmd has not finished
-      clicked = rig.click("cmdMode");
-    });
-  }
-  rig.runFor(8.0);
-  EXPECT_TRUE(clickedDuring);
-  EXPECT_EQ(agcAndModeCodes(rig, from), std::vector<std::string>{"M2"});
-  EXPECT_FALSE(rig.frm.modeFlag);
+  rig.at(7.5, [&] { EXPECT_TRUE(rig.click("cmdMode")); });  // during modeCmd: absorbed
+  rig.runFor(12.0);
+  for (const auto& [name, flag] : kOrder) expected.push_back(name);
+  EXPECT_EQ(lowered, expected);
 }
-
-TEST(MainLoop, FlagsAreServedInTableOrderNotClickOrder) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  size_t from = 0;
-  rig.at(6.0, [&] {
-    from = rig.commands().size();
-    rig.click("cmdMode");
-    rig.click("cmdAGC");  // clicked second, but comes first in the table
-  });
-  rig.runFor(8.0);
-  EXPECT_EQ(agcAndModeCodes(rig, from), (std::vector<std::string>{"A3", "M2"}));
-}
-
-TEST(Shutdown, ClosingTheWindowSendsG00AndEnds) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.at(6.0, [&] {
-    rig.port.clearWrites();
-    rig.frm.form.close();
-  });
-  EXPECT_TRUE(rig.runFor(10.0));
-  EXPECT_EQ(rig.exitCode, 0);
-  EXPECT_EQ(rig.sent(), "G00\n");
-  EXPECT_FALSE(rig.port.portOpen());
-  EXPECT_NEAR(rig.elapsed(), 6.3, 0.05);
-}
-
-TEST(Shutdown, KeyedTransmitterIsReleasedFirst) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.at(6.0, [&] {
-    rig.link.gSyncChar = "K";
-    rig.port.clearWrites();
-    rig.click("mnuFileExit");
-  });
-  EXPECT_TRUE(rig.runFor(10.0));
-  EXPECT_EQ(rig.sent(), "UG00\n");
-}
+#undef FLAG
 
 }  // namespace

@@ -4,9 +4,6 @@
 #include <limits>
 #include <stdexcept>
 
-HeadlessUi::HeadlessUi(Scheduler& scheduler, std::string folder)
-    : m_scheduler(scheduler), m_folder(std::move(folder)) {}
-
 void HeadlessUi::doEvents(double maxSeconds) {
   if (onDoEvents) onDoEvents(maxSeconds);
   syncTimers();
@@ -30,8 +27,7 @@ void HeadlessUi::messageBox(const std::string& text) {
   while (m_scheduler.time() < until) doEvents(until - m_scheduler.time());
 }
 
-ui::Control& HeadlessUi::control(const std::string& formName, const std::string& name,
-                                 int index) {
+ui::Control& HeadlessUi::control(const std::string& formName, const std::string& name, int index) {
   ui::Form* form = findForm(formName);
   if (form == nullptr) throw std::out_of_range("no form " + formName);
   return form->get(name, index);

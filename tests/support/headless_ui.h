@@ -14,7 +14,8 @@
 /// events on the virtual clock, timers tick on it, message boxes are recorded and answered.
 class HeadlessUi final : public ui::Ui {
  public:
-  HeadlessUi(Scheduler& scheduler, std::string folder);
+  HeadlessUi(Scheduler& scheduler, std::string folder)
+      : m_scheduler(scheduler), m_folder(std::move(folder)) {}
 
   // ---- ui::Ui
   void doEvents(double maxSeconds) override;

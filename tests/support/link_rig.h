@@ -1,13 +1,7 @@
 #pragma once
 #include "link/DisplayZarvinStatus.h"
 #include "link/front_panel.h"
-#include "platform/platform.h"
 #include "tests/support/headless_platform.h"
-#include "tests/support/headless_ui.h"
-#include "tests/support/scheduler.h"
-#include "tests/support/sim_serial_port.h"
-#include "tests/support/temp_folder.h"
-#include "tools/radiosim/sim_radio.h"
 
 /// The link module on the headless platform: a virtual clock, a simulated radio on an open
 /// simulated port, a fresh front panel and a temporary working folder.

@@ -30,10 +30,6 @@ bool ProgramRig::runFor(double seconds) {
   return false;
 }
 
-const std::vector<std::string>& ProgramRig::commands() const {
-  return radio.commandLog;
-}
-
 bool ProgramRig::click(const std::string& name, int index) {
   return ui::userClick(control(name, index));
 }

@@ -3,13 +3,7 @@
 #include <string>
 
 #include "panel/frmZarvin.h"
-#include "platform/platform.h"
 #include "tests/support/headless_platform.h"
-#include "tests/support/headless_ui.h"
-#include "tests/support/scheduler.h"
-#include "tests/support/sim_serial_port.h"
-#include "tests/support/temp_folder.h"
-#include "tools/radiosim/sim_radio.h"
 
 /// The whole program on the headless platform: the main window with its real child windows,
 /// a simulated radio on port 1 and a temporary working folder. A scenario schedules its
@@ -28,7 +22,7 @@ struct ProgramRig : HeadlessPlatform {
   /// Everything the program wrote to the radio.
   std::string sent() const { return port.written(); }
   /// The commands the radio received, in order (without their LF).
-  const std::vector<std::string>& commands() const;
+  const std::vector<std::string>& commands() const { return radio.commandLog; }
 
   ui::Control& control(const std::string& name, int index = -1) { return ui.panel(name, index); }
   /// Clicks a control of the main window (ignored when it cannot be reached).

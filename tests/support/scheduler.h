@@ -23,7 +23,6 @@ class Scheduler {
   void atDevice(double t, Action action) { add(t, std::move(action), false); }
   void atWindow(double t, Action action) { add(t, std::move(action), true); }
   void afterDevice(double dt, Action action) { atDevice(m_time + dt, std::move(action)); }
-  void afterWindow(double dt, Action action) { atWindow(m_time + dt, std::move(action)); }
 
   /// Time of the next event of either kind (window ones only when asked), or a huge value.
   double nextEventTime(bool includeWindow) const;
@@ -40,7 +39,6 @@ class Scheduler {
   static constexpr double kMinStep = 1e-7;
 
   void setStopTime(double t) { m_stopTime = t; }
-  double stopTime() const { return m_stopTime; }
 
  private:
   struct Key {

@@ -6,9 +6,6 @@
 
 #include "platform/runtime_error.h"
 
-SimSerialPort::SimSerialPort(Scheduler& scheduler, SimRadio& radio)
-    : m_scheduler(scheduler), m_radio(radio) {}
-
 void SimSerialPort::openDevice(int portNumber, const SerialSettings&, int) {
   if (m_present.count(portNumber) == 0) throw errnoError(ENOENT);
   m_charSeconds = charSeconds();

@@ -17,7 +17,7 @@ class SimSerialPort final : public SerialPort {
     std::string bytes;
   };
 
-  SimSerialPort(Scheduler& scheduler, SimRadio& radio);
+  SimSerialPort(Scheduler& scheduler, SimRadio& radio) : m_scheduler(scheduler), m_radio(radio) {}
 
   bool portExists(int portNumber) override { return m_present.count(portNumber) > 0; }
 
