@@ -16,9 +16,10 @@ namespace look {
 
 inline std::string colour(ui::Color c) {
   const std::pair<ui::Color, const char*> names[] = {
-      {ui::kRed, "red"},         {ui::kGreen, "green"},       {ui::kYellow, "yellow"},
-      {ui::kWhite, "white"},     {ui::kBlack, "black"},       {ui::kSysButtonText, "bright"},
-      {ui::kSysGrayText, "dim"}, {ui::kSysWindowText, "text"}};
+      {ui::kRed, "red"},         {ui::kGreen, "green"},          {ui::kYellow, "yellow"},
+      {ui::kWhite, "white"},     {ui::kBlack, "black"},          {ui::kLightGrey, "grey"},
+      {ui::kSysGrayText, "dim"}, {ui::kSysButtonText, "bright"}, {ui::kSysWindowText, "text"},
+  };
   for (const auto& [value, name] : names) {
     if (c == value) return name;
   }

@@ -107,6 +107,12 @@ TEST(BandList, WindowFileAndTimer) {
        nullptr,
        2,
        true});
+  // Silent, the radio shows "No Com" 1.0 s after the keep-alive it leaves unanswered.
+  run({"0 click cmd40M;1 silent;4.099 see lblComStat=Com OK;4.101 see lblComStat=No Com",
+       {"3.1 U"},
+       nullptr,
+       2,
+       true});
   run({"0 click cmd40M;0.5 line F0710000;0.7 see cmdF(1)=7;12 close frmBandSelect",
        {"6.2  ", "9.3  "},
        [](Rig& r) { r.radio.state.remote = false; },

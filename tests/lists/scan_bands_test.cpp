@@ -63,6 +63,10 @@ TEST(ScanBands, SweepsPausesStopsAndRefusesLimits) {
             {"0 '0\n", "2.16 '1\n"}),
   };
   for (const Scenario& s : scenarios) run(s);
+  // Paused, a silent radio shows "No Com" 1.0 s after the keep-alive it leaves unanswered.
+  run(sweep("0.5 click @cmdPauseCont;0.5 click @cmd20M;0.5 click @cmdScanUp;1 silent;2.399 see "
+            "lblComStat=Com OK;2.401 see lblComStat=No Com",
+            {"0 '0\n", "1.4 U"}, nullptr, true));
 }
 
 TEST(ScanBands, EndsWhenLocal) {

@@ -6,12 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/panel/panel_script.h"
-#include "tests/panel/timed_writes.h"
+#include "tests/panel/panel_table.h"
 
 namespace {
 
-using namespace panel_script;
+using namespace panel_table;
 using Strings = std::vector<std::string>;
 
 /// A radio whose audio input, source, clipping, PTT enable and VOX all differ from what the
@@ -31,9 +30,10 @@ TEST(RemoteSetup, StepsTheRadioToTheDefaultsAtTheirPace) {
   // The synchronisation's "?" and the set-up's own, each 0.6 s and a read apart; each "H"
   // 0.46 s after the last (its 0.2 s settle, the read, the set-up's 0.2 s); every other step
   // 0.26 s; then the gain, the BFO and a fresh "?".
-  EXPECT_EQ(timedWrites(rig),
-            "?@1.00 ?@1.66 \"1@2.32 H@2.58 H@3.04 I@3.50 '1@3.76 V@4.02 V@4.28 G00@4.54 B100@4.64 "
-            "?@4.75");
+  EXPECT_EQ(timedWrites(rig.port, rig.start, false),
+            (Strings{"1 ?\n", "1.66 ?\n", "2.32 \"1\n", "2.580001 H\n", "3.040001 H\n",
+                     "3.500001 I\n", "3.760001 '1\n", "4.020002 V\n", "4.280002 V\n",
+                     "4.540002 G00\n", "4.640002 B100\n", "4.750002 ?\n"}));
   EXPECT_EQ(rig.link.gPTTSetting, "'1");
 }
 
@@ -68,7 +68,7 @@ TEST(RemoteSetup, StepsOnlyWhatDiffersAndCountsItsAttempts) {
     }
     rig.radio.faults.ignoredLetter = row.ignored;
     rig.runFor(12.0);
-    EXPECT_EQ(joined(commandsFrom(rig, 0, false)), row.sent) << (row.file ? row.file : "");
+    EXPECT_EQ(commandsFrom(rig, 0), row.sent) << (row.file ? row.file : "");
     EXPECT_TRUE(rig.ui.messageBoxes().empty());
   }
 }
@@ -90,7 +90,7 @@ TEST(RemoteSetup, BackFromLocalReadsBothFilesAfresh) {
     std::remove(rig.folder.file("Permissions.txt").c_str());
   });
   rig.at(kReady + 4.0, [&] {
-    EXPECT_EQ(commandsFrom(rig, sentInLocal, false), Strings{"?"});
+    EXPECT_EQ(commandsFrom(rig, sentInLocal), "?");
     EXPECT_TRUE(rig.link.gAllBands);
     for (const RadioReply& r : rig.radio.switchRemote(true)) rig.port.deliver(r);
   });
@@ -137,7 +137,10 @@ TEST(RemoteSetup, WithoutAFullAnswerGoesBackToTheSynchronisation) {
   rig.runFor(30.0);
   // Rounds of eleven polls 0.66 s apart (the synchronisation's one, the set-up's ten), with
   // 0.5 s more between the rounds.
-  std::vector<double> polls = writeTimes(rig, "?\n");
+  std::vector<double> polls;
+  for (const auto& w : rig.port.writes()) {
+    if (w.bytes == "?\n") polls.push_back(w.time);
+  }
   ASSERT_GE(polls.size(), 23u);
   for (size_t i = 1; i < 23; ++i) {
     EXPECT_NEAR(polls[i] - polls[i - 1], i % 11 == 0 ? 1.16 : 0.66, 1e-6) << i;
