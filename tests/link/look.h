@@ -8,7 +8,6 @@
 
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "platform/ui/form.h"
 
@@ -53,11 +52,6 @@ inline std::string of(const ui::Form& form, const std::string& expected) {
                                                : c->value);
   }
   return key + "=" + value;
-}
-
-/// Checks each expectation against `form`.
-inline void expect(const ui::Form& form, const std::vector<std::string>& looks) {
-  for (const std::string& e : looks) EXPECT_EQ(of(form, e), e);
 }
 
 }  // namespace look

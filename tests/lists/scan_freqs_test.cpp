@@ -1,10 +1,13 @@
-// The scanner: its rules for the typed texts, and the window in the whole program, opened from
-// its menu ('@' stands for "frmScanFreqs/"), with its scan, its file and a radio that fails it.
+// The scanner: its rules for the typed texts, its tune handshake, and the window in the whole
+// program, opened from its menu ('@' stands for "frmScanFreqs/"), with its scan, its file and
+// a radio that fails it.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include "lists/scan_rules.h"
+#include "lists/tune_handshake.h"
 #include "tests/panel/panel_table.h"
+#include "tests/support/link_rig.h"
 
 namespace {
 
@@ -35,6 +38,27 @@ TEST(ScanRules, FrequencyCommandAndDwellOfTheTypedTexts) {
       {"99999", 32767},  // kept within the 16-bit range
   };
   for (auto [text, seconds] : dwells) EXPECT_EQ(lists::dwellSecondsFromText(text), seconds) << text;
+}
+
+// The tune handshake where the scenarios below do not reach it: a silent radio across
+// midnight (0.1 s settle and two silent reads pass the 1.5 s), and an answer whose frequency
+// line comes after an unrelated one.
+TEST(TuneHandshake, SilentRadioIsAskedOnceAfterTheWaitEvenAcrossMidnight) {
+  LinkRig rig(2, 86399.9);
+  rig.openPort();
+  rig.radio.faults.silent = true;
+  EXPECT_TRUE(lists::tuneHandshake(rig.link, "F0715000", [] { return false; }));
+  EXPECT_EQ(timedWrites(rig.port, 86399.9), (std::vector<std::string>{"0 F0715000\n", "1.7 ?\n"}));
+}
+
+TEST(TuneHandshake, OtherLinesBeforeTheFrequencyLineAreReadThrough) {
+  LinkRig rig;
+  rig.openPort();
+  rig.radio.faults.extraDelay = 0.5;
+  rig.port.deliver({0.15, "A2\n"});
+  EXPECT_TRUE(lists::tuneHandshake(rig.link, "F0715000", [] { return false; }));
+  EXPECT_EQ(rig.radio.commandLog, (std::vector<std::string>{"F0715000"}));
+  EXPECT_EQ(rig.link.gFreq, "F0715000");
 }
 
 /// The scanner opened at 0, which switches the PTT enable off; the writes list the keep-alives.
@@ -88,8 +112,8 @@ TEST(ScanFreqs, TunesTheCheckedRowsInTurnEachForTheDwell) {
               {"2 U", "2.1 M3\nF1425000\n", "2.46 F0715000\n", "3.62 F0716000\n", "4.5 '1\n",
                "4.76 U"}),
       // A silent radio shows "No Com" 1.0 s after the keep-alive it leaves unanswered.
-      scanner(row("2", 0, "7.15") + "2 text @txtDelay 20;2 click @cmdScan;3 silent;5.05 see "
-                                    "lblComStat=Com OK;5.1 see lblComStat=No Com",
+      scanner(row("2", 0, "7.15") + "2 text @txtDelay 20;2 click @cmdScan;3 silent;5.099 see "
+                                    "lblComStat=Com OK;5.101 see lblComStat=No Com",
               {"2 U", "2.1 F0715000\n", "4.1 U"}),
   };
   for (const Scenario& s : scenarios) run(s);

@@ -40,12 +40,14 @@ TEST(RemoteSetup, StepsTheRadioToTheDefaultsAtTheirPace) {
 // Rows without a file: a radio set otherwise that ignores one command gets a bounded number
 // of attempts, and the set-up goes on without a message. Rows with a file: a radio at the
 // defaults (H1, PTT enable on, local audio) is stepped only where the file asks for something
-// else; a line without a code it may hold takes its default.
+// else; a line without a code it may hold takes its default. A radio that reports no valid
+// frequency is set to 12345.67 after a message, at most three times, and the set-up goes on.
 TEST(RemoteSetup, StepsOnlyWhatDiffersAndCountsItsAttempts) {
   const struct {
     const char* file;
     char ignored;
     const char* sent;
+    int garbledF = 0;  // every F line arrives spoilt: 1 until the first message, 2 always
   } kRows[] = {
       {nullptr, '"', "? ? \"1 H H I '1 V V G00 B100 ?"},               // the input: once
       {nullptr, 'H', "? ? \"1 H H H H I '1 V V G00 B100 ?"},           // the source: four
@@ -58,6 +60,8 @@ TEST(RemoteSetup, StepsOnlyWhatDiffersAndCountsItsAttempts) {
       {" H2\r\n '0\r\n \"0\r\n", 0, "? ? G00 B100 ?"},   // a code, but not at the start
       {"H3\n'0\n\"1\n", 0, "? ? H H '0 '1 G00 B100 ?"},  // LF ends; out of band PTT on
       {"H3 PATCH\r\n'1 PTT ON\r\n\"0 REMOTE\r\n", 0, "? ? \"0 H H G00 B100 ?"},
+      {"", 0, "? ? F1234567 '0 G00 B100 ?", 1},  // set once; out of band, PTT enable off
+      {"", 0, "? ? F1234567 F1234567 F1234567 '0 G00 B100 ?", 2},  // three times at most
   };
   for (const auto& row : kRows) {
     Rig rig;
@@ -67,9 +71,14 @@ TEST(RemoteSetup, StepsOnlyWhatDiffersAndCountsItsAttempts) {
       setEverythingOtherwise(rig.radio.state);
     }
     rig.radio.faults.ignoredLetter = row.ignored;
-    rig.runFor(12.0);
+    rig.radio.faults.garbleTags = row.garbledF ? "F" : "";
+    if (row.garbledF == 1) {
+      rig.ui.onMessageBox = [&](const std::string&) { rig.radio.faults.garbleTags = ""; };
+    }
+    rig.runFor(15.0);
     EXPECT_EQ(commandsFrom(rig, 0), row.sent) << (row.file ? row.file : "");
-    EXPECT_TRUE(rig.ui.messageBoxes().empty());
+    EXPECT_EQ(rig.ui.messageBoxes(),
+              Strings(count(rig.commands(), "F1234567"), "Setting frequency to 12345.67"));
   }
 }
 
@@ -107,24 +116,6 @@ TEST(RemoteSetup, BackFromLocalReadsBothFilesAfresh) {
   for (int i = 0; i < 7; ++i) EXPECT_TRUE(rig.control("cmdF", i).enabled) << i;
   EXPECT_TRUE(rig.control("lblU").visible);
   EXPECT_TRUE(rig.control("txtInData").visible);
-}
-
-// A radio that reports no valid frequency is set to 12345.67 after a message, at most three
-// times; either way the set-up goes on to its end.
-TEST(RemoteSetup, SetsAFrequencyWhenTheRadioReportsNoValidOne) {
-  for (bool mendedByTheFirst : {true, false}) {
-    SCOPED_TRACE(mendedByTheFirst);
-    Rig rig;
-    rig.radio.faults.garbleTags = "F";  // every F line arrives spoilt, so none is stored
-    if (mendedByTheFirst) {
-      rig.ui.onMessageBox = [&](const std::string&) { rig.radio.faults.garbleTags = ""; };
-    }
-    rig.runFor(15.0);
-    size_t attempts = mendedByTheFirst ? 1 : 3;
-    EXPECT_EQ(rig.ui.messageBoxes(), Strings(attempts, "Setting frequency to 12345.67"));
-    EXPECT_EQ(count(rig.commands(), "F1234567"), static_cast<int>(attempts));
-    EXPECT_EQ(rig.link.gSyncChar, "U");
-  }
 }
 
 // The "#" line arrives spoilt: the synchronisation's first answer counts with its R line
