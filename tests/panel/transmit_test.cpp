@@ -39,27 +39,15 @@ TEST(Tune, StopPutsBackWhatChanged) {
     Strings stop;        // what the stop sends, and when
     int modeErrors;
   } kRows[] = {
-      {2, "", 0, {"0.16 M1\nF1425000\n"}, 0},  // the absolute mode code, once, with the frequency
-      {1,
-       "",
-       0,
-       {"0.300001 M\n", "0.460002 M\n", "0.620002 '"},
-       0},  // AME, CW, USB; then the PTT enable back
-      {3,
-       "",
-       0,
-       {"0.16 m\n", "0.32 m\n"},
-       0},  // the same steps; never the PTT toggle, even when it differs
-      {2,
-       "H2\nS1\n",
-       0,
-       {"0.16 M1\nF1425000\n", "0.52 H\n", "1.08 H\n", "1.64 S\n"},
-       0},  // 0.5 s settle each
-      {3,
-       "H2\n",
-       'H',
-       {"0.16 m\n", "0.32 m\n", "0.480001 H\n", "1.780001 H\n", "3.080001 H\n"},
-       0},  // a source never back
+      {2, "", 0, {"0.16 M1\nF1425000\n"}, 0},  // the absolute mode code with the frequency
+      // AME, CW, USB; then the PTT enable back; generation 3 never toggles it, even when it
+      // differs.
+      {1, "", 0, {"0.300001 M\n", "0.460002 M\n", "0.620002 '"}, 0},
+      {3, "", 0, {"0.16 m\n", "0.32 m\n"}, 0},
+      // The radio's own panel changed the source and the side tone: 0.5 s settle each; a
+      // source never back is tried three times.
+      {2, "H2\nS1\n", 0, {"0.16 M1\nF1425000\n", "0.52 H\n", "1.08 H\n", "1.64 S\n"}, 0},
+      {3, "H2\n", 'H', {"0.16 m\n", "0.32 m\n", "0.480001 H\n", "1.780001 H\n", "3.080001 H\n"}, 0},
       // A mode never back: four steps, each with its message; the radio's PTT enable, which the
       // tune's mode steps had cleared, then comes back by the band check.
       {3,
