@@ -77,6 +77,10 @@ std::string row(const std::string& t, int k, const std::string& freq, const std:
 }
 
 TEST(ScanFreqs, TunesTheCheckedRowsInTurnEachForTheDwell) {
+  const std::string ends =  // a pass that ends at once, a pass 2.2 s later, and the close
+      "2 click @cmdScan;2.2 see @cmdScan.visible=1;2.2 see @Check1(1).back=grey;4.2 click "
+      "@cmdScan;4.25 see @lblError.visible=0;4.5 close frmScanFreqs;2.2 see @Check1(0).back=";
+  const std::vector<std::string> nothing = {"2 U", "4.2 U", "4.5 '1\n"};
   const Scenario scenarios[] = {
       // Each pass opens with the keep-alive; a row's mode goes before its frequency (0.3 s and
       // a read); the next row comes 2 s after the confirmation (0.1 s settle and its read). An
@@ -115,28 +119,13 @@ TEST(ScanFreqs, TunesTheCheckedRowsInTurnEachForTheDwell) {
       scanner(row("2", 0, "7.15") + "2 text @txtDelay 20;2 click @cmdScan;3 silent;5.099 see "
                                     "lblComStat=Com OK;5.101 see lblComStat=No Com",
               {"2 U", "2.1 F0715000\n", "4.1 U"}),
+      // Nothing to tune, the pass ends at once: no row checked, a checked empty row (silently,
+      // the next row not reached), an invalid frequency ("Frequency Error", hidden by a pass).
+      scanner(row("2", 0, "7.15", "", "", false) + ends + "grey", nothing),
+      scanner(row("2", 0, "") + row("2", 1, "7.15") + ends + "red", nothing),
+      scanner(row("2", 0, "35.000") + "2.2 see @lblError.visible=1;" + ends + "red", nothing),
   };
   for (const Scenario& s : scenarios) run(s);
-}
-
-TEST(ScanFreqs, PassWithNothingToTuneEndsAtOnce) {
-  const struct {
-    std::string rows;
-    const char* highlighted;  // the first row's colour after the pass
-  } cases[] = {
-      {row("2", 0, "7.15", "", "", false), "grey"},    // no row checked
-      {row("2", 0, "") + row("2", 1, "7.15"), "red"},  // a checked empty row: the next not reached
-      {row("2", 0, "35.000") + "2.2 see @lblError.visible=1;", "red"},  // "Frequency Error"
-  };
-  for (const auto& k : cases) {
-    run(scanner(k.rows +
-                    "2 click @cmdScan;2.05 see @cmdStop.visible=1;2.2 see "
-                    "@cmdScan.visible=1;2.2 see @cmdStop.visible=0;2.2 see @Check1(0).back=" +
-                    k.highlighted +
-                    ";2.2 see @Check1(1).back=grey;4.2 click @cmdScan;4.25 see "
-                    "@lblError.visible=0;4.5 close frmScanFreqs",
-                {"2 U", "4.2 U", "4.5 '1\n"}));
-  }
 }
 
 /// A scanner file: the given row lines, blank rows up to 13, then the dwell line if any.
