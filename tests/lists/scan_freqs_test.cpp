@@ -150,7 +150,7 @@ TEST(ScanFreqs, OpeningReadsTheRowsAndTheDwellOfTheFile) {
         std::string("0.5 see @txtDelay=") + shown +
             ";0.5 see @txtFreq(0)=7.15;0.5 see @txtMode(0)=LSB;0.5 see @txtInfo(0)=forty  "
             "meters ;0.5 see @txtFreq(1)=;0.5 see @txtFreq(12)=14.250;0.5 see "
-            "@txtMode(12)=USB;0.5 see @txtInfo(12)=",
+            "@txtMode(12)=USB;0.5 see @txtInfo(12)=;0.5 see txtInfo=",
         {}, [&rows, dwell](Rig& r) { r.folder.write("ScanFreqs.txt", scanFile(rows, dwell)); }));
   }
   // No file: empty rows, the default dwell and fileExists' message; the window lies over the
