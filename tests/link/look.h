@@ -8,7 +8,6 @@
 
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "platform/ui/form.h"
 
@@ -16,9 +15,10 @@ namespace look {
 
 inline std::string colour(ui::Color c) {
   const std::pair<ui::Color, const char*> names[] = {
-      {ui::kRed, "red"},         {ui::kGreen, "green"},       {ui::kYellow, "yellow"},
-      {ui::kWhite, "white"},     {ui::kBlack, "black"},       {ui::kSysButtonText, "bright"},
-      {ui::kSysGrayText, "dim"}, {ui::kSysWindowText, "text"}};
+      {ui::kRed, "red"},         {ui::kGreen, "green"},          {ui::kYellow, "yellow"},
+      {ui::kWhite, "white"},     {ui::kBlack, "black"},          {ui::kLightGrey, "grey"},
+      {ui::kSysGrayText, "dim"}, {ui::kSysButtonText, "bright"}, {ui::kSysWindowText, "text"},
+  };
   for (const auto& [value, name] : names) {
     if (c == value) return name;
   }
@@ -52,11 +52,6 @@ inline std::string of(const ui::Form& form, const std::string& expected) {
                                                : c->value);
   }
   return key + "=" + value;
-}
-
-/// Checks each expectation against `form`.
-inline void expect(const ui::Form& form, const std::vector<std::string>& looks) {
-  for (const std::string& e : looks) EXPECT_EQ(of(form, e), e);
 }
 
 }  // namespace look

@@ -1,19 +1,31 @@
+// What the program wrote to the radio and when, as texts that a table states whole: "0.36 M2\n".
 #pragma once
-#include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
-#include "tests/support/link_rig.h"
+#include "tests/support/sim_serial_port.h"
 
-/// Everything written to the line since `start` (seconds since midnight), each write as its
-/// offset to the millisecond, also across midnight, and its bytes, joined by "|":
-/// "0.000 M\n|0.360 '".
-inline std::string timedWrites(const LinkRig& rig, double start) {
-  std::string out;
-  for (const SimSerialPort::Write& w : rig.port.writes()) {
-    char offset[32];
-    std::snprintf(offset, sizeof offset, "%.3f ", std::fmod(w.time - start + 86400, 86400));
-    out += (out.empty() ? "" : "|") + std::string(offset) + w.bytes;
+/// Seconds to the microsecond without trailing zeros: "0", "0.36", "7.480001".
+inline std::string seconds(double t) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6f", t);
+  std::string s = text;
+  s.erase(s.find_last_not_of('0') + 1);
+  if (s.back() == '.') s.pop_back();
+  return s == "-0" ? "0" : s;
+}
+
+/// The port's writes from `start` (seconds since midnight) on, also across midnight, each as
+/// "t bytes" with t counted from `start`; the keep-alives "U" and " " only when asked for.
+inline std::vector<std::string> timedWrites(const SimSerialPort& port, double start,
+                                            bool keepAlives = true) {
+  std::vector<std::string> found;
+  for (const SimSerialPort::Write& w : port.writes()) {
+    double t = w.time - start;
+    if (t < -43200) t += 86400;  // written after midnight
+    bool keepAlive = w.bytes == "U" || w.bytes == " ";
+    if (t > -1e-9 && (keepAlives || !keepAlive)) found.push_back(seconds(t) + " " + w.bytes);
   }
-  return out;
+  return found;
 }

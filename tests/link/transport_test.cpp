@@ -4,6 +4,7 @@
 
 #include "platform/runtime_error.h"
 #include "tests/link/timed_writes.h"
+#include "tests/support/link_rig.h"
 
 namespace {
 
@@ -71,13 +72,13 @@ TEST(TransportSend, CommandWaitsForTheBufferThenSettles) {
   const struct {
     double freeAt;  // seconds until the output buffer empties
     bool open;
-    const char* sent;
+    std::vector<std::string> sent;
     double took;
   } kRows[] = {
-      {0, true, "0.000 H\n|0.200 U", 0.2},  // LF only when asked; the 0.2 s settle time
-      {0.085, true, "0.090 H\n|0.290 U", 0.29},
-      {0.095, true, "0.100 U", 0.1},  // dropped after ten waits, without settling
-      {0, false, "", 0.2},
+      {0, true, {"0 H\n", "0.2 U"}, 0.2},  // LF only when asked; the 0.2 s settle time
+      {0.085, true, {"0.090001 H\n", "0.290001 U"}, 0.29},
+      {0.095, true, {"0.100001 U"}, 0.1},  // dropped after ten waits, without settling
+      {0, false, {}, 0.2},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(row.freeAt);
@@ -88,7 +89,7 @@ TEST(TransportSend, CommandWaitsForTheBufferThenSettles) {
     double start = rig.scheduler.time();
     rig.link.gSendCommand("H", true, 0.2);
     rig.link.gSendCommand("U", false, 0);
-    EXPECT_EQ(timedWrites(rig, start), row.sent);
+    EXPECT_EQ(timedWrites(rig.port, start), row.sent);
     EXPECT_NEAR(rig.scheduler.time() - start, row.took, 1e-6);
   }
 }
@@ -138,7 +139,8 @@ TEST(TransportKeepAlive, PeriodAndIndicator) {
     rig.link.gSendSync(row.syncChar);
     EXPECT_EQ(rig.panel.lblU.caption, row.lblU);
   }
-  EXPECT_EQ(timedWrites(rig, start), "2.010 U|2.110 K|2.210 U|4.320  ");
+  EXPECT_EQ(timedWrites(rig.port, start),
+            (std::vector<std::string>{"2.01 U", "2.11 K", "2.21 U", "4.32  "}));
   EXPECT_EQ(rig.link.gSyncCount, 4);
   EXPECT_EQ(rig.panel.lblU.backColor, ui::kWhite);
 }

@@ -101,8 +101,11 @@ TEST(BandList, WindowFileAndTimer) {
         });
   }
   // The timer keeps the link alive every 31 ticks of 0.1 s (and the read of the answer in
-  // REMOTE operation) and brings the radio's reports onto the panel.
-  run({"0 click cmd40M;0.5 line F0710000;0.7 see cmdF(1)=7;12 close frmBandSelect",
+  // REMOTE operation) and brings the radio's reports onto the panel; a radio gone silent shows
+  // "No Com" 1.0 s after the unanswered keep-alive.
+  run(
+      {"0 click cmd40M;0.5 line F0710000;0.7 see cmdF(1)=7;7 silent;10.419 see lblComStat=Com "
+       "OK;10.421 see lblComStat=No Com;12 close frmBandSelect",
        {"3.1 U", "6.26 U", "9.42 U", "12 U"},
        nullptr,
        2,

@@ -57,10 +57,12 @@ TEST(ScanBands, SweepsPausesStopsAndRefusesLimits) {
             "@txtScanHi.fore=black",
             {"0 '0\n"}),
       // Open, the information box replaces the label; closed while paused, the label returns.
+      // Paused, a radio gone silent shows "No Com" 1.0 s after the unanswered keep-alive.
       sweep("0.5 see txtInfo.visible=1;0.5 see lblInfo.visible=0;0.5 click @cmd20M;0.5 click "
-            "@cmdPauseCont;0.5 click @cmdScanUp;2 close frmScanBands;3 see txtInfo.visible=0;3 see "
+            "@cmdPauseCont;0.5 click @cmdScanUp;1 silent;2.399 see lblComStat=Com OK;2.401 see "
+            "lblComStat=No Com;2.5 close frmScanBands;3.5 see txtInfo.visible=0;3.5 see "
             "lblInfo.visible=1",
-            {"0 '0\n", "2.16 '1\n"}),
+            {"0 '0\n", "2.7 '1\n"}),
   };
   for (const Scenario& s : scenarios) run(s);
 }

@@ -1,15 +1,17 @@
+// The scanner: its rules for the typed texts, its tune handshake, and the window in the whole
+// program, opened from its menu ('@' stands for "frmScanFreqs/"), with its scan, its file and
+// a radio that fails it.
 #include <gtest/gtest.h>
-
-#include <cmath>
-#include <cstdio>
+#include <sys/stat.h>
 
 #include "lists/scan_rules.h"
-#include "tests/lists/scan_script.h"
+#include "lists/tune_handshake.h"
+#include "tests/panel/panel_table.h"
+#include "tests/support/link_rig.h"
 
 namespace {
 
-using namespace scan_script;
-using Lines = std::vector<std::string>;
+using namespace panel_table;
 
 TEST(ScanRules, FrequencyCommandAndDwellOfTheTypedTexts) {
   const std::pair<const char*, const char*> commands[] = {
@@ -38,181 +40,158 @@ TEST(ScanRules, FrequencyCommandAndDwellOfTheTypedTexts) {
   for (auto [text, seconds] : dwells) EXPECT_EQ(lists::dwellSecondsFromText(text), seconds) << text;
 }
 
-/// What the program wrote from `from` seconds on, each write as "seconds bytes" with its line
-/// feeds shown as "|".
-Lines timeline(const ProgramRig& rig, double from) {
-  Lines lines;
-  for (const Sent& s : sentFrom(rig, from, true)) {
-    char time[16];
-    std::snprintf(time, sizeof time, "%.2f ", s.time);
-    std::string bytes = s.bytes;
-    for (char& c : bytes) c = c == '\n' ? '|' : c;
-    lines.push_back(time + bytes);
-  }
-  return lines;
+// The tune handshake where the scenarios below do not reach it: a silent radio across
+// midnight (0.1 s settle and two silent reads pass the 1.5 s), and an answer whose frequency
+// line comes after an unrelated one.
+TEST(TuneHandshake, SilentRadioIsAskedOnceAfterTheWaitEvenAcrossMidnight) {
+  LinkRig rig(2, 86399.9);
+  rig.openPort();
+  rig.radio.faults.silent = true;
+  EXPECT_TRUE(lists::tuneHandshake(rig.link, "F0715000", [] { return false; }));
+  EXPECT_EQ(timedWrites(rig.port, 86399.9), (std::vector<std::string>{"0 F0715000\n", "1.7 ?\n"}));
 }
 
-class ScanFreqs : public ::testing::Test, public ScannerRig {
- protected:
-  /// Scans the given rows (all checked) with the delay text at kReady.
-  void scanAtReady(std::vector<std::pair<const char*, const char*>> rows, const char* delay,
-                   void (*fault)(RadioFaults&) = nullptr) {
-    rig.at(kReady, [this, rows, delay, fault] {
-      if (fault) fault(rig.radio.faults);
-      for (int k = 0; k < static_cast<int>(rows.size()); ++k) {
-        setRow(k, rows[k].first, rows[k].second, "");
-      }
-      ui::userSetText(c("txtDelay"), delay);
-      scan();
-    });
-  }
-  /// Runs with the close box at `close` until `end`; what was written from kReady on.
-  Lines runTo(double close, double end = 0) {
-    closeAt(close);
-    rig.runFor(std::max(end, close + 0.5));
-    return timeline(rig, kReady);
-  }
-};
-
-TEST_F(ScanFreqs, CheckedRowsAreTunedInTurnEachHeldForTheDwell) {
-  rig.at(kReady, [&] {
-    setRow(0, "7.15", "LSB", "forty meters");
-    setRow(1, "10.1", "CW", "", false);  // not checked: passed over
-    setRow(2, "14.250", "USB", "twenty");
-    ui::userSetText(c("txtDelay"), "2");
-    scan();
-  });
-  rig.at(9.7, [&] {  // in the first row's dwell, which began at 8.62
-    EXPECT_EQ(c("txtDelay").caption, "1");
-    EXPECT_EQ(c("Check1", 0).backColor, ui::kRed);
-    EXPECT_EQ(rig.control("lblInfo").caption, "forty meters");
-    EXPECT_EQ(digits(), "0715000");
-    EXPECT_FALSE(c("cmdScan").visible);
-    EXPECT_TRUE(c("cmdStop").visible);
-  });
-  rig.at(11.5, [&] {
-    EXPECT_EQ(c("Check1", 0).backColor, ui::kLightGrey);
-    EXPECT_EQ(c("Check1", 2).backColor, ui::kRed);
-    EXPECT_EQ(rig.control("lblInfo").caption, "twenty");
-  });
-  // The pass opens with the keep-alive; each row's mode goes before its frequency (0.3 s and
-  // a read); the next row comes 2 s after the confirmation (0.1 s settle and its read). A
-  // close during the mode's wait ends the scan before the frequency.
-  EXPECT_EQ(runTo(13.3),
-            (Lines{"8.00 U", "8.10 M2|F1425000|", "8.46 F0715000|", "10.10 U", "10.62 M1|F0715000|",
-                   "10.98 F1425000|", "12.20 U", "13.14 M2|F1425000|", "13.50 '1|"}));
+TEST(TuneHandshake, OtherLinesBeforeTheFrequencyLineAreReadThrough) {
+  LinkRig rig;
+  rig.openPort();
+  rig.radio.faults.extraDelay = 0.5;
+  rig.port.deliver({0.15, "A2\n"});
+  EXPECT_TRUE(lists::tuneHandshake(rig.link, "F0715000", [] { return false; }));
+  EXPECT_EQ(rig.radio.commandLog, (std::vector<std::string>{"F0715000"}));
+  EXPECT_EQ(rig.link.gFreq, "F0715000");
 }
 
-TEST_F(ScanFreqs, SilentRadioCostsTheWaitOneStatusRequestAndTheDwell) {
-  scanAtReady({{"7.15", ""}}, "2", [](RadioFaults& f) { f.silent = true; });  // no mode word
-  rig.at(12.0, [&] { EXPECT_EQ(digits(), "1425000"); });  // never confirmed: left alone
-  // 0.1 s settle and two silent reads pass the 1.5 s; "?" with its 0.4 s settle and one read;
-  // the 2 s dwell; the next pass, abandoned after its first read, and the panel is back.
-  EXPECT_EQ(runTo(13.05, 14.0), (Lines{"8.00 U", "8.10 F0715000|", "9.80 ?|", "11.00 U",
-                                       "13.00 F0715000|", "13.90 '1|"}));
-  EXPECT_TRUE(rig.frm.form.enabled);
-  EXPECT_FALSE(rig.link.gScanning);
+/// The scanner opened at 0, which switches the PTT enable off; the writes list the keep-alives.
+Scenario scanner(const std::string& script, std::vector<std::string> writes,
+                 std::function<void(Rig&)> prepare = nullptr) {
+  writes.insert(writes.begin(), "0 '0\n");
+  return {inWindow("frmScanFreqs", "0 force mnuScanFreqs;" + script), writes, prepare, 2, true};
 }
 
-TEST_F(ScanFreqs, RadioOnAnotherFrequencyIsSentTheCommandUntilStop) {
-  scanAtReady({{"7.15", ""}}, "3", [](RadioFaults& f) { f.freqReportOffset = 1; });
-  rig.at(8.5, [&] { click("cmdStop"); });
-  EXPECT_EQ(runTo(9.0),
-            (Lines{"8.00 U", "8.10 F0715000|", "8.26 F0715000|", "8.42 F0715000|", "9.00 '1|"}));
+/// Steps at t that fill row k with its three texts and, when `checked`, tick it.
+std::string row(const std::string& t, int k, const std::string& freq, const std::string& mode = "",
+                const std::string& info = "", bool checked = true) {
+  std::string at = t + " text @", i = "(" + std::to_string(k) + ") ";
+  return at + "txtFreq" + i + freq + ";" + at + "txtMode" + i + mode + ";" + at + "txtInfo" + i +
+         info + ";" + (checked ? t + " choose @Check1" + i + ";" : "");
 }
 
-TEST_F(ScanFreqs, ModeWordsADelayBelowOneSecondAndStopDuringTheDwell) {
-  scanAtReady({{"7.15", "am"}, {"7.16", "FM"}}, "0.4");  // AME; no such mode: left alone
-  rig.at(kReady + 0.05, [&] { EXPECT_EQ(c("txtDelay").caption, "0.4"); });  // the keep-alive
-  rig.at(kReady + 0.15, [&] { EXPECT_EQ(c("txtDelay").caption, "1"); });    // the dwell used
-  rig.at(10.0, [&] {  // in the second row's dwell
-    EXPECT_EQ(c("txtDelay").caption, "0");
-    click("cmdStop");
-    EXPECT_EQ(c("txtDelay").caption, "1");  // the dwell again, at once
-  });
-  rig.at(10.01, [&] {
-    EXPECT_TRUE(c("cmdScan").visible);
-    EXPECT_FALSE(c("cmdStop").visible);
-    EXPECT_EQ(c("Check1", 1).backColor, ui::kRed);  // the current row stays highlighted
-  });
-  EXPECT_EQ(runTo(10.5), (Lines{"8.00 U", "8.10 M3|F1425000|", "8.46 F0715000|", "9.62 F0716000|",
-                                "10.50 '1|", "10.76 U"}));
-}
-
-TEST(ScanFreqsEnd, PassWithNothingToTuneEndsAtOnceAndSendsNothing) {
-  struct Case {
-    const char* freqs[2];  // rows 0 and 1, both checked when `checked`
-    bool checked;
-    int highlighted;  // the row left red, -1 for none
-  } cases[] = {
-      {{"7.15", ""}, false, -1},  // no row checked
-      {{"", "7.15"}, true, 0},    // a checked empty row: silently, the next is not reached
-      {{"35.000", ""}, true, 0},  // an invalid frequency: "Frequency Error"
+TEST(ScanFreqs, TunesTheCheckedRowsInTurnEachForTheDwell) {
+  const std::string ends =  // a pass that ends at once, a pass 2.2 s later, and the close
+      "2 click @cmdScan;2.2 see @cmdScan.visible=1;2.2 see @Check1(1).back=grey;4.2 click "
+      "@cmdScan;4.25 see @lblError.visible=0;4.5 close frmScanFreqs;2.2 see @Check1(0).back=";
+  const std::vector<std::string> nothing = {"2 U", "4.2 U", "4.5 '1\n"};
+  const Scenario scenarios[] = {
+      // Each pass opens with the keep-alive; a row's mode goes before its frequency (0.3 s and
+      // a read); the next row comes 2 s after the confirmation (0.1 s settle and its read). An
+      // unchecked row is passed over; a close in the mode's wait ends before the frequency.
+      scanner(row("2", 0, "7.15", "LSB", "forty meters") + row("2", 1, "10.1", "CW", "", false) +
+                  row("2", 2, "14.250", "USB", "twenty") +
+                  "2 text @txtDelay 2;2 click @cmdScan;3.7 see @txtDelay=1;3.7 see "
+                  "@Check1(0).back=red;3.7 see lblInfo=forty meters;3.7 see cmdF=0715000;3.7 see "
+                  "@cmdScan.visible=0;3.7 see @cmdStop.visible=1;5.5 see @Check1(0).back=grey;5.5 "
+                  "see @Check1(2).back=red;5.5 see lblInfo=twenty;7.3 close frmScanFreqs",
+              {"2 U", "2.1 M2\nF1425000\n", "2.46 F0715000\n", "4.1 U", "4.62 M1\nF0715000\n",
+               "4.98 F1425000\n", "6.2 U", "7.140001 M2\nF1425000\n", "7.500001 '1\n"}),
+      // A silent radio: 0.1 s settle and two silent reads pass the 1.5 s, then "?" with its
+      // 0.4 s settle and one read, and the dwell; never confirmed, the digits are left alone.
+      // A close in the next pass ends it after its first read, and the panel is back.
+      scanner(row("2", 0, "7.15") +
+                  "2 text @txtDelay 2;2 silent;2 click @cmdScan;6 see cmdF=1425000;7.05 close "
+                  "frmScanFreqs;7.95 see form=1",
+              {"2 U", "2.1 F0715000\n", "3.8 ?\n", "5 U", "7 F0715000\n", "7.9 '1\n", "8.9 U"}),
+      // A radio on another frequency is sent the command again until Stop.
+      scanner(row("2", 0, "7.15") +
+                  "2 text @txtDelay 3;2 click @cmdScan;2.5 click @cmdStop;3 close frmScanFreqs",
+              {"2 U", "2.1 F0715000\n", "2.26 F0715000\n", "2.42 F0715000\n", "3 '1\n"},
+              [](Rig& r) { r.at(kReady + 2, [&r] { r.radio.faults.freqReportOffset = 1; }); }),
+      // Mode words: "am" is AME, "FM" no mode (left alone). A delay below 1 s dwells 1 s, shown
+      // once the keep-alive is out; Stop in the dwell shows the dwell again at once and leaves
+      // the current row highlighted.
+      scanner(row("2", 0, "7.15", "am") + row("2", 1, "7.16", "FM") +
+                  "2 text @txtDelay 0.4;2 click @cmdScan;2.05 see @txtDelay=0.4;2.15 see "
+                  "@txtDelay=1;4 see @txtDelay=0;4 click @cmdStop;4 see @txtDelay=1;4.01 see "
+                  "@cmdScan.visible=1;4.01 see @cmdStop.visible=0;4.01 see @Check1(1).back=red;4.5 "
+                  "close frmScanFreqs",
+              {"2 U", "2.1 M3\nF1425000\n", "2.46 F0715000\n", "3.62 F0716000\n", "4.5 '1\n",
+               "4.76 U"}),
+      // A silent radio shows "No Com" 1.0 s after the keep-alive it leaves unanswered.
+      scanner(row("2", 0, "7.15") + "2 text @txtDelay 20;2 click @cmdScan;3 silent;5.099 see "
+                                    "lblComStat=Com OK;5.101 see lblComStat=No Com",
+              {"2 U", "2.1 F0715000\n", "4.1 U"}),
+      // Nothing to tune, the pass ends at once: no row checked, a checked empty row (silently,
+      // the next row not reached), an invalid frequency ("Frequency Error", hidden by a pass).
+      scanner(row("2", 0, "7.15", "", "", false) + ends + "grey", nothing),
+      scanner(row("2", 0, "") + row("2", 1, "7.15") + ends + "red", nothing),
+      scanner(row("2", 0, "35.000") + "2.2 see @lblError.visible=1;" + ends + "red", nothing),
   };
-  for (const Case& k : cases) {
-    SCOPED_TRACE(std::string(k.freqs[0]) + "," + k.freqs[1]);
-    ScannerRig t;
-    t.rig.at(kReady, [&] {
-      for (int row = 0; row < 2; ++row) t.setRow(row, k.freqs[row], "", "", k.checked);
-      t.scan();
-    });
-    t.rig.at(kReady + 0.05, [&] { EXPECT_TRUE(t.c("cmdStop").visible); });  // in the keep-alive
-    t.rig.at(kReady + 0.2, [&] {
-      EXPECT_TRUE(t.c("cmdScan").visible);
-      EXPECT_FALSE(t.c("cmdStop").visible);
-      EXPECT_EQ(t.c("Check1", 0).backColor, k.highlighted == 0 ? ui::kRed : ui::kLightGrey);
-      EXPECT_EQ(t.c("Check1", 1).backColor, ui::kLightGrey);
-      EXPECT_EQ(t.c("lblError").visible, k.freqs[0] == std::string("35.000"));
-      t.scan();
-    });
-    t.rig.at(kReady + 0.25, [&] { EXPECT_FALSE(t.c("lblError").visible); });  // hidden at once
-    t.closeAt(kReady + 0.5);
-    t.rig.runFor(kReady + 0.51);
-    EXPECT_EQ(timeline(t.rig, kReady), (Lines{"8.00 U", "8.20 U", "8.50 '1|"}));
-  }
+  for (const Scenario& s : scenarios) run(s);
 }
 
-TEST(ListWindows, SilentRadioShowsNoComOnceTheKeepAliveGoesUnanswered) {
-  struct Case {
-    const char* form;
-    void (*open)(ProgramRig&);
-    void (*begin)(WindowRig&);  // at kReady
-    long shownAfter;            // ms from the keep-alive to the first 50 ms sample of "No Com"
-  } cases[] = {
-      // Its 100 ms timer reads; the keep-alive's 0.1 s settle and a read's 0.8 s have passed.
-      {"frmBandSelect", [](ProgramRig& r) { r.frm.band40MCmd(); }, [](WindowRig&) {}, 1000},
-      {"frmScanFreqs", [](ProgramRig& r) { r.frm.mnuScanFreqs_Click(); },
-       [](WindowRig& t) {  // the dwell on one row reads every 50 ms
-         ui::userSetText(t.c("txtFreq", 0), "7.15");
-         ui::userToggleCheck(t.c("Check1", 0));
-         ui::userSetText(t.c("txtDelay"), "20");
-         t.click("cmdScan");
-       },
-       1000},
-      {"frmScanBands", [](ProgramRig& r) { r.frm.mnuScanBands_Click(); },
-       [](WindowRig& t) {  // the pause reads every 0.3 s
-         t.click("cmdPauseCont");
-         t.click("cmd20M");
-         t.click("cmdScanUp");
-       },
-       1040},
+/// A scanner file: the given row lines, blank rows up to 13, then the dwell line if any.
+std::string scanFile(const std::vector<std::string>& rows, const char* dwell) {
+  std::string text;
+  for (size_t k = 0; k < 13; ++k) text += (k < rows.size() ? rows[k] : "  ") + "\r\n";
+  if (dwell != nullptr) text += std::string(dwell) + "\r\n";
+  return text;
+}
+
+TEST(ScanFreqs, OpeningReadsTheRowsAndTheDwellOfTheFile) {
+  std::vector<std::string> rows(13, "  ");  // an empty line, then the last row, too
+  rows[0] = "7.15 LSB forty  meters ", rows[1] = "", rows[12] = "14.250 USB";
+  const std::pair<const char*, const char*> dwells[] = {
+      {"5.0", "5"},    // a whole number written with a point
+      {"2.5", "2"},    // rounded, a half to the even number
+      {"", "0"},       // an empty dwell line: only a scan pass makes it 1
+      {nullptr, "3"},  // a file that ends before its dwell line keeps the default
   };
-  for (const Case& k : cases) {
-    SCOPED_TRACE(k.form);
-    WindowRig t(k.form, k.open);
-    t.rig.at(kReady, [&] { k.begin(t); });
-    t.rig.at(9.0, [&] { t.rig.radio.faults.silent = true; });
-    double shown = 0;
-    for (double at = 9.0; at < 13.0; at += 0.05) {
-      t.rig.at(at, [&] {
-        if (shown == 0 && t.rig.control("lblComStat").caption == "No Com") shown = t.rig.elapsed();
+  for (auto [dwell, shown] : dwells) {
+    run(scanner(
+        std::string("0.5 see @txtDelay=") + shown +
+            ";0.5 see @txtFreq(0)=7.15;0.5 see @txtMode(0)=LSB;0.5 see @txtInfo(0)=forty  "
+            "meters ;0.5 see @txtFreq(1)=;0.5 see @txtFreq(12)=14.250;0.5 see "
+            "@txtMode(12)=USB;0.5 see @txtInfo(12)=;0.5 see txtInfo=",
+        {}, [&rows, dwell](Rig& r) { r.folder.write("ScanFreqs.txt", scanFile(rows, dwell)); }));
+  }
+  // No file: empty rows, the default dwell and fileExists' message; the window lies over the
+  // disabled panel's band frame, at its top.
+  run(
+      scanner("0.5 see @txtDelay=3;0.5 see @txtFreq(0)=;0.5 see txtInfo=fileExists(ScanFreqs.txt): "
+              "Err 2. No such file or directory;0.5 see form=0",
+              {}, [](Rig& r) {
+                r.at(kReady + 0.5, [&r] {
+                  ui::Form* w = r.ui.findForm("frmScanFreqs");
+                  EXPECT_EQ(w->top, r.frm.form.top);
+                  EXPECT_EQ(w->left, r.frm.form.left + r.frm.form.width - r.frm.fraBand.width);
+                });
+              }));
+}
+
+TEST(ScanFreqs, WriteFileWritesTheRowsAndTheDelayAsShownOrTheDwellInUse) {
+  const std::string rows = row("2", 0, "7.15", "LSB", "forty meters") +
+                           row("2", 2, "14.250", "", "no mode", false) + "2 text @txtDelay 2.5;";
+  auto written = [](const char* dwell) {
+    return [dwell](Rig& r) {
+      EXPECT_EQ(r.folder.read("ScanFreqs.txt"),
+                scanFile({"7.15 LSB forty meters", "  ", "14.250  no mode"}, dwell));
+    };
+  };
+  run(scanner(rows + "2 click @cmdWriteFile", {}), written("2.5"));
+  // In the scan the box counts the seconds of the 2 s dwell.
+  run(scanner(rows + "2 click @cmdScan;3.7 see @txtDelay=1;3.7 click @cmdWriteFile",
+              {"2 U", "2.1 M2\nF1425000\n", "2.46 F0715000\n", "4.1 U", "4.62 F0715000\n"}),
+      written("2"));
+  // A file that cannot be written: told, the window stays, the file kept.
+  run(scanner(rows + "2 click @cmdWriteFile;3 see @txtDelay=2.5", {},
+              [](Rig& r) {
+                r.folder.write("ScanFreqs.txt", "kept");
+                ::chmod(r.folder.file("ScanFreqs.txt").c_str(), 0444);
+              }),
+      [](Rig& r) {
+        EXPECT_EQ(r.folder.read("ScanFreqs.txt"), "kept");
+        EXPECT_EQ(r.ui.messageBoxes(),
+                  std::vector<std::string>{"ScanFreqs.txt: Err 13. Permission denied"});
       });
-    }
-    t.rig.runFor(13.0);
-    std::vector<double> sent = keepAlives(t.rig, 9.0, 13.0);
-    ASSERT_FALSE(sent.empty());
-    EXPECT_EQ(std::lround((shown - sent[0]) * 1000), k.shownAfter);
-  }
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -13,12 +12,49 @@
 
 #include "platform/ui/user_actions.h"
 #include "tests/link/look.h"
-#include "tests/panel/panel_script.h"
+#include "tests/link/timed_writes.h"
+#include "tests/support/program_rig.h"
 
 namespace panel_table {
 
-using panel_script::kReady;
-using panel_script::Rig;
+/// The panel is in REMOTE operation well before this many seconds after the start.
+constexpr double kReady = 8.0;
+
+/// The whole program with its PortSetup.txt written: it reaches REMOTE operation by itself.
+struct Rig : ProgramRig {
+  explicit Rig(int firmware = 2) : ProgramRig(firmware) { writePortSetup(); }
+};
+
+inline int count(const std::vector<std::string>& items, const std::string& item) {
+  return static_cast<int>(std::count(items.begin(), items.end(), item));
+}
+
+/// The commands the radio received from index `from` of its log on, joined by blanks, the
+/// keep-alives left out.
+inline std::string commandsFrom(const ProgramRig& rig, size_t from) {
+  std::string found;
+  const auto& log = rig.commands();
+  for (size_t i = from; i < log.size(); ++i) {
+    if (log[i] != "U" && log[i] != "K" && log[i] != " ")
+      found += (found.empty() ? "" : " ") + log[i];
+  }
+  return found;
+}
+
+/// Makes a control of the main window live (it and its containers visible and enabled, as
+/// the REMOTE set-up leaves them) and clicks it.
+inline void press(ProgramRig& rig, const std::string& name, int index = -1) {
+  for (ui::Control* c = &rig.control(name, index); c != nullptr; c = c->container()) {
+    c->visible = true;
+    c->enabled = true;
+  }
+  EXPECT_TRUE(rig.click(name, index)) << name;
+}
+
+/// The radio goes LOCAL under its own front panel and says so.
+inline void radioGoesLocal(ProgramRig& rig) {
+  for (const RadioReply& r : rig.radio.switchRemote(false)) rig.port.deliver(r);
+}
 
 /// A script is steps "t verb argument" separated by ';', t in seconds after kReady:
 ///   click NAME         a user's click (ignored when the control cannot be reached)
@@ -27,12 +63,13 @@ using panel_script::Rig;
 ///   hold NAME L|M|R s  presses a mouse button on the control, releases it s seconds later
 ///   set NAME n         moves a slider or scroll bar
 ///   focus NAME         gives the control the focus
-///   choose NAME        chooses an option button
+///   choose NAME        chooses an option button, or flips a check box
 ///   text NAME text     types into a text box
 ///   show NAME text     sets a caption (spread over a control array's captions)
 ///   store gFreq|gMode|gAudioInput text  overwrites an item, as a damaged line leaves it
 ///   line TEXT          the radio sends TEXT and a line feed
 ///   local              the radio goes LOCAL under its own front panel
+///   silent             the radio stops answering
 ///   close FORM         the close box of a window, which must be open
 ///   see LOOK           checks a look (tests/link/look.h) at that moment
 /// NAME may carry an index, cmdF(3), and a child window's name, frmBandSelect/Option1(0).
@@ -45,32 +82,12 @@ struct Scenario {
   bool keepAlives = false;  // whether the writes list the keep-alives too
 };
 
-inline std::string seconds(double t) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.6f", t);
-  std::string s = text;
-  s.erase(s.find_last_not_of('0') + 1);
-  if (s.back() == '.') s.pop_back();
-  return s == "-0" ? "0" : s;
-}
-
 /// The script with each '@' standing for "window/", the prefix of a child window's controls.
 inline std::string inWindow(const std::string& window, std::string script) {
   for (auto at = script.find('@'); at != std::string::npos; at = script.find('@', at)) {
     script.replace(at, 1, window + "/");
   }
   return script;
-}
-
-/// The writes from kReady on as "t bytes".
-inline std::vector<std::string> writesOf(const Rig& rig, bool keepAlives) {
-  std::vector<std::string> found;
-  for (const auto& w : rig.port.writes()) {
-    double t = w.time - rig.start - kReady;
-    bool keepAlive = w.bytes == "U" || w.bytes == " ";
-    if (t > -1e-9 && (keepAlives || !keepAlive)) found.push_back(seconds(t) + " " + w.bytes);
-  }
-  return found;
 }
 
 inline void act(Rig& rig, const std::string& verb, const std::string& arg) {
@@ -90,11 +107,12 @@ inline void act(Rig& rig, const std::string& verb, const std::string& arg) {
   } else if (verb == "click") {
     EXPECT_TRUE(ui::userClick(control())) << arg;
   } else if (verb == "choose") {
-    EXPECT_TRUE(ui::userChooseOption(control())) << arg;
+    ui::Control& c = control();
+    EXPECT_TRUE(c.kind() == ui::Kind::CheckBox ? ui::userToggleCheck(c) : ui::userChooseOption(c));
   } else if (verb == "text") {
     ui::userSetText(control(), rest);
   } else if (verb == "force") {
-    panel_script::press(rig, name, index);
+    press(rig, name, index);
   } else if (verb == "keys") {
     for (std::size_t i = 0; i < name.size(); ++i) {
       std::string key = "cmd" + name.substr(i, 1);
@@ -125,7 +143,9 @@ inline void act(Rig& rig, const std::string& verb, const std::string& arg) {
   } else if (verb == "line") {
     rig.port.deliver({0.0, arg + "\n", false});
   } else if (verb == "local") {
-    panel_script::radioGoesLocal(rig);
+    radioGoesLocal(rig);
+  } else if (verb == "silent") {
+    rig.radio.faults.silent = true;
   } else if (verb == "close") {
     ui::Form* form = rig.ui.findForm(arg);
     if (form) form->close();
@@ -157,7 +177,7 @@ inline void run(const Scenario& s, const std::function<void(Rig&)>& after = null
     rig.at(kReady + t, [&rig, verb, arg] { act(rig, verb, arg); });
   }
   rig.runFor(kReady + last + 1.0);
-  EXPECT_EQ(writesOf(rig, s.keepAlives), s.writes);
+  EXPECT_EQ(timedWrites(rig.port, rig.start + kReady, s.keepAlives), s.writes);
   if (after) after(rig);
 }
 

@@ -1,35 +1,32 @@
-// XMT and TUNE with its restore, on the whole program against the simulated radio.
+// XMT, TUNE with its restore and the watchdog on the amplifier's tune cycle, on the whole
+// program against the simulated radio.
 #include <gtest/gtest.h>
 
-#include "tests/panel/panel_script.h"
-#include "tests/panel/timed_writes.h"
+#include "tests/panel/panel_table.h"
 
 namespace {
 
-using namespace panel_script;
+using namespace panel_table;
+using Strings = std::vector<std::string>;
 
 // While XMT keys, TUNE is disabled, also after a band check in band, and a TUNE click raised
-// before it was disabled does nothing.
+// before it was disabled does nothing. "K" goes out at once, once more before the radio's
+// answer turned the indicator, then the keep-alive repeats it; the second press sends "U".
 TEST(Transmit, XmtTwiceKeysThenUnkeysLockingTuneOut) {
-  Rig rig;
-  rig.at(kReady, [&] { press(rig, "cmdXmit"); });
-  rig.at(kReady + 1.0, [&] {
-    EXPECT_EQ(rig.control("cmdXmit").caption, "&XMT OFF");
-    EXPECT_FALSE(rig.control("cmdTune").enabled);
-    bool inBand = true;
-    rig.link.gShowInBand(inBand);
-    EXPECT_FALSE(rig.click("cmdTune"));
-    rig.frm.tuneFlag = true;
-  });
-  rig.at(kReady + 7.0, [&] { press(rig, "cmdXmit"); });
-  rig.runFor(kReady + 7.5);
-  // "K" at once, once more before the radio's answer turned the indicator, then the
-  // keep-alive repeats it; the second press sends "U" at once.
-  EXPECT_EQ(timedWrites(rig, kReady, ""), "K@8.00 K@8.16 K@10.26 K@12.36 K@14.46 U@15.00 U@15.16");
-  EXPECT_EQ(rig.control("cmdXmit").caption, "&XMT ON");
-  EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE ON");
-  EXPECT_TRUE(rig.control("cmdTune").enabled);
-  EXPECT_EQ(rig.link.gSyncChar, "U");
+  run({"0 force cmdXmit;1 see cmdXmit=&XMT OFF;7 force cmdXmit;7.5 see cmdXmit=&XMT ON;7.5 see "
+       "cmdTune=T&UNE ON;7.5 see cmdTune.enabled=1",
+       {"0 K", "0.16 K", "2.26 K", "4.360001 K", "6.460001 K", "7 U", "7.16 U"},
+       [](Rig& r) {
+         r.at(kReady + 1.0, [&r] {
+           bool inBand = true;
+           r.link.gShowInBand(inBand);
+           EXPECT_FALSE(r.click("cmdTune"));
+           r.frm.tuneFlag = true;
+         });
+       },
+       2,
+       true},
+      [](Rig& r) { EXPECT_EQ(r.link.gSyncChar, "U"); });
 }
 
 // TUNE from USB keys the radio in AME and locks XMT out; its stop unkeys and puts back what
@@ -39,21 +36,29 @@ TEST(Tune, StopPutsBackWhatChanged) {
     int firmware;
     const char* during;  // status lines the radio reports while the carrier is on
     char ignored;        // a command the radio ignores from then on
-    const char* stop;    // what the stop sends, and when
+    Strings stop;        // what the stop sends, and when
     int modeErrors;
   } kRows[] = {
-      {2, "", 0, "M1\nF1425000@13.16", 0},       // the absolute mode code, once, with the frequency
-      {1, "", 0, "M@13.30 M@13.46 '@13.62", 0},  // AME, CW, USB; then the PTT enable back
-      {3, "", 0, "m@13.16 m@13.32",
-       0},  // the same steps; never the PTT toggle, even when it differs
-      {2, "H2\nS1\n", 0, "M1\nF1425000@13.16 H@13.52 H@14.08 S@14.64", 0},  // 0.5 s settle each
-      {3, "H2\n", 'H', "m@13.16 m@13.32 H@13.48 H@14.78 H@16.08", 0},       // a source never back
+      {2, "", 0, {"0.16 M1\nF1425000\n"}, 0},  // the absolute mode code with the frequency
+      // AME, CW, USB; then the PTT enable back; generation 3 never toggles it, even when it
+      // differs.
+      {1, "", 0, {"0.300001 M\n", "0.460002 M\n", "0.620002 '"}, 0},
+      {3, "", 0, {"0.16 m\n", "0.32 m\n"}, 0},
+      // The radio's own panel changed the source and the side tone: 0.5 s settle each; a
+      // source never back is tried three times.
+      {2, "H2\nS1\n", 0, {"0.16 M1\nF1425000\n", "0.52 H\n", "1.08 H\n", "1.64 S\n"}, 0},
+      {3, "H2\n", 'H', {"0.16 m\n", "0.32 m\n", "0.480001 H\n", "1.780001 H\n", "3.080001 H\n"}, 0},
       // A mode never back: four steps, each with its message; the radio's PTT enable, which the
       // tune's mode steps had cleared, then comes back by the band check.
-      {3, "", 'm', "m@13.16 ?@15.66 m@16.72 ?@19.22 m@20.28 ?@22.78 m@23.84 ?@26.34 '1@27.40", 4},
+      {3,
+       "",
+       'm',
+       {"0.16 m\n", "2.66 ?\n", "3.72 m\n", "6.220001 ?\n", "7.280001 m\n", "9.780001 ?\n",
+        "10.840001 m\n", "13.340001 ?\n", "14.400001 '1\n"},
+       4},
   };
   for (const auto& row : kRows) {
-    SCOPED_TRACE(row.stop);
+    SCOPED_TRACE(row.firmware);
     Rig rig(row.firmware);
     rig.radio.behaviour.modeChangeClearsPtt = row.firmware != 2;
     rig.at(kReady, [&] { press(rig, "cmdTune"); });
@@ -72,11 +77,38 @@ TEST(Tune, StopPutsBackWhatChanged) {
     });
     rig.at(kReady + 5.0, [&] { press(rig, "cmdTune"); });
     rig.runFor(kReady + 20.0);
-    EXPECT_EQ(timedWrites(rig, kReady + 5.0), row.stop);
+    EXPECT_EQ(timedWrites(rig.port, rig.start + kReady + 5.0, false), row.stop);
     EXPECT_EQ(count(rig.ui.messageBoxes(), "MODE Change Error"), row.modeErrors);
     EXPECT_EQ(rig.control("cmdTune").caption, "T&UNE ON");
     EXPECT_EQ(rig.control("cmdXmit").caption, "&XMT ON");
     EXPECT_TRUE(rig.control("cmdMode").enabled);
+    EXPECT_EQ(rig.link.gSyncChar, "U");
+    EXPECT_FALSE(rig.radio.state.transmitting);
+  }
+}
+
+// An amplifier tune cycle started 9 s before midnight is cancelled 20 s later. Whoever keyed
+// the transmitter, the watchdog unkeys it before its message, which comes after the unkey's
+// settle time, and XMT and TUNE then show the receive state as their own "off" leaves them.
+TEST(TuneWatchdog, UnkeysTwentySecondsAfterTheStartAcrossMidnight) {
+  for (const char* button : {"", "cmdXmit", "cmdTune"}) {
+    SCOPED_TRACE(button);
+    ProgramRig rig(2, 86400.0 - 20.0);
+    rig.writePortSetup();
+    Strings shown;  // the writes from 30.5 s to the message, the message and the captions
+    rig.ui.onMessageBox = [&](const std::string& text) {
+      shown = timedWrites(rig.port, rig.start + 30.5);
+      shown.push_back(seconds(rig.elapsed()) + " " + text);
+      shown.push_back(rig.control("cmdXmit").caption + " " + rig.control("cmdTune").caption);
+    };
+    if (*button) rig.at(kReady, [&] { press(rig, button); });
+    rig.at(kReady + 3.0, [&] {
+      rig.control("lblAmpTuned").caption = "Start Tune";
+      press(rig, "cmdTuneAmp");
+    });
+    rig.runFor(kReady + 26.0);
+    EXPECT_EQ(shown, (Strings{"0.5 U", "31.1 Tune Cancelled", "&XMT ON T&UNE ON"}));
+    EXPECT_FALSE(rig.link.gAmpTuning);
     EXPECT_EQ(rig.link.gSyncChar, "U");
     EXPECT_FALSE(rig.radio.state.transmitting);
   }
