@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <functional>
 
-#include "tests/panel/panel_script.h"
+#include "tests/panel/panel_table.h"
 
 namespace {
 
-using namespace panel_script;
+using namespace panel_table;
 using Script = std::function<void(Rig&)>;
 using Strings = std::vector<std::string>;
 
@@ -257,8 +257,15 @@ TEST(MainLoop, ReopensAfterTheDeviceDisappearsAndComesBack) {
       rig.port.clearWrites();
     });
     rig.runFor(30.0);
-    EXPECT_NEAR(writeTimes(rig, "?\n").at(0), row.askedAt, 0.005);
-    EXPECT_FALSE(writeTimes(rig, "U").empty());  // REMOTE operation again
+    auto writeTimes = [&](const std::string& bytes) {
+      std::vector<double> times;
+      for (const auto& w : rig.port.writes()) {
+        if (w.bytes == bytes) times.push_back(w.time - rig.start);
+      }
+      return times;
+    };
+    EXPECT_NEAR(writeTimes("?\n").at(0), row.askedAt, 0.005);
+    EXPECT_FALSE(writeTimes("U").empty());  // REMOTE operation again
     EXPECT_EQ(rig.control("lblComStat").caption, "Com OK");
   }
 }
