@@ -156,6 +156,7 @@ class DisplayZarvinStatus {
   std::string takeInput();
 
   std::string m_unfinishedLine;
+  int m_unfinishedOpening = 0;  // the port's opening that the unfinished line came in
 
   bool m_keepAliveUnanswered = false;  // no K or U line since the last K or U keep-alive
 

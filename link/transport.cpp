@@ -95,6 +95,7 @@ void DisplayZarvinStatus::gReadResponse() {
   size_t tail = gInData.size() - std::min(gInData.size(), gInData.rfind('\n') + 1);
   if (cut && tail > 0 && tail <= static_cast<size_t>(kBoundChars)) {
     m_unfinishedLine = gInData.substr(gInData.size() - tail);
+    m_unfinishedOpening = MSComm1.openings();
     gInData.resize(gInData.size() - tail);
   }
   if (gInData.empty()) return;
@@ -121,7 +122,8 @@ void DisplayZarvinStatus::readWaitingResponse() {
 
 std::string DisplayZarvinStatus::takeInput() {
   std::string s = MSComm1.input();  // takes and empties in one step: nothing arriving is lost
-  s.insert(0, m_unfinishedLine);
+  // The start of a line cut before the port was opened again never gets its end.
+  if (m_unfinishedOpening == MSComm1.openings()) s.insert(0, m_unfinishedLine);
   m_unfinishedLine.clear();
   return s;
 }
@@ -155,8 +157,9 @@ double DisplayZarvinStatus::secondsToSyncDue(const std::string& syncChar) const 
   if (gLastSyncTime == 0 || elapsed < 0 || changesShownState(syncChar, frm.lblXMTRCV.caption)) {
     return 0;
   }
-  double due =
-      elapsed <= kSyncPeriod / 2 && !frm.lblU.caption->empty() ? kSyncPeriod / 2 : kSyncPeriod;
+  // A shown indicator is due for its blank after half the period, also when a long action
+  // has already kept the pass past that moment.
+  double due = frm.lblU.caption->empty() ? kSyncPeriod : kSyncPeriod / 2;
   return std::max(0.0, due - elapsed);
 }
 

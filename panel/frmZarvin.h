@@ -246,8 +246,10 @@ class frmZarvin : public FrontPanel {
   void wireEvents();
   Entry startUp();
   Entry runEntry(Entry entry);
-  /// Shows why an existing PortSetup.txt cannot be read; the synchronisation follows.
+  /// Shows why an existing PortSetup.txt cannot be read, then asks as without one.
   Entry settingsUnreadable(const RuntimeError& e);
+  /// Opens Port Setup; the settings applied there, or the synchronisation waiting for them.
+  Entry askForPortSetup();
   Entry portSetupFull();
   Entry portSetupReopen();
   Entry synchronise();

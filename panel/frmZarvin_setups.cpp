@@ -121,7 +121,7 @@ bool frmZarvin::waitForFullAnswer() {
     if (link.gGotHashDot) return true;
     platform.ui.doEvents(0);
     // A lost device is reopened by the synchronisation, which then runs this set-up again.
-    if (link.gPortSetupChanged || link.gComBreak) return false;
+    if (link.gPortSetupChanged || link.MSComm1.deviceGone()) return false;
   }
   return false;
 }

@@ -113,17 +113,20 @@ frmZarvin::Entry frmZarvin::startUp() {
       return settingsUnreadable(e);
     }
   }
-  step([&] { mnuPortSetup_Click(); });
-  // Without settings the synchronisation waits, handling events, for Port Setup's Apply.
-  return link.gPortSetupChanged ? Entry::PortSetupFull : Entry::Synchronise;
+  return askForPortSetup();
 }
 
 frmZarvin::Entry frmZarvin::settingsUnreadable(const RuntimeError& e) {
   // There but unreadable (a folder of that name, no permission, a failing disk): said as
   // such, not as a missing file or as the bad port number that empty settings would give.
-  // The synchronisation then waits for Port Setup, as after a start without settings.
   link.gShowInfo(errorText(kPortSetupFile, e));
-  return Entry::Synchronise;
+  return askForPortSetup();
+}
+
+frmZarvin::Entry frmZarvin::askForPortSetup() {
+  step([&] { mnuPortSetup_Click(); });
+  // Without settings the synchronisation waits, handling events, for Port Setup's Apply.
+  return link.gPortSetupChanged ? Entry::PortSetupFull : Entry::Synchronise;
 }
 
 frmZarvin::Entry frmZarvin::portSetupFull() {

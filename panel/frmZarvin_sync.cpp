@@ -33,10 +33,10 @@ frmZarvin::Entry frmZarvin::synchronise() {
   for (;;) {
     platform.ui.doEvents(0);
     if (link.gPortSetupChanged) return Entry::PortSetupFull;
-    // A device that went away (reported as a break) is opened afresh at once, and a port
-    // that could not be opened (an unplugged adapter) is tried again now and then.
+    // A device that went away is opened afresh at once, and a port that could not be opened
+    // (an unplugged adapter) is tried again now and then; a break on the line is waited out.
     bool retry = !link.MSComm1.portOpen() && link.elapsedSince(m_lastOpenTry) >= kReopenInterval;
-    if (!link.gPortNumber.empty() && (link.gComBreak || retry)) openPort();
+    if (!link.gPortNumber.empty() && (link.MSComm1.deviceGone() || retry)) openPort();
     sendStatusRequest();
     if (waitingChars() > 0) {
       step([&] { link.gFlushInput(); });

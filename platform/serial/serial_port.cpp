@@ -13,7 +13,9 @@ std::string trim(const std::string& s) {
   return s.substr(b, e - b + 1);
 }
 
-[[noreturn]] void invalidProperty() { throw RuntimeError(kErrInvalidProperty, "Invalid property value"); }
+[[noreturn]] void invalidProperty() {
+  throw RuntimeError(kErrInvalidProperty, "Invalid property value");
+}
 
 int wholeNumber(const std::string& field) {
   std::string t = trim(field);
@@ -100,6 +102,7 @@ void SerialPort::setPortOpen(bool open) {
     openDevice(m_commPort, m_settings, m_handshaking);
     m_in.clear();
     m_open = true;
+    ++m_openings;
   } else {
     m_open = false;
     if (!m_lost) closeDevice();

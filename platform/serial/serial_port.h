@@ -43,6 +43,9 @@ class SerialPort {
   /// True opens the device of commPort() with the current settings; False closes it.
   void setPortOpen(bool open);
   bool portOpen() const { return m_open; }
+  /// How many times the port has been opened: what was received before the last opening
+  /// belongs to another session of the line.
+  int openings() const { return m_openings; }
   /// Open, but its device went away: nothing reaches the radio until it is reopened.
   bool deviceGone() const { return m_open && m_lost; }
   void setRTSEnable(bool on);
@@ -119,6 +122,7 @@ class SerialPort {
   bool m_nullDiscard = false;
   std::string m_parityReplace = "?";
   bool m_open = false;
+  int m_openings = 0;
   bool m_lost = false;
   int m_commEvent = 0;
   std::string m_in;

@@ -64,6 +64,19 @@ TEST(TransportBound, EndlessStreamIsCutAtALineAndFullAnswersFitAtEveryBaud) {
     rig.link.gReadResponse();
     EXPECT_EQ(rig.link.gInData.substr(0, 9), "F1234567<");
   }
+  // A line cut just before the port is opened again is not glued to the new session's.
+  LinkRig rig;
+  rig.openPort();
+  std::string lines;
+  for (int i = 0; i < 400; ++i) lines += "F1234567\n";
+  rig.port.deliver({0.0, lines});
+  rig.link.gReadResponse();
+  rig.port.setPortOpen(false);
+  rig.scheduler.advanceTo(rig.scheduler.time() + 5.0);
+  rig.port.setPortOpen(true);
+  rig.port.deliver({0.0, "R1\n"});
+  rig.link.gReadResponse();
+  EXPECT_EQ(rig.link.gInData, "R1<");
 }
 
 // The output buffer is waited for ten times 0.01 s at most; a command still held then is
@@ -115,17 +128,18 @@ TEST(TransportKeepAlive, PeriodAndIndicator) {
     const char* shown;
     const char* syncChar;
     const char* lblU;
+    double due;  // seconds until a pass must call again, asked before the call
   } kRows[] = {
-      {0.00, "Receive", "U", "x"},   // the first call only starts the period
-      {2.00, "Receive", "U", ""},    // exactly 2.0 s is not yet due
-      {2.01, "Receive", "U", "U"},   // sent; returns after its 0.1 s settle time
-      {2.11, "Receive", "K", "K"},   // the wanted state differs from the shown one
-      {2.21, "Transmit", "U", "U"},  //
-      {2.31, "Transmit", " ", "U"},  // a blank waits for its period
-      {2.60, "Transmit", " ", "U"},  // after midnight
-      {3.26, "Transmit", "K", "U"},  // 0.95 s after the last one
-      {3.36, "Transmit", "K", ""},   // 1.05 s
-      {4.32, "Transmit", " ", " "},  // 2.01 s
+      {0.00, "Receive", "U", "x", 0},      // the first call only starts the period
+      {2.00, "Receive", "U", "", 0},       // exactly 2.0 s is not yet due
+      {2.01, "Receive", "U", "U", 0},      // sent; returns after its 0.1 s settle time
+      {2.11, "Receive", "K", "K", 0},      // the wanted state differs from the shown one
+      {2.21, "Transmit", "U", "U", 0},     //
+      {2.31, "Transmit", " ", "U", 1.0},   // a blank waits for its period
+      {2.60, "Transmit", " ", "U", 0},     // after midnight
+      {3.26, "Transmit", "K", "U", 0.05},  // 0.95 s after the last one
+      {3.36, "Transmit", "K", "", 0},      // 1.05 s: the indicator is overdue for its blank
+      {4.32, "Transmit", " ", " ", 0},     // 2.01 s
   };
   LinkRig rig(2, 86397.5);  // midnight at 2.5 s
   rig.openPort();
@@ -136,6 +150,7 @@ TEST(TransportKeepAlive, PeriodAndIndicator) {
     SCOPED_TRACE(row.at);
     rig.scheduler.advanceTo(std::max(rig.scheduler.time(), start + row.at));
     rig.panel.lblXMTRCV.caption = row.shown;
+    EXPECT_NEAR(rig.link.secondsToSyncDue(row.syncChar), row.due, 1e-6);
     rig.link.gSendSync(row.syncChar);
     EXPECT_EQ(rig.panel.lblU.caption, row.lblU);
   }

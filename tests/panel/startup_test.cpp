@@ -74,7 +74,10 @@ TEST(StartUp, PortSetupLinesOpenThePortOrSayWhyNot) {
     ProgramRig rig;
     if (row.file.empty()) std::filesystem::create_directory(rig.folder.file("PortSetup.txt"));
     rig.folder.write("PortSetup.txt", row.file);
+    bool asked = false;  // Port Setup opened, as without settings
+    rig.at(0.9, [&] { asked = rig.ui.findForm("frmPortSetup") != nullptr; });
     rig.runFor(1.0);  // the port set-up is done, the radio not yet asked
+    EXPECT_EQ(asked, row.file.empty());
     EXPECT_EQ(rig.port.portOpen(), *row.info == '\0');
     EXPECT_EQ(rig.port.handshaking(), row.handshaking);
     bool given = row.file.find(",O,7,") != std::string::npos;  // else the port's own
@@ -94,6 +97,8 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
   Script breakAt3 = [&](Rig& r) {
     silent(r);
     at(3.0, [](Rig& r) { r.port.deliver({0, "", true}); })(r);
+    // A break on the line is waited out; only a device that went away is opened again.
+    at(8.9, [](Rig& r) { EXPECT_EQ(r.port.opens(), 1); })(r);
   };
   Script rOnlyLocal = [](Rig& r) {
     r.radio.state.remote = false;
