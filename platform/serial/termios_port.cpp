@@ -5,6 +5,8 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -31,6 +33,16 @@ bool isPlainSerialNode(const std::string& path) {
   return name.compare(0, 9, "/dev/ttyS") == 0;
 }
 
+// The exclusive flag of a pseudo-terminal's slave outlives the descriptor while the master
+// (the radio simulator) stays open, so a program that was killed would leave it refusing
+// every later opening; the lock alone guards such a port.
+bool isPseudoTerminal(int fd) {
+  struct stat info;
+  if (fstat(fd, &info) != 0) return false;
+  unsigned int m = major(info.st_rdev);
+  return m >= 136 && m <= 143;  // UNIX98 pseudo-terminal slaves
+}
+
 // The kernel creates the ttyS nodes whether or not a UART answers at that address; such a
 // node opens fine but the driver reports no chip type.
 bool isEmptyUartSlot(int fd, const std::string& path) {
@@ -47,7 +59,8 @@ int openTerminal(const std::string& path, bool exclusive) {
     errno = ENODEV;
     return -1;
   }
-  int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  // Not handed on to the programs this one starts (a help viewer), which would hold the lock.
+  int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return -1;
   int err = 0;
   if (!isatty(fd)) {
@@ -56,7 +69,7 @@ int openTerminal(const std::string& path, bool exclusive) {
     err = ENODEV;
   } else if (exclusive && flock(fd, LOCK_EX | LOCK_NB) != 0) {
     err = errno == EWOULDBLOCK ? EBUSY : errno;
-  } else if (exclusive) {
+  } else if (exclusive && !isPseudoTerminal(fd)) {
     (void)ioctl(fd, TIOCEXCL);
   }
   if (err != 0) {
@@ -148,7 +161,7 @@ void TermiosSerialPort::closeDevice() {
   if (m_fd < 0) return;
   flushPending();
   if (onDescriptorChanged) onDescriptorChanged(-1);
-  // The flag outlives this descriptor while another one (the radio simulator's) stays open.
+  // The flag would outlive this descriptor while another one stays open.
   (void)ioctl(m_fd, TIOCNXCL);
   ::close(m_fd);
   m_fd = -1;

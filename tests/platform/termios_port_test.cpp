@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -187,6 +188,12 @@ TEST_F(TermiosPort, WaitEndsWithItsTimeAByteOrAHangUp) {
 TEST_F(TermiosPort, TextCrossesTheLineBothWaysAndOnlyWhileOpen) {
   port.setInBufferSize(4096);
   open(2);
+  // Held by this program alone: not passed on to what it starts (a help viewer), and on a
+  // pseudo-terminal no exclusive flag that would outlive the program while the other end lives.
+  EXPECT_EQ(fcntl(port.fileDescriptor(), F_GETFD) & FD_CLOEXEC, FD_CLOEXEC);
+  int exclusive = 1;
+  EXPECT_EQ(ioctl(port.fileDescriptor(), TIOCGEXCL, &exclusive), 0);
+  EXPECT_EQ(exclusive, 0);
   port.setRTSEnable(true);  // a pseudo-terminal has no RTS; this must not fail
   port.output("?F1234567");
   EXPECT_EQ(port.outBufferCount(), 0);

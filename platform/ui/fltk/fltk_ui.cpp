@@ -93,14 +93,20 @@ void FltkUi::doEvents(double maxSeconds) {
   Fl::wait(m_events.empty() ? std::max(0.0, maxSeconds) : 0.0);
   while (m_events.runNext()) {
   }
+  m_wakeQueued = false;
   syncForms();
   Fl::flush();
 }
 
 // FLTK runs its timeouts (a timer's tick queues an action) and then sleeps until the next
-// event or timeout. An action queued meanwhile must end that sleep: a zero timeout does.
-void FltkUi::beforeSleep(void* ui) {
-  if (!static_cast<FltkUi*>(ui)->m_events.empty()) Fl::add_timeout(0.0, [](void*) {});
+// event or timeout. An action queued meanwhile must end that sleep: a zero timeout does,
+// once; FLTK's own loops (a message box, an open menu) do not run the queue, and waking them
+// at every turn would spin.
+void FltkUi::beforeSleep(void* data) {
+  auto* ui = static_cast<FltkUi*>(data);
+  if (ui->m_events.empty() || ui->m_wakeQueued) return;
+  ui->m_wakeQueued = true;
+  Fl::add_timeout(0.0, [](void*) {});
 }
 
 void FltkUi::messageBox(const std::string& text) {

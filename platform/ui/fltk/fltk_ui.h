@@ -74,6 +74,7 @@ class FltkUi : public Ui {
 
   std::string m_title;
   EventQueue m_events;
+  bool m_wakeQueued = false;  // a zero timeout already ends the sleep for the queued events
   std::vector<std::unique_ptr<FormView>> m_views;
   std::unique_ptr<Fl_Help_Dialog> m_help;
   int m_watchedFd = -1;
