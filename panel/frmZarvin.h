@@ -262,6 +262,8 @@ class frmZarvin : public FrontPanel {
   double secondsToNextDue() const;
   /// Whether a pass has something to do now, before any time-out.
   bool passHasWork() const;
+  /// Whether "Receive"/"Transmit" shows a state the radio has left.
+  bool transmitIndicatorBehind() const;
   void showTransmitState();
   /// XMT and TUNE as their own "off" leaves them, for whichever of them shows keyed.
   void showUnkeyed();

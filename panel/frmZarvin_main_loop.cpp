@@ -139,16 +139,20 @@ bool frmZarvin::passHasWork() const {
   for (const RequestFlag& r : kRequestFlags) {
     if (this->*r.flag) return true;
   }
-  bool transmitToShow = (lblXMTRCV.caption == "Receive" && link.gXmit) ||
-                        (lblXMTRCV.caption == "Transmit" && !link.gXmit);
   bool audioToApply = lblREMOTE.caption == "REMOTE" && link.gAudioSetupChanged;
   return link.gComBreak || link.gPortSetupChanged || audioToApply ||
          (link.MSComm1.portOpen() && link.MSComm1.inBufferCount() > 0) || link.hasStatusToShow() ||
-         transmitToShow || (panelMode == "REMOTE" && link.gXmitNew);
+         transmitIndicatorBehind() || (panelMode == "REMOTE" && link.gXmitNew);
+}
+
+bool frmZarvin::transmitIndicatorBehind() const {
+  return (lblXMTRCV.caption == "Receive" && link.gXmit) ||
+         (lblXMTRCV.caption == "Transmit" && !link.gXmit);
 }
 
 void frmZarvin::showTransmitState() {
-  if (lblXMTRCV.caption == "Receive" && link.gXmit) {
+  if (!transmitIndicatorBehind()) return;
+  if (link.gXmit) {
     lblU.backColor = ui::kRed;
     lblXMTRCV.backColor = ui::kRed;
     lblXMTRCV.caption = "Transmit";
@@ -156,7 +160,7 @@ void frmZarvin::showTransmitState() {
     cmdFreq.enabled = false;
     cmdEnter.enabled = false;
     for (ui::Control* digit : cmdF) digit->enabled = false;
-  } else if (lblXMTRCV.caption == "Transmit" && !link.gXmit) {
+  } else {
     lblXMTRCV.backColor = ui::kGreen;
     lblXMTRCV.caption = "Receive";
     link.gShowMeterFunction();
