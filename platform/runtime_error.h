@@ -29,8 +29,9 @@ RuntimeError errnoError(int err);
 std::string errorText(const std::string& procedure, const RuntimeError& e);
 
 /// A value from a settings file or a dialog as an error text quotes it: cut after 16
-/// characters with "..." behind, and each control character in caret notation (a NUL shows
-/// as "^@"), so that the text stays one readable line that shows what was given.
+/// characters with "..." behind, each control character in caret notation (a NUL shows as
+/// "^@") and each byte that begins no UTF-8 character as U+FFFD, counted as one character.
+/// So the text stays one readable line of valid UTF-8, at most 67 bytes, whatever was given.
 std::string shownValue(const std::string& value);
 
 /// Thrown to end the program (the main window's shutdown). It is not a run-time error:

@@ -45,6 +45,13 @@ TEST(StartUp, TellsTheFirmwareGenerationsApart) {
 
 TEST(StartUp, PortSetupLinesOpenThePortOrSayWhyNot) {
   auto lines = [](const std::string& handshake) { return "1\r\n9600,O,7,1\r\n" + handshake; };
+  // Cut after 16 characters whatever the bytes: a control character, a UTF-8 character and a
+  // byte that begins none (cut short, overlong, a surrogate, past U+10FFFF) count one each.
+  std::string junk = "\x01\u00e9\u20ac\U0001F4FB\xE2\x82\xE0\x80\xAF\xED\xA0\x80\xF4\x90\x80\x80" +
+                     std::string(1 << 20, '\xBF');
+  std::string cut = "^A\u00e9\u20ac\U0001F4FB";
+  for (int i = 4; i < 16; ++i) cut += "\ufffd";
+  const std::string junkInfo = "Port COM" + cut + "...: Err 8002. No such port: \"" + cut + "...\"";
   const struct {
     std::string file;  // empty: PortSetup.txt is a folder
     int handshaking;
@@ -66,11 +73,12 @@ TEST(StartUp, PortSetupLinesOpenThePortOrSayWhyNot) {
       {std::string("\0\r\n", 3), 0, "Port COM^@: Err 8002. No such port: \"^@\""},
       {std::string(40, '9') + "\r\n", 0,
        "Port COM9999999999999999...: Err 8002. No such port: \"9999999999999999...\""},
+      {junk + "\r\n", 0, junkInfo.c_str()},  // a megabyte of junk: cut all the same
       // There but unreadable: said so, not taken for a bad port number.
       {"", 0, "PortSetup.txt: Err 21. Is a directory"},
   };
   for (const auto& row : kRows) {
-    SCOPED_TRACE(row.file);
+    SCOPED_TRACE(row.file.substr(0, 40));
     ProgramRig rig;
     if (row.file.empty()) std::filesystem::create_directory(rig.folder.file("PortSetup.txt"));
     rig.folder.write("PortSetup.txt", row.file);
