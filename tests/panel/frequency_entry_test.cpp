@@ -21,8 +21,10 @@ TEST(FrequencyEntry, KeypadStepsAndChannelTransfers) {
       // Keys overwrite from the 10 MHz digit on, one a blink cycle, and wrap round to it.
       {"1 click cmdFreq;1.5 keys 07150002;6.3 click cmdEnter;7 see cmdF=2715000",
        {"6.3 F2715000\n", "6.56 '0\n"}},
-      // 1.6 MHz is sent, just below it is refused and the radio's frequency shown again.
+      // 1.6 and 29.99999 MHz are sent; just below 1.6 MHz is refused and the radio's frequency
+      // shown again.
       {"1 click cmdFreq;1.5 keys 0160;3.9 click cmdEnter", {"3.9 F0160000\n", "4.16 '0\n"}},
+      {"1 click cmdFreq;1.5 keys 2999999;5.7 click cmdEnter", {"5.7 F2999999\n", "5.96 '0\n"}},
       {"1 click cmdFreq;1.5 keys 0159999;5.7 click cmdEnter;6.5 see cmdF=1425000", {}},
       // Two keys in one cycle: the later is taken.
       {"1 click cmdFreq;1.3 click cmd2;1.5 click cmd0;2.3 click cmdEnter",
@@ -32,9 +34,13 @@ TEST(FrequencyEntry, KeypadStepsAndChannelTransfers) {
        {"1.8 F0425000\n", "2.06 '0\n"}},
       // A second entry without a key sends nothing, nor does a key between entries count;
       // Enter with no entry running does nothing.
-      {"1 click cmdFreq;1.5 keys 07;2.9 click cmdEnter;3.5 click cmd9;4 click cmdFreq;5.5 click "
+      {"1 click cmdFreq;1.5 keys 07;2.9 click cmdEnter;3.5 click cmd1;4 click cmdFreq;5.5 click "
        "cmdEnter;6 click cmdEnter",
        {"2.9 F0725000\n"}},
+      // A second entry starts again at the 10 MHz digit.
+      {"1 click cmdFreq;1.5 keys 07;2.9 click cmdEnter;4 click cmdFreq;4.5 click cmd1;5.5 click "
+       "cmdEnter",
+       {"2.9 F0725000\n", "5.5 F1725000\n", "5.76 '0\n"}},
       // Mouse steps on the VFO digits: left up, right down, carries and borrows; what would
       // leave 1.6 to 29.99999 MHz resends the radio's frequency as it is.
       {"1.5 hold cmdF(3) R 0.1;2.5 see cmdF=1424000", {"1.600002 F1424000\n"}},
@@ -102,11 +108,12 @@ TEST(FrequencyEntry, KeypadStepsAndChannelTransfers) {
        {"1 P0307050004\n"}},
       {"1 set vscStoreCh 99;1 show cmdChanF 0160000;1 show cmbChMode A;1 click cmdC2M",
        {"1 P9901600003\n"}},
-      // Nothing sound to store: never loaded, out of range, no mode, a damaged frequency.
+      // Nothing sound to store: never loaded, out of range, no mode, a damaged frequency or mode.
       {"1 show cmdChanF 0000000;1 show cmbChMode U;1 click cmdC2M", {}},
       {"1 show cmdChanF 3100000;1 show cmbChMode U;1 click cmdC2M", {}},
       {"1 show cmdChanF 0705000;1 show cmbChMode ;1 click cmdC2M", {}},
       {"1 store gFreq F14:5000;1 click cmdV2M", {}},
+      {"1 store gMode M9;1 click cmdV2M", {}},
   };
   for (const Scenario& s : scenarios) run(s);
 }
