@@ -142,6 +142,7 @@ TEST(TransportKeepAlive, PeriodAndIndicator) {
       {4.32, "Transmit", " ", " ", 0},     // 2.01 s
   };
   LinkRig rig(2, 86397.5);  // midnight at 2.5 s
+  rig.scheduler.setStopTime(86397.5 + 60);
   rig.openPort();
   rig.panel.lblU.caption = "x";
   rig.panel.lblU.backColor = ui::kBlack;

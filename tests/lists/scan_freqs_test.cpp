@@ -45,6 +45,7 @@ TEST(ScanRules, FrequencyCommandAndDwellOfTheTypedTexts) {
 // line comes after an unrelated one.
 TEST(TuneHandshake, SilentRadioIsAskedOnceAfterTheWaitEvenAcrossMidnight) {
   LinkRig rig(2, 86399.9);
+  rig.scheduler.setStopTime(86399.9 + 60);  // a wait that misses midnight fails, never hangs
   rig.openPort();
   rig.radio.faults.silent = true;
   EXPECT_TRUE(lists::tuneHandshake(rig.link, "F0715000", [] { return false; }));
