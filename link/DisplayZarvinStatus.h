@@ -134,8 +134,16 @@ class DisplayZarvinStatus {
   void gDisplayMeterData(const std::string& line);
   void gShowAmpState();
   void gShowAmpTune();
+  /// Ends the amplifier's tune cycle: gAmpTuning and the keep-alive back to "U". A transmitter
+  /// that XMT or TUNE had keyed ends as that button's own off click ends it: XMT shows "XMT ON"
+  /// at once; TUNE's click is raised, so that the main loop runs its stop, which puts back what
+  /// the tune changed. Sends nothing: each way to end the cycle sends its own "U".
+  void endAmpTuneCycle();
   bool gIsInBand();
   void gShowInBand(bool& inBand);
+  /// Whether the panel may key the transmitter now: REMOTE operation, no scan, and a valid
+  /// frequency that gIsInBand passes. A frequency that is no number counts as out of band.
+  bool transmitAllowed();
 
   // ---- Firmware-dependent senders.
   void gSetFrequency(const std::string& digits);

@@ -60,12 +60,19 @@ void DisplayZarvinStatus::gShowAmpTune() {
     tuned.caption = "Tuned";
     tuned.backColor = ui::kRed;
     // Only the cycle that the panel's TUN button keyed ends here: a "Tuned" report that
-    // arrives at any other time (the radio keyed by XMT or TUNE, or a status answer) must
-    // not unkey the transmitter.
+    // arrives at any other time (a status answer while XMT keys) must not unkey.
     if (!gAmpTuning) return;
-    gAmpTuning = false;
-    if (keyedByXmitOrTune(frm)) return;
-    gSyncChar = "U";
+    endAmpTuneCycle();
     gSendSync(gSyncChar);
   }
+}
+
+void DisplayZarvinStatus::endAmpTuneCycle() {
+  gAmpTuning = false;
+  gSyncChar = "U";
+  if (frm.cmdXmit.caption == kXmitOff) showXmitOff(frm, transmitAllowed());
+  // TUNE's stop steps the radio back and waits for its answers: it runs as its own click's
+  // action, from the main loop, never nested in the display or the timer tick that saw the
+  // cycle end.
+  if (frm.cmdTune.caption == kTuneOff && frm.cmdTune.onClick) frm.cmdTune.onClick();
 }

@@ -4,6 +4,7 @@
 #include "link/DisplayZarvinStatus.h"
 #include "link/number_text.h"
 #include "link/panel_keying.h"
+#include "platform/runtime_error.h"
 
 namespace {
 
@@ -60,5 +61,16 @@ void DisplayZarvinStatus::gShowInBand(bool& inBand) {
     if (panelControls && gPTT == "'1") gTogglePTT();
     frm.shaInBand.fillColor = ui::kRed;
     frm.lblInBand.caption = gScanning ? "Scanning" : "Out Of Band";
+  }
+}
+
+bool DisplayZarvinStatus::transmitAllowed() {
+  // Under its own front panel the radio is not ours to key; without a valid frequency
+  // nothing may be transmitted, whatever the permissions say.
+  if (gScanning || !gFreqValid || frm.lblREMOTE.caption == "LOCAL") return false;
+  try {
+    return gIsInBand();
+  } catch (const RuntimeError&) {
+    return false;
   }
 }

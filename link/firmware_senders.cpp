@@ -95,8 +95,10 @@ void DisplayZarvinStatus::gSetMode(const std::string& newMode) {
 
 void DisplayZarvinStatus::gNextMode() {
   if (gFWType == 2) {
+    // An unknown mode has no next code: the frequency goes out alone, the radio reports no
+    // mode, and the status is reloaded below. The line carries gFreq, so only a valid one.
     std::string next = nextCode(gMode, 'M');
-    if (next.empty() || !isFrequencyItem(gFreq)) return;
+    if (!isFrequencyItem(gFreq)) return;
     gFlushInput();
     MSComm1.output(next + "\n" + gFreq.str() + "\n");
     gDelay(0.3);

@@ -7,12 +7,6 @@ constexpr const char* kXmitOff = "&XMT OFF";  // transmitting: a click unkeys
 constexpr const char* kTuneOn = "T&UNE ON";
 constexpr const char* kTuneOff = "T&UNE OFF";
 
-/// Whether the user has keyed the transmitter with XMT or TUNE: their captions then offer
-/// the way back to receive. The amplifier's tune cycle must not unkey such a transmitter.
-inline bool keyedByXmitOrTune(const FrontPanel& frm) {
-  return frm.cmdXmit.caption == kXmitOff || frm.cmdTune.caption == kTuneOff;
-}
-
 /// Enables XMT and TUNE for a frequency in band, disables them out of it. Two exceptions: a
 /// keyed one stays enabled, so that the transmitter can always go back to receive; and while
 /// one keys the transmitter the other stays disabled, as the two exclude each other.
@@ -21,4 +15,11 @@ inline void enableTransmitButtons(FrontPanel& frm, bool inBand) {
   bool tuneKeyed = frm.cmdTune.caption == kTuneOff;
   frm.cmdXmit.enabled = (inBand || xmitKeyed) && !tuneKeyed;
   frm.cmdTune.enabled = (inBand || tuneKeyed) && !xmitKeyed;
+}
+
+/// XMT as its own off click leaves it: "XMT ON", and both transmit buttons as the band rule
+/// above gives them.
+inline void showXmitOff(FrontPanel& frm, bool inBand) {
+  frm.cmdXmit.caption = kXmitOn;
+  enableTransmitButtons(frm, inBand);
 }

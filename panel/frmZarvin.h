@@ -246,7 +246,7 @@ class frmZarvin : public FrontPanel {
   void wireEvents();
   Entry startUp();
   Entry runEntry(Entry entry);
-  /// Shows why an existing PortSetup.txt cannot be read, then asks as without one.
+  /// Shows why a PortSetup.txt that opened cannot be read, then asks as without one.
   Entry settingsUnreadable(const RuntimeError& e);
   /// Opens Port Setup; the settings applied there, or the synchronisation waiting for them.
   Entry askForPortSetup();
@@ -265,11 +265,10 @@ class frmZarvin : public FrontPanel {
   /// Whether "Receive"/"Transmit" shows a state the radio has left.
   bool transmitIndicatorBehind() const;
   void showTransmitState();
-  /// XMT and TUNE as their own "off" leaves them, for whichever of them shows keyed.
-  void showUnkeyed();
   void serveRequestFlags();
-  /// Lowers every request flag of the table (not the setup dialogs' changed flags).
-  void lowerRequestFlags();
+  /// Lowers the XMT, TUNE and TUN requests that would key the transmitter; those that would
+  /// end a transmission stay.
+  void lowerKeyingFlags();
   /// Closes the port if open, dropping what waits, and opens it with the current settings.
   /// A port that cannot be opened shows "Com Error" and the reason.
   void openPort();

@@ -87,12 +87,9 @@ frmZarvin::Entry frmZarvin::mainLoopPass() {
       if (static_cast<float>(t) < static_cast<float>(link.gAmpTuneStart)) {
         link.gAmpTuneStart -= 86400.0;  // midnight passed; the time is tested next pass
       } else if (t - link.gAmpTuneStart > kAmpTuneTimeout) {
-        link.gAmpTuning = false;
-        // Back to receive before the message waits for OK, whoever keyed the transmitter:
-        // XMT and TUNE then show it unkeyed too, as the radio is.
-        link.gSyncChar = "U";
+        // Back to receive before the message waits for OK, whoever keyed the transmitter.
+        link.endAmpTuneCycle();
         link.gSendSync(link.gSyncChar);
-        showUnkeyed();
         platform.ui.messageBox("Tune Cancelled");
         getStatusCmd();
       }
@@ -164,12 +161,10 @@ void frmZarvin::showTransmitState() {
     lblXMTRCV.backColor = ui::kGreen;
     lblXMTRCV.caption = "Receive";
     link.gShowMeterFunction();
-    // Frequency entry comes back as the running set-up gives it: in LOCAL operation only
-    // where the firmware allows it.
-    bool entry = panelMode != "LOCAL" || localFreqEnabled;
-    cmdFreq.enabled = entry;
-    cmdEnter.enabled = entry;
-    for (ui::Control* digit : cmdF) digit->enabled = entry;
+    // Whatever state the set-up had given them, also in LOCAL operation.
+    cmdFreq.enabled = true;
+    cmdEnter.enabled = true;
+    for (ui::Control* digit : cmdF) digit->enabled = true;
   }
 }
 
@@ -179,6 +174,8 @@ void frmZarvin::serveRequestFlags() {
   }
 }
 
-void frmZarvin::lowerRequestFlags() {
-  for (const RequestFlag& r : kRequestFlags) this->*r.flag = false;
+void frmZarvin::lowerKeyingFlags() {
+  if (cmdXmit.caption != kXmitOff) xmitFlag = false;
+  if (cmdTune.caption != kTuneOff) tuneFlag = false;
+  if (!link.gAmpTuning) tuneAmpFlag = false;
 }

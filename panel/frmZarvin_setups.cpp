@@ -183,9 +183,7 @@ frmZarvin::Entry frmZarvin::remoteSetup() {
   detectFirmware();
   stepRadioToWantedAudio();
   makeFrequencyValid();
-  // Without a valid frequency nothing may be transmitted, whatever the permissions say.
-  bool inBand = false;
-  step([&] { inBand = link.gFreqValid && link.gIsInBand(); });
+  bool inBand = link.transmitAllowed();
   step([&] { link.gShowInBand(inBand); });
   step([&] { sliRFGain_Scroll(); });
   showRemoteFrames(*this);

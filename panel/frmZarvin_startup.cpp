@@ -30,12 +30,13 @@ frmZarvin::Entry frmZarvin::runEntry(Entry entry) {
       case Entry::PortSetupReopen:
         return portSetupReopen();
       case Entry::Synchronise: {
-        // Clicks made while no radio answered belong to no set-up: the radio must not get
-        // them minutes later when it comes back, however the synchronisation ends.
-        lowerRequestFlags();
+        // The clicks made while no radio answered are served after the set-up, except one
+        // that would key the transmitter minutes after it was asked for, however the
+        // synchronisation ends.
+        lowerKeyingFlags();
         struct LowerOnExit {
           frmZarvin& f;
-          ~LowerOnExit() { f.lowerRequestFlags(); }
+          ~LowerOnExit() { f.lowerKeyingFlags(); }
         } lowerOnExit{*this};
         return synchronise();
       }
@@ -106,19 +107,13 @@ frmZarvin::Entry frmZarvin::startUp() {
     txtInfo.caption = "";
     return Entry::PortSetupFull;
   }
-  if (platform.files.present(kPortSetupFile)) {
-    try {
-      platform.files.probe(kPortSetupFile);
-    } catch (const RuntimeError& e) {
-      return settingsUnreadable(e);
-    }
-  }
+  // fileExists has said why the file cannot be read (missing, a folder, no permission).
   return askForPortSetup();
 }
 
 frmZarvin::Entry frmZarvin::settingsUnreadable(const RuntimeError& e) {
-  // There but unreadable (a folder of that name, no permission, a failing disk): said as
-  // such, not as a missing file or as the bad port number that empty settings would give.
+  // Opened but not read (a failing disk): said as such, not as the bad port number that
+  // empty settings would give.
   link.gShowInfo(errorText(kPortSetupFile, e));
   return askForPortSetup();
 }

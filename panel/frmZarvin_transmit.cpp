@@ -40,14 +40,10 @@ bool isPttCode(const std::string& v) {
   return isOneOf(v, {"'0", "'1"});
 }
 
-void showXmitOff(frmZarvin& f) {
-  f.cmdXmit.caption = kXmitOn;
-  f.cmdTune.enabled = true;
-}
-
+// XMT comes back only where the transmitter may be keyed, as after XMT's own off.
 void showTuneOff(frmZarvin& f) {
   f.cmdTune.caption = kTuneOn;
-  f.cmdXmit.enabled = true;
+  enableTransmitButtons(f, f.link.transmitAllowed());
   f.cmdMode.enabled = true;
 }
 
@@ -104,14 +100,10 @@ void stopTune(frmZarvin& f) {
 
 }  // namespace
 
+// A click raised before its button was locked (by the band check, or by the other button
+// keying meanwhile) keys nothing: the lock is the one rule for where the transmitter may key.
 void frmZarvin::xmitCmd() {
-  // XMT and TUNE exclude each other. Their enabled state shows it, but both clicks may have
-  // come before the loop served the first: the second then does nothing.
-  if (cmdTune.caption == kTuneOff) {
-    xmitFlag = false;
-    return;
-  }
-  if (cmdXmit.caption == kXmitOn) {
+  if (cmdXmit.caption == kXmitOn && cmdXmit.enabled) {
     link.gSendSync("K");
     cmdXmit.caption = kXmitOff;
     link.gSyncChar = "K";
@@ -119,19 +111,14 @@ void frmZarvin::xmitCmd() {
   } else if (cmdXmit.caption == kXmitOff) {
     link.gSendSync("U");
     link.gSyncChar = "U";
-    showXmitOff(*this);
+    showXmitOff(*this, link.transmitAllowed());
   }
   xmitFlag = false;
 }
 
-void frmZarvin::showUnkeyed() {
-  if (cmdXmit.caption == kXmitOff) showXmitOff(*this);
-  if (cmdTune.caption == kTuneOff) showTuneOff(*this);
-}
-
 void frmZarvin::tuneCmd() {
-  if (cmdTune.caption == kTuneOn) {
-    if (cmdXmit.caption != kXmitOff) startTune(*this);
+  if (cmdTune.caption == kTuneOn && cmdTune.enabled) {
+    startTune(*this);
   } else if (cmdTune.caption == kTuneOff) {
     stopTune(*this);
   }
@@ -162,12 +149,8 @@ void frmZarvin::ampOprCmd() {
 
 void frmZarvin::tuneAmpCmd() {
   if (link.gAmpTuning) {
-    link.gAmpTuning = false;
-    // A transmitter that the user keyed with XMT or TUNE stays keyed: only the cycle ends.
-    if (!keyedByXmitOrTune(*this)) {
-      link.gSyncChar = "U";
-      link.gSendCommand("U", false, kAmpSettle);
-    }
+    link.endAmpTuneCycle();
+    link.gSendCommand("U", false, kAmpSettle);
   } else if (lblAmpTuned.caption == "Start Tune") {
     lblAmpTuned.caption = kSwitchingUp;
     link.gAmpTuning = true;

@@ -92,11 +92,6 @@ void TextFiles::probe(const std::string& name) const {
   FileDescriptor fd(openForReading(path(name)));
 }
 
-bool TextFiles::present(const std::string& name) const {
-  struct stat info;
-  return ::lstat(path(name).c_str(), &info) == 0;
-}
-
 std::vector<std::string> TextFiles::readLines(const std::string& name) const {
   FileDescriptor fd(openForReading(path(name)));
   return splitLines(readAll(fd.get()));

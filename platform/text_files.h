@@ -14,8 +14,6 @@ class TextFiles {
   /// Opens the file for reading and closes it again, reading nothing. A folder of that name
   /// is refused as EISDIR, by this and by readLines.
   void probe(const std::string& name) const;
-  /// Whether an entry of that name is in the folder, whether or not it can be read.
-  bool present(const std::string& name) const;
   /// Every line of the file, without its line end.
   std::vector<std::string> readLines(const std::string& name) const;
   /// Replaces the file with these lines, each ended by CRLF. The new content goes to a

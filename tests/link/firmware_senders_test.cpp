@@ -53,6 +53,8 @@ TEST(FirmwareSenders, SendAndSettlePerGeneration) {
       {"gSetMode M5", 2, "M1", {}, 0},                        // not a mode code
       {"gNextMode", 1, "M1", {"0 M\n"}, 0.16},                // waits for the M line
       {"gNextMode", 2, "M4", {"0 M1\nF1425000\n"}, 0.36},     // wraps round, waits 0.3 s
+      // Unknown: no code, but the frequency, no M answer for 2.0 s, then the status reloaded.
+      {"gNextMode", 2, "  ", {"0 \nF1425000\n", "2.76 ?\n"}, 3.82},
       {"gNextMode", 3, "M1", {"0 m\n"}, 0.16},
       {"gTogglePTT", 1, "'1", {"0 '"}, 0.26},  // one character, no LF
       {"gTogglePTT", 2, "'0", {"0 '1\n"}, 0.26},

@@ -118,13 +118,15 @@ TEST(StatusDisplays, LinesShowOnThePanel) {
       {"O4\nT2\n|O9\n|T9\n", {"lblAmpTuned=Start Tune"}},
       {"O4\nT2\n|O2\n", {"lblAmpTuned=", "lblAmpTuned.back=white", "cmdTuneAmp.enabled=0"}},
       {"O4\nT3\n|T1\n", {"lblAmpTuned=Tuning"}, [](LinkRig& r) { r.link.gAmpTuning = true; }},
-      // "Tuned" ends the panel's tune cycle: the radio is unkeyed; keyed by XMT, it stays so.
+      {"O4\nT3\n|T2\n", {"lblAmpTuned=Tuning", "lblAmpTuned.back=yellow"}, tuneCycle},
+      // "Tuned" ends the panel's tune cycle: the radio is unkeyed, and XMT, when it had keyed
+      // the radio before, shows its off state.
       {"O4\nT4\n",
        {"lblAmpTuned=Tuned", "lblAmpTuned.back=red", "gAmpTuning=0", "gSyncChar=U", "written=U"},
        tuneCycle},
       {"O3\nT4\n", {"lblAmpTuned=", "gAmpTuning=1", "gSyncChar=K", "written="}, tuneCycle},
       {"O4\nT4\n",
-       {"lblAmpTuned=Tuned", "gAmpTuning=0", "gSyncChar=K", "written="},
+       {"lblAmpTuned=Tuned", "gAmpTuning=0", "gSyncChar=U", "written=U", "cmdXmit=&XMT ON"},
        [](LinkRig& r) {
          tuneCycle(r);
          r.panel.cmdXmit.caption = "&XMT OFF";

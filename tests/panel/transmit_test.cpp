@@ -29,6 +29,27 @@ TEST(Transmit, XmtTwiceKeysThenUnkeysLockingTuneOut) {
       [](Rig& r) { EXPECT_EQ(r.link.gSyncChar, "U"); });
 }
 
+// Ended out of band, XMT and TUNE leave both buttons locked, so that nothing keys there.
+TEST(Transmit, EndedOutOfBandLocksBothButtons) {
+  for (const char* button : {"cmdXmit", "cmdTune"}) {
+    SCOPED_TRACE(button);
+    Rig rig;
+    rig.at(kReady, [&] { press(rig, button); });
+    rig.at(kReady + 1.0, [&] {
+      rig.radio.state.freq = 500000;  // 5 MHz, tuned on the radio's own panel
+      rig.port.deliver({0, "F0500000\n"});
+    });
+    rig.at(kReady + 2.0, [&] { press(rig, button); });
+    // Clicks raised before the lock key nothing.
+    rig.at(kReady + 5.0, [&] { rig.frm.xmitFlag = rig.frm.tuneFlag = true; });
+    rig.runFor(kReady + 6.0);
+    EXPECT_EQ(rig.control("cmdXmit").caption + " " + rig.control("cmdTune").caption,
+              "&XMT ON T&UNE ON");
+    EXPECT_FALSE(rig.control("cmdXmit").enabled || rig.control("cmdTune").enabled);
+    EXPECT_FALSE(rig.radio.state.transmitting);
+  }
+}
+
 // TUNE from USB keys the radio in AME and locks XMT out; its stop unkeys and puts back what
 // the tune or the radio's own panel changed meanwhile, each restore bounded.
 TEST(Tune, StopPutsBackWhatChanged) {
@@ -87,30 +108,40 @@ TEST(Tune, StopPutsBackWhatChanged) {
   }
 }
 
-// An amplifier tune cycle started 9 s before midnight is cancelled 20 s later. Whoever keyed
-// the transmitter, the watchdog unkeys it before its message, which comes after the unkey's
-// settle time, and XMT and TUNE then show the receive state as their own "off" leaves them.
-TEST(TuneWatchdog, UnkeysTwentySecondsAfterTheStartAcrossMidnight) {
-  for (const char* button : {"", "cmdXmit", "cmdTune"}) {
-    SCOPED_TRACE(button);
-    ProgramRig rig(2, 86400.0 - 20.0);
-    rig.writePortSetup();
-    Strings shown;  // the writes from 30.5 s to the message, the message and the captions
-    rig.ui.onMessageBox = [&](const std::string& text) {
-      shown = timedWrites(rig.port, rig.start + 30.5);
-      shown.push_back(seconds(rig.elapsed()) + " " + text);
-      shown.push_back(rig.control("cmdXmit").caption + " " + rig.control("cmdTune").caption);
-    };
-    if (*button) rig.at(kReady, [&] { press(rig, button); });
-    rig.at(kReady + 3.0, [&] {
-      rig.control("lblAmpTuned").caption = "Start Tune";
-      press(rig, "cmdTuneAmp");
-    });
-    rig.runFor(kReady + 26.0);
-    EXPECT_EQ(shown, (Strings{"0.5 U", "31.1 Tune Cancelled", "&XMT ON T&UNE ON"}));
-    EXPECT_FALSE(rig.link.gAmpTuning);
-    EXPECT_EQ(rig.link.gSyncChar, "U");
-    EXPECT_FALSE(rig.radio.state.transmitting);
+// The three ends of an amplifier tune cycle agree: the watchdog 20 s after the start (here
+// across midnight, unkeying before its message), the "Tuned" report and a second TUN click
+// each unkey, and XMT or TUNE, when one had keyed before, ends as its own off click ends it:
+// TUNE puts the mode back, so that its next start saves the user's mode, not AME.
+TEST(AmpTuneCycle, EveryEndUnkeysAndEndsXmtOrTune) {
+  for (std::string end : {"watchdog", "T4", "TUN"}) {
+    for (const char* button : {"", "cmdXmit", "cmdTune"}) {
+      SCOPED_TRACE(end + " " + button);
+      ProgramRig rig(2, 86400.0 - 20.0);
+      rig.writePortSetup();
+      rig.radio.behaviour.ampTuneSeconds = end == "T4" ? 3.0 : -1;
+      Strings shown;  // the writes from 30.5 s to the message, and the message
+      rig.ui.onMessageBox = [&](const std::string& text) {
+        shown = timedWrites(rig.port, rig.start + 30.5);
+        shown.push_back(seconds(rig.elapsed()) + " " + text);
+      };
+      if (*button) rig.at(kReady, [&] { press(rig, button); });
+      rig.at(kReady + 2.9, [&] {  // between two keep-alives, whose "K" would start a cycle
+        rig.radio.state.amp = 4;  // operating, ready to tune
+        rig.radio.state.ampTune = 2;
+        rig.port.deliver({0, "O4\nT2\n"});
+      });
+      rig.at(kReady + 3.0, [&] { press(rig, "cmdTuneAmp"); });
+      if (end == "TUN") rig.at(kReady + 8.0, [&] { press(rig, "cmdTuneAmp"); });
+      rig.runFor(kReady + 26.0);
+      EXPECT_EQ(shown, (end == "watchdog" ? Strings{"0.5 U", "31.1 Tune Cancelled"} : Strings{}));
+      EXPECT_EQ(rig.control("cmdXmit").caption + " " + rig.control("cmdTune").caption,
+                "&XMT ON T&UNE ON");
+      EXPECT_TRUE(rig.control("cmdXmit").enabled && rig.control("cmdTune").enabled);
+      EXPECT_FALSE(rig.link.gAmpTuning);
+      EXPECT_EQ(rig.link.gSyncChar, "U");
+      EXPECT_FALSE(rig.radio.state.transmitting);
+      EXPECT_EQ(rig.radio.state.mode, 1);  // USB
+    }
   }
 }
 
