@@ -1,7 +1,7 @@
 // The front panel and every window of the program drawn by FLTK on a real 1280 x 1024 screen
 // (Xvfb, no window manager), without the start-up: each is drawn and saved as a picture in the
-// build folder, every caption fits its control, and the list windows open over the panel's
-// band frame wherever the panel was moved.
+// build folder, every caption fits its control, each carries the program's class and icon, and
+// the list windows open over the panel's band frame wherever the panel was moved.
 #include "tests/e2e/fltk_panel_rig.h"
 // After gtest: the X11 headers define None.
 #include <FL/Fl_Light_Button.H>

@@ -7,6 +7,8 @@
 namespace ui::fltk {
 namespace {
 
+constexpr const char* kWindowClass = "zarvin";
+
 // A transceiver: grey cabinet, green digits on a dark display, tuning knob, a row of keys and
 // the red transmit lamp.
 const char* const kPanelIcon[] = {
