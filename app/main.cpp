@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 #include <string>
 
 #include "app/child_windows.h"
@@ -11,6 +12,7 @@
 #include "platform/runtime_error.h"
 #include "platform/serial/termios_port.h"
 #include "platform/text_files.h"
+#include "platform/ui/fltk/display.h"
 #include "platform/ui/fltk/fltk_ui.h"
 
 namespace {
@@ -23,6 +25,11 @@ std::string workingFolder() {
 }  // namespace
 
 int main() {
+  std::string noDisplay = ui::fltk::connectDisplay();
+  if (!noDisplay.empty()) {
+    std::fprintf(stderr, "zarvin: %s\n", noDisplay.c_str());
+    return 1;
+  }
   std::string folder = workingFolder();
   WallClock clock;
   ui::fltk::FltkUi ui("Zarvin");

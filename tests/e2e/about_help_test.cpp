@@ -62,6 +62,7 @@ TEST_F(HelpMenu, AboutOpensModallyAndTheHelpPageBesideThePanel) {
   }
   ASSERT_EQ(chdir(previous), 0);
   ASSERT_NE(viewer, nullptr);
+  EXPECT_EQ(identityOf(*viewer), "zarvin/Zarvin 32x32");
   // Right in the 1280 x 1024 work area below room for a title bar; no modal: the panel is live.
   EXPECT_EQ(std::vector<int>({viewer->x(), viewer->y(), viewer->w(), viewer->h()}),
             std::vector<int>({636, 30, 640, 960}));

@@ -5,6 +5,7 @@
 // After gtest: the X11 headers define None.
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
+#include <FL/x.H>
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +36,27 @@ inline bool isPng(const std::string& path) {
   std::string signature(8, '\0');
   file.read(signature.data(), 8);
   return file && signature == "\x89PNG\r\n\x1a\n";
+}
+
+/// "name/Class WxH": a shown window's WM_CLASS and the size of its first icon in _NET_WM_ICON,
+/// as a window manager reads them.
+inline std::string identityOf(Fl_Window& window) {
+  XClassHint hint{};
+  std::string identity;
+  if (XGetClassHint(fl_display, fl_xid(&window), &hint) != 0) {
+    identity = std::string(hint.res_name) + "/" + hint.res_class;
+    XFree(hint.res_name), XFree(hint.res_class);
+  }
+  Atom type = 0, iconAtom = XInternAtom(fl_display, "_NET_WM_ICON", False);
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* icon = nullptr;
+  XGetWindowProperty(fl_display, fl_xid(&window), iconAtom, 0, 2, False, AnyPropertyType, &type,
+                     &format, &count, &after, &icon);
+  const auto* size = reinterpret_cast<unsigned long*>(icon);
+  if (count == 2) identity += " " + std::to_string(size[0]) + "x" + std::to_string(size[1]);
+  if (icon != nullptr) XFree(icon);
+  return identity;
 }
 
 /// The main window with its child windows, shown; its port (COMn links in the temporary

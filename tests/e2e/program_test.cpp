@@ -148,6 +148,21 @@ std::string centreOf(const std::string& name, int index) {
   return std::to_string(x) + " " + std::to_string(y);
 }
 
+TEST(Program, WithoutADisplaySaysWhatIsMissingAndWhatToDoInOneLine) {
+  TempFolder folder;
+  std::string command =
+      "cd " + folder.path() + " && env -u DISPLAY " ZARVIN_BUILD_DIR "/zarvin 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string said;
+  for (char part[256]; fgets(part, sizeof part, pipe) != nullptr;) said += part;
+  int status = pclose(pipe);
+  EXPECT_EQ(said,
+            "zarvin: no graphical session (DISPLAY is not set): start the panel from a "
+            "desktop session (X11, or XWayland under Wayland)\n");
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+}
+
 TEST(Program, RunsAgainstTheRadioFindsItAgainAndEndsWithG00) {
   if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
   Programs p;

@@ -147,12 +147,13 @@ TEST(ScanFreqs, OpeningReadsTheRowsAndTheDwellOfTheFile) {
       {nullptr, "3"},  // a file that ends before its dwell line keeps the default
   };
   for (auto [dwell, shown] : dwells) {
-    run(scanner(
-        std::string("0.5 see @txtDelay=") + shown +
-            ";0.5 see @txtFreq(0)=7.15;0.5 see @txtMode(0)=LSB;0.5 see @txtInfo(0)=forty  "
-            "meters ;0.5 see @txtFreq(1)=;0.5 see @txtFreq(12)=14.250;0.5 see "
-            "@txtMode(12)=USB;0.5 see @txtInfo(12)=;0.5 see txtInfo=",
-        {}, [&rows, dwell](Rig& r) { r.folder.write("ScanFreqs.txt", scanFile(rows, dwell)); }));
+    run(scanner(std::string("0.5 see @txtDelay=") + shown +
+                    ";0.5 see @txtFreq(0)=7.15;0.5 see @txtMode(0)=LSB;0.5 see @txtInfo(0)=forty  "
+                    "meters ;0.5 see @txtFreq(1)=;0.5 see @txtFreq(12)=14.250;0.5 see "
+                    "@txtMode(12)=USB;0.5 see @txtInfo(12)=;0.5 see txtInfo=",
+                {}, [&rows, file = dwell](Rig& r) {
+                  r.folder.write("ScanFreqs.txt", scanFile(rows, file));
+                }));
   }
   // No file: empty rows, the default dwell and fileExists' message; the window lies over the
   // disabled panel's band frame, at its top.

@@ -17,6 +17,7 @@
 #include "platform/ui/fltk/message_box.h"
 #include "platform/ui/fltk/png_writer.h"
 #include "platform/ui/fltk/units.h"
+#include "platform/ui/fltk/window_identity.h"
 
 namespace ui::fltk {
 namespace {
@@ -56,6 +57,7 @@ void placeHelp(Fl_Help_Dialog& help) {
 
 FltkUi::FltkUi(std::string programTitle) : m_title(std::move(programTitle)) {
   Fl::background(212, 208, 200);  // the button face colour
+  claimEveryWindow();
   Fl::add_check(&FltkUi::beforeSleep, this);
 }
 

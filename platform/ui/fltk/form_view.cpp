@@ -3,7 +3,6 @@
 #include <FL/Fl.H>
 
 #include "platform/ui/fltk/colour_map.h"
-#include "platform/ui/fltk/panel_icon.h"
 #include "platform/ui/fltk/units.h"
 #include "platform/ui/fltk/widget_factory.h"
 #include "platform/ui/user_actions.h"
@@ -60,7 +59,6 @@ void FormView::build() {
   m_window->callback(&FormView::onCloseBox, this);
   m_window->afterEvent = [this](int event, int) { onWindowEvent(event); };
   m_window->afterResize = [this] { onPlaced(); };
-  if (m_form.isMainWindow) givePanelIcon(*m_window);
   // Child windows stay above the panel that opened them.
   if (!m_form.isMainWindow) m_window->set_non_modal();
   if (MenuBarView::hasMenus(m_form)) {

@@ -1,10 +1,13 @@
-#include "platform/ui/fltk/panel_icon.h"
+#include "platform/ui/fltk/window_identity.h"
 
 #include <FL/Fl_Image.H>
 #include <FL/Fl_Pixmap.H>
+#include <FL/Fl_Window.H>
 
 namespace ui::fltk {
 namespace {
+
+constexpr const char* kWindowClass = "zarvin";
 
 // A transceiver: grey cabinet, green digits on a dark display, tuning knob, a row of keys and
 // the red transmit lamp.
@@ -52,10 +55,11 @@ const char* const kPanelIcon[] = {
 
 }  // namespace
 
-void givePanelIcon(Fl_Window& window) {
+void claimEveryWindow() {
+  Fl_Window::default_xclass(kWindowClass);
   Fl_Pixmap picture(kPanelIcon);
   Fl_RGB_Image icon(&picture);
-  window.icon(&icon);  // the window keeps its own copy
+  Fl_Window::default_icon(&icon);  // FLTK keeps its own copy
 }
 
 }  // namespace ui::fltk
