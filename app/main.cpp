@@ -35,7 +35,7 @@ int main() {
   ui::fltk::FltkUi ui("Zarvin");
   TermiosSerialPort port(folder);
   // The window loop wakes as soon as the radio's answer arrives, not at its next tick.
-  port.onDescriptorChanged = [&ui](int fd) { ui.watchFileDescriptor(fd); };
+  port.onDescriptorToWatch = [&ui](int fd) { ui.watchFileDescriptor(fd); };
   TextFiles files(folder);
   Platform platform{clock, ui, port, files};
   frmZarvin main(platform);

@@ -134,10 +134,13 @@ void DisplayZarvinStatus::gSendSync(const std::string& syncChar) {
     double elapsed = now() - gLastSyncTime;
     bool send = elapsed > kSyncPeriod || changesShownState(syncChar, frm.lblXMTRCV.caption);
     if (send) {
+      // Set before the settle lets other events in: a timer tick or a click running inside it
+      // may read the radio's answer, which must find this keep-alive sent and waiting for it.
+      // The radio answers K and U with a K or U line; a blank goes unanswered.
+      m_keepAliveUnanswered = syncChar == "K" || syncChar == "U";
+      gLastSyncTime = now();
       gSendCommand(syncChar, false, 0.1);
       gLastSyncTime = now();
-      // The radio answers these two with a K or U line; a blank goes unanswered.
-      m_keepAliveUnanswered = syncChar == "K" || syncChar == "U";
       ++gSyncCount;
       frm.lblU.caption = syncChar;
       frm.lblU.backColor = ui::kWhite;

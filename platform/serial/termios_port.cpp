@@ -150,7 +150,7 @@ void TermiosSerialPort::openDevice(int portNumber, const SerialSettings& setting
     throw;
   }
   m_fd = fd;
-  if (onDescriptorChanged) onDescriptorChanged(m_fd);
+  if (onDescriptorToWatch) onDescriptorToWatch(m_fd);
   ++m_openings;
   m_pending.clear();
   m_decoded.clear();
@@ -160,7 +160,7 @@ void TermiosSerialPort::openDevice(int portNumber, const SerialSettings& setting
 void TermiosSerialPort::closeDevice() {
   if (m_fd < 0) return;
   flushPending();
-  if (onDescriptorChanged) onDescriptorChanged(-1);
+  if (onDescriptorToWatch) onDescriptorToWatch(-1);
   // The flag would outlive this descriptor while another one stays open.
   (void)ioctl(m_fd, TIOCNXCL);
   ::close(m_fd);
@@ -222,7 +222,11 @@ TermiosSerialPort::ReadResult TermiosSerialPort::readAvailable() {
     if (room <= 0) return ReadResult::Drained;
     ssize_t n = ::read(m_fd, buffer, std::min(sizeof buffer, static_cast<size_t>(room)));
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return ReadResult::Drained;
+    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+      // The program has looked at everything so far: what comes next must wake its wait.
+      if (onDescriptorToWatch) onDescriptorToWatch(m_fd);
+      return ReadResult::Drained;
+    }
     // With VMIN 1 a read of nothing is a hang-up, never an empty queue.
     if (n <= 0) return ReadResult::Lost;
     items.clear();

@@ -24,9 +24,10 @@ class TermiosSerialPort : public SerialPort {
   /// A serial node with no UART behind it counts as absent.
   bool portExists(int portNumber) override;
   int fileDescriptor() const override { return m_fd; }
-  /// Told the new descriptor after each opening, and -1 just before it is closed (so that a
-  /// window loop watching it never watches a closed one).
-  std::function<void(int fd)> onDescriptorChanged;
+  /// Told the descriptor after each opening and each time its input has been read to the end,
+  /// so that a window loop watching it wakes for whatever arrives after the program's last
+  /// look; told -1 just before it is closed (so that it never watches a closed one).
+  std::function<void(int fd)> onDescriptorToWatch;
 
  protected:
   /// Takes bytes as the terminal marks them, as if just read from the device. The tests use

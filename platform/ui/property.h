@@ -7,6 +7,8 @@ namespace ui {
 class ChangeMark {
  public:
   bool take() { return std::exchange(m_changed, false); }
+  /// The same without clearing it.
+  bool changed() const { return m_changed; }
 
  protected:
   bool m_changed = true;

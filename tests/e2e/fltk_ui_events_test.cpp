@@ -6,6 +6,7 @@
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Scrollbar.H>
 
+#include <algorithm>
 #include <functional>
 
 #include "platform/runtime_error.h"
@@ -109,10 +110,24 @@ TEST_F(FltkUiTest, ShortScrollBarStepsWithItsArrows) {
 }
 
 TEST_F(FltkUiTest, TimerTicksWhileEnabled) {
-  int ticks = 0;
-  form->get("tmrTick").onTimer = [&] { ++ticks; };
+  int ticks = 0, depth = 0, deepest = 0;
+  form->get("tmrTick").onTimer = [&] {
+    deepest = std::max(deepest, ++depth);
+    if (++ticks == 3) pumpFor(0.2);  // the third yields for four intervals
+    --depth;
+  };
   pumpFor(0.12);
   EXPECT_GE(ticks, 2);  // every 50 ms of real time
+  pumpFor(0.1);
+  EXPECT_EQ(deepest, 1);  // never nested inside the tick that yields
+  // A tick queued before the timer was disabled does not run, though it is enabled again.
+  auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(60);
+  while (std::chrono::steady_clock::now() < until) Fl::wait(0.06);  // queues, runs no tick
+  int queued = ticks;
+  form->get("tmrTick").enabled = false;
+  form->get("tmrTick").enabled = true;
+  ui->doEvents(0);
+  EXPECT_EQ(ticks, queued);
   form->get("tmrTick").enabled = false;
   ui->doEvents(0);
   int stopped = ticks;

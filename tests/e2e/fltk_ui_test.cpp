@@ -1,12 +1,16 @@
 // The FLTK renderer under a real X display (Xvfb): model changes reach the widgets, and the
 // event wait wakes for serial input without spinning.
 #include <FL/Fl_Scrollbar.H>
+#include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <thread>
 
+#include "platform/serial/termios_port.h"
 #include "tests/e2e/fltk_demo_form.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -72,6 +76,29 @@ TEST_F(FltkUiTest, WatchedDescriptorEndsTheWaitWhenInputArrives) {
   }
   EXPECT_LT(waits, 20);
   ui->doEvents(0);
+}
+
+// Input that arrives after the program's last look at the port, before the wait would arm
+// its watch, ends the wait: the port arms it whenever it has read everything.
+TEST_F(FltkUiTest, InputAfterThePortsLastLookEndsTheWait) {
+  form->get("tmrTick").enabled = false;
+  TempFolder folder;
+  int radio = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_TRUE(radio >= 0 && grantpt(radio) == 0 && unlockpt(radio) == 0);
+  ASSERT_EQ(symlink(ptsname(radio), folder.file("COM1").c_str()), 0);
+  TermiosSerialPort port(folder.path());
+  port.onDescriptorToWatch = [this](int fd) { ui->watchFileDescriptor(fd); };
+  port.setPortOpen(true);
+  for (std::string answer : {"U\n", "F1425000\n"}) {
+    ASSERT_EQ(write(radio, answer.data(), answer.size()), static_cast<ssize_t>(answer.size()));
+    pollfd arrived{port.fileDescriptor(), POLLIN, 0};
+    ASSERT_EQ(poll(&arrived, 1, 1000), 1);
+    auto start = std::chrono::steady_clock::now();
+    ui->doEvents(3.0);
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 1.0);
+    EXPECT_EQ(port.input(), answer);  // the pass's look, after which the next answer comes
+  }
+  close(radio);
 }
 
 }  // namespace

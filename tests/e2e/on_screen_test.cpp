@@ -7,6 +7,9 @@
 #include <FL/Fl_Light_Button.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <climits>
@@ -177,6 +180,39 @@ TEST_F(OnScreen, ListWindowsOpenOverTheBandFrameWhereverThePanelIs) {
     EXPECT_EQ(at(open<frmScanFreqs>()->form), expected.second);
     EXPECT_EQ(at(open<frmScanBands>()->form), expected.second);
   }
+}
+
+// The band list against the simulated radio in real time: "Com OK" throughout. It opens in
+// the screen's bottom right corner, where no other test's window goes, and runs beside them.
+TEST_F(OnScreen, BandListKeepsTheLinkComOK) {
+  pid_t radio = fork();
+  if (radio == 0) {
+    execl(ZARVIN_BUILD_DIR "/radiosim", "radiosim", "--link", folder.file("COM1").c_str(), nullptr);
+    _exit(127);
+  }
+  std::shared_ptr<void> stopRadio(nullptr, [radio](void*) {
+    kill(radio, SIGTERM);
+    waitpid(radio, nullptr, 0);
+  });
+  for (double end = clock.now() + 5; !folder.exists("COM1") && clock.now() < end;) pumpFor(0.05);
+  port->onDescriptorToWatch = [this](int fd) { ui->watchFileDescriptor(fd); };
+  port->setPortOpen(true);
+  DisplayZarvinStatus& link = frm->link;
+  link.gSendCommand("?", true, 0.6);
+  link.gReadResponse();
+  link.gSyncChar = "U";
+  link.gLastSyncTime = clock.now();  // the first keep-alive goes at the list's 31st tick
+  frm->form.visible = false;
+  frm->form.left = 1280 * 15;
+  frm->form.top = 1024 * 15;
+  link.gBand = "40";
+  auto list = open<frmBandSelect>();
+  double end = clock.now() + 17;  // five keep-alives, and done before the longest test
+  while (clock.now() < end) {
+    ASSERT_EQ(frm->lblComStat.caption, "Com OK") << end - clock.now() << " s before the end";
+    ui->doEvents(0.05);
+  }
+  EXPECT_EQ(link.gSyncCount, 5);  // every 3.1 s
 }
 
 }  // namespace

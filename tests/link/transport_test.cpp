@@ -161,6 +161,19 @@ TEST(TransportKeepAlive, PeriodAndIndicator) {
   EXPECT_EQ(rig.panel.lblU.backColor, ui::kWhite);
 }
 
+// An answer read by an event inside the keep-alive's settle counts: no "No Com" follows.
+TEST(TransportKeepAlive, AnswerReadInsideTheSettleCounts) {
+  LinkRig rig;
+  rig.openPort();
+  rig.link.gSendSync("U");  // starts the period
+  rig.scheduler.advanceTo(rig.scheduler.time() + 2.01);
+  rig.ui.at(rig.scheduler.time() + 0.09, [&rig] { rig.link.readWaitingResponse(); });
+  rig.link.gSendSync("U");
+  rig.scheduler.advanceTo(rig.scheduler.time() + 1.0);
+  rig.link.readWaitingResponse();
+  EXPECT_EQ(rig.panel.lblComStat.caption, "Com OK");
+}
+
 /// A port that raises whatever line event a test names.
 struct EventPort : SerialPort {
   void raise(int code) { lineEvent(code); }

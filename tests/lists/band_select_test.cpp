@@ -111,7 +111,19 @@ TEST(BandList, WindowFileAndTimer) {
        nullptr,
        2,
        true});
-  run({"0 click cmd40M;0.5 line F0710000;0.7 see cmdF(1)=7;12 close frmBandSelect",
+  // Open for 30 s against a radio that answers every keep-alive: "Com OK" throughout.
+  run(list("0 click cmd40M;30 close frmBandSelect", {}, 2, [](Rig& r) {
+    fortyList(r);
+    r.ui.onDoEvents = [&r](double) {
+      bool open = r.ui.findForm("frmBandSelect") != nullptr;
+      ASSERT_EQ(open ? r.control("lblComStat").caption.get() : "Com OK", "Com OK");
+    };
+  }));
+  // In LOCAL operation the keep-alive is a blank, which the radio leaves unanswered: the link
+  // stays "Com OK".
+  run(
+      {"0 click cmd40M;0.5 line F0710000;0.7 see cmdF(1)=7;7.5 see lblComStat=Com OK;10.5 see "
+       "lblComStat=Com OK;12 close frmBandSelect",
        {"6.2  ", "9.3  "},
        [](Rig& r) { r.radio.state.remote = false; },
        2,

@@ -44,9 +44,12 @@ void HeadlessUi::syncTimers() {
     for (const auto& c : form->controls()) {
       if (c->kind() != ui::Kind::Timer) continue;
       bool running = c->enabled && c->interval > 0 && form->visible && !form->unloaded();
+      // Enabled again or given a new interval since the last look: the count starts afresh,
+      // and a tick that was due before is dropped, as on the real platform.
+      bool restart = c->takeChange();
       auto it = m_timers.find(c.get());
       if (!running && it != m_timers.end()) m_timers.erase(it);
-      if (running && it == m_timers.end()) {
+      if (running && (it == m_timers.end() || restart)) {
         m_timers[c.get()] = m_scheduler.time() + c->interval / 1000.0;
       }
     }

@@ -150,16 +150,22 @@ void FltkUi::showHelp(const std::string& fileName) {
 }
 
 void FltkUi::watchFileDescriptor(int fd) {
-  disarmInputWatch();
+  if (fd != m_watchedFd) disarmInputWatch();
   m_watchedFd = fd;
-  armInputWatch();
+  // Armed whatever waits: the caller has read up to here, so anything there is new to it, and
+  // a pass that looked before it came must not sleep on it.
+  if (fd >= 0) addInputWatch();
 }
 
-// The watch wakes Fl::wait once; it is armed again at the next doEvents, and only when the
-// input has been read meanwhile, so that unread input never makes the loop spin. A descriptor
-// in error or hung up is left to the serial port's own reads to notice.
+// The watch wakes Fl::wait once; doEvents arms it again only when the input has been read
+// meanwhile, so that unread input never makes the loop spin. A descriptor in error or hung up
+// is left to the serial port's own reads to notice.
 void FltkUi::armInputWatch() {
-  if (m_watchArmed || m_watchedFd < 0 || !isQuiet(m_watchedFd)) return;
+  if (m_watchedFd >= 0 && isQuiet(m_watchedFd)) addInputWatch();
+}
+
+void FltkUi::addInputWatch() {
+  if (m_watchArmed) return;
   Fl::add_fd(m_watchedFd, FL_READ, &FltkUi::onInputReady, this);
   m_watchArmed = true;
 }

@@ -44,9 +44,11 @@ class FltkUi : public Ui {
   /// the file to the desktop's opener in the background.
   void showHelp(const std::string& fileName) override;
 
-  /// Makes doEvents return as soon as the descriptor has input (the serial port), without
-  /// reading it. A new descriptor replaces the previous one; a negative one stops watching.
-  /// Call it with -1 before closing the descriptor.
+  /// Makes doEvents return as soon as the descriptor (the serial port) has input that arrived
+  /// after this call, without reading it. Call it again each time the input has been read to
+  /// the end, so that input arriving before the next wait still ends it. A new descriptor
+  /// replaces the previous one; a negative one stops watching. Call it with -1 before closing
+  /// the descriptor.
   void watchFileDescriptor(int fd);
 
   /// Saves what a form's window shows (its client area and menu bar) as a PNG file. False when
@@ -70,6 +72,7 @@ class FltkUi : public Ui {
   static void onInputReady(int fd, void* ui);
   static void beforeSleep(void* ui);
   void armInputWatch();
+  void addInputWatch();
   void disarmInputWatch();
 
   std::string m_title;

@@ -13,10 +13,12 @@ TimerView::~TimerView() {
 }
 
 void TimerView::sync(bool formShown) {
+  // Enabled again or given a new interval since the last look: the count starts afresh.
+  bool restart = m_timer.takeChange();
   bool wanted = formShown && m_timer.enabled && m_timer.interval > 0;
   if (!wanted) {
     stop();
-  } else if (!m_running || m_interval != m_timer.interval) {
+  } else if (!m_running || restart) {
     stop();
     start();
   }
@@ -32,6 +34,7 @@ void TimerView::stop() {
   if (!m_running) return;
   Fl::remove_timeout(&TimerView::onTimeout, this);
   m_running = false;
+  ++m_state->stops;
 }
 
 void TimerView::onTimeout(void* view) {
@@ -40,12 +43,23 @@ void TimerView::onTimeout(void* view) {
 
 void TimerView::tick() {
   Fl::repeat_timeout(m_interval / 1000.0, &TimerView::onTimeout, this);
-  if (m_tickQueued) return;
-  m_tickQueued = true;
-  m_events.post(m_timer.form(), [this] {
-    m_tickQueued = false;
-    if (m_timer.enabled && m_timer.onTimer) m_timer.onTimer();
+  if (m_state->queued || m_state->running) return;
+  m_state->queued = true;
+  m_events.post(m_timer.form(), [&timer = m_timer, state = m_state, stops = m_state->stops] {
+    runTick(timer, *state, stops);
   });
+}
+
+void TimerView::runTick(Control& timer, TickState& state, unsigned stops) {
+  state.queued = false;
+  // Disabled since it was queued, even if only for a moment: the tick is dropped.
+  if (state.stops != stops || !timer.enabled || timer.enabled.changed() || !timer.onTimer) return;
+  struct Running {
+    TickState& state;
+    explicit Running(TickState& s) : state(s) { state.running = true; }
+    ~Running() { state.running = false; }
+  } running(state);
+  timer.onTimer();
 }
 
 }  // namespace ui::fltk
