@@ -6,8 +6,11 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/ui/fltk/fltk_ui.h"
 #include "platform/ui/form.h"
@@ -88,6 +91,60 @@ inline void buildDemo(ui::Form& f) {
   f.add(Kind::Timer, "tmrTick").interval = 50;
 }
 
+using Point = std::pair<int, int>;
+
+/// An event as X brings it to a window: the pointer at a place on the screen, a key (or mouse
+/// button) and the modifiers (and buttons held). FLTK hands it on to an open pop-up menu. The
+/// pop-up, shown last, is then Fl::first_window().
+inline void xEvent(Fl_Window& window, int event, Point at, int key = 0, int state = 0) {
+  static char text[2] = "";
+  text[0] = static_cast<char>(key < 128 ? key : 0);
+  Fl::e_x_root = at.first;
+  Fl::e_y_root = at.second;
+  Fl::e_x = at.first - window.x();
+  Fl::e_y = at.second - window.y();
+  Fl::e_keysym = key;
+  Fl::e_state = state;
+  Fl::e_text = text;
+  Fl::e_length = text[0] != 0;
+  Fl::handle(event, &window);
+}
+
+inline Point centreOf(const Fl_Widget& w) {
+  return {w.window()->x() + w.x() + w.w() / 2, w.window()->y() + w.y() + w.h() / 2};
+}
+
+/// Moves the pointer onto the first item of the open pop-up.
+inline void pointAtFirstItem(Fl_Window& window) {
+  xEvent(window, FL_MOVE, {Fl::first_window()->x() + 9, Fl::first_window()->y() + 6});
+}
+
+/// Steps that run inside whatever FLTK loop waits (an open pop-up's), one per turn of it.
+struct Steps {
+  std::vector<std::function<void()>> list;
+  std::size_t next = 0;
+  void start() { Fl::add_timeout(0.001, run, this); }
+  static void run(void* data) {
+    auto& s = *static_cast<Steps*>(data);
+    if (s.next < s.list.size()) s.list[s.next++]();
+    if (s.next < s.list.size()) Fl::repeat_timeout(0.001, run, data);
+  }
+};
+
+/// Does the action and tells whether a pop-up menu opened meanwhile; one that did is closed.
+inline bool opensPopup(const std::function<void()>& action) {
+  bool opened = false;
+  Steps close{{[&] {
+    opened = Fl::grab() != nullptr;
+    Fl::e_keysym = FL_Escape;
+    if (opened) Fl::grab()->handle(FL_KEYBOARD);
+  }}};
+  close.start();
+  action();
+  Fl::remove_timeout(Steps::run, &close);
+  return opened;
+}
+
 class FltkUiTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -111,14 +168,9 @@ class FltkUiTest : public ::testing::Test {
   }
   // Sends a synthetic mouse event to the form's window at the centre of a widget.
   void mouse(int event, Fl_Widget& target, int flButton, int dy = 0) {
-    Fl_Window* window = ui->windowOf(*form);
-    Fl::e_x = target.x() + target.w() / 2;
-    Fl::e_y = target.y() + target.h() / 2 + dy;
-    Fl::e_x_root = window->x_root() + Fl::e_x;
-    Fl::e_y_root = window->y_root() + Fl::e_y;
-    Fl::e_keysym = FL_Button + flButton;
-    Fl::e_state = event == FL_PUSH ? (FL_BUTTON1 << (flButton - 1)) : 0;
-    Fl::handle(event, window);
+    auto [x, y] = centreOf(target);
+    int held = event == FL_PUSH ? (FL_BUTTON1 << (flButton - 1)) : 0;
+    xEvent(*ui->windowOf(*form), event, {x, y + dy}, FL_Button + flButton, held);
   }
 
  protected:

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 #include "platform/runtime_error.h"
 #include "tests/e2e/fltk_demo_form.h"
@@ -15,6 +16,8 @@
 namespace {
 
 using fltk_test::FltkUiTest;
+using fltk_test::Steps;
+using fltk_test::xEvent;
 using ui::Control;
 
 TEST_F(FltkUiTest, ClickRunsFromDoEventsWithTheLeftButtonOnly) {
@@ -150,6 +153,47 @@ TEST_F(FltkUiTest, CloseBoxClosesTheFormButEscapeDoesNot) {
   EXPECT_TRUE(asked);
   EXPECT_TRUE(form->unloaded());
   EXPECT_FALSE(window->shown());
+  form.reset();  // closed by its own window's event, the form goes, as a child window does
+  ui->doEvents(0.01);
+}
+
+TEST_F(FltkUiTest, ReturnPressesTheFocusedCommandButtonOnly) {
+  int clicks = 0;
+  for (const char* name : {"cmdMeter", "optB", "chkX"}) form->get(name).onClick = [&] { ++clicks; };
+  // The focused control, the key, the clicks: Space keeps its meaning; the focus stays.
+  const std::tuple<const char*, int, int> rows[] = {
+      {"cmdMeter", FL_Enter, 1}, {"cmdMeter", FL_KP_Enter, 1}, {"cmdMeter", ' ', 1},
+      {"optB", FL_Enter, 0},     {"chkX", FL_Enter, 0},        {"txtLoadCh", FL_Enter, 0}};
+  for (auto [name, key, expected] : rows) {
+    clicks = 0;
+    widget(name).take_focus();
+    xEvent(*ui->windowOf(*form), FL_KEYBOARD, {0, 0}, key);
+    ui->doEvents(0);
+    EXPECT_EQ(clicks, expected) << name << " " << key;
+    EXPECT_EQ(Fl::focus(), &widget(name)) << name << " " << key;
+  }
+}
+
+TEST_F(FltkUiTest, AMenuChangedWhileItsPopUpIsOpenPicksNoOtherItem) {
+  // File: "Exit", "Open". No code of the program runs inside a pop-up's loop today; should a
+  // change reach the menu bar there, the pop-up keeps the items it shows.
+  Control& exit = form->get("mnuFileExit");
+  Control& open = form->add(ui::Kind::MenuItem, "mnuFileOpen", -1, &form->get("mnuFile"));
+  open.caption = "Open";
+  int clicks = 0;
+  exit.onClick = open.onClick = [&] { ++clicks; };
+  ui->doEvents(0);
+  Fl_Window& window = *ui->windowOf(*form);
+  // Alt+F; Exit disabled and hidden meanwhile; Return on the first row, Exit's.
+  auto takeExit = [&] { exit.enabled = exit.visible = false, ui->doEvents(0); };
+  auto enter = [&] { xEvent(window, FL_KEYBOARD, {0, 0}, FL_Enter); };
+  Steps steps{{takeExit, [&] { fltk_test::pointAtFirstItem(window); }, enter}};
+  steps.start();
+  xEvent(window, FL_KEYBOARD, {0, 0}, 'f', FL_ALT);
+  ui->doEvents(0);
+  EXPECT_EQ(clicks, 0);  // not Open
+  auto& bar = static_cast<Fl_Menu_Bar&>(widget("mnuFile"));
+  EXPECT_FALSE(bar.find_item("&File/E&xit")->visible());  // once the pop-up has closed
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The front panel and every window of the program drawn by FLTK on a real 1280 x 1024 screen
 // (Xvfb, no window manager), without the start-up: each is drawn and saved as a picture in the
-// build folder, every caption fits its control, each carries the program's class and icon, and
-// the list windows open over the panel's band frame wherever the panel was moved.
+// build folder, every caption fits its control, each carries the program's class and icon, the
+// list windows open over the panel's band frame wherever the panel was moved, and the panel's
+// menus neither crash on a key nor open while the panel is held.
+#include "tests/e2e/fltk_demo_form.h"
 #include "tests/e2e/fltk_panel_rig.h"
 // After gtest: the X11 headers define None.
 #include <FL/Fl_Light_Button.H>
@@ -15,6 +17,7 @@
 #include <climits>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 #include "lists/frmBandSelect.h"
 #include "lists/frmScanBands.h"
@@ -26,7 +29,9 @@
 
 namespace {
 
-using Point = std::pair<int, int>;
+using fltk_test::Point;
+using fltk_test::Steps;
+using fltk_test::xEvent;
 
 // The pixels a caption may take: the widget less its box, less an option or check button's
 // mark, less the inset of a text aligned to one side; a frame's caption keeps 8 from each side.
@@ -213,6 +218,76 @@ TEST_F(OnScreen, BandListKeepsTheLinkComOK) {
     ui->doEvents(0.05);
   }
   EXPECT_EQ(link.gSyncCount, 5);  // every 3.1 s
+}
+
+TEST_F(OnScreen, NoKeyCrashesAMenuThePointerLeftAndArrowsWorkOnItAgain) {
+  Fl_Window& panel = *ui->windowOf(frm->form);
+  int exits = 0;
+  frm->mnuFileExit.onClick = [&] { ++exits; };
+  Point off{panel.x() + panel.w() - 8, panel.y() + panel.h() - 8};
+  Point onFile{panel.x() + 10, panel.y() + 10};
+  Point onArrow = fltk_test::centreOf(*ui->widgetOf(frm->cmbChMode)->as_group()->child(1));
+  auto key = [&](int k, int state = 0) {
+    return [&, k, state] { xEvent(panel, FL_KEYBOARD, off, k, state); };
+  };
+  // The keys that FLTK 1.3.8 takes from a list of open menus, once the pointer has left them.
+  const std::pair<int, int> keys[] = {{FL_BackSpace, 0}, {FL_Tab, 0},  {FL_Tab, FL_SHIFT},
+                                      {FL_Up, 0},        {FL_Down, 0}, {FL_Left, 0},
+                                      {FL_Right, 0}};
+  for (bool chan : {false, true}) {
+    for (auto [k, shift] : keys) {
+      // Click File or Chan's arrow, leave the pop-up, press the key; back on the first item,
+      // Down and Return pick the next one: "L" after "U" (File has one item: Exit).
+      frm->cmbChMode.caption = "C";
+      ui->doEvents(0);
+      Steps steps{{[&] { xEvent(panel, FL_MOVE, off); }, key(k, shift),
+                   [&] { fltk_test::pointAtFirstItem(panel); }, key(FL_Down), key(FL_Enter)}};
+      steps.start();
+      xEvent(panel, FL_PUSH, chan ? onArrow : onFile);  // returns when the pop-up has closed
+      ui->doEvents(0);
+      EXPECT_EQ(frm->cmbChMode.caption, chan ? "L" : "C") << k << " " << shift;
+    }
+  }
+  // Opened with Alt+F, the pointer elsewhere: Down goes to Exit, Return picks it.
+  Steps steps{{key(FL_Down), key(FL_Enter)}};
+  steps.start();
+  key('f', FL_ALT)();
+  ui->doEvents(0);
+  EXPECT_EQ(exits, 8);  // one from each of File's seven keys
+}
+
+TEST_F(OnScreen, NoMenuOpensOnAPanelThatABandListOrAMessageBoxHolds) {
+  Fl_Window& panel = *ui->windowOf(frm->form);
+  Point onFile{panel.x() + 10, panel.y() + 10};
+  Point onArrow = fltk_test::centreOf(*ui->widgetOf(frm->cmbChMode)->as_group()->child(1));
+  // Click File; Alt+F typed into the panel, or into the window on top with the pointer resting
+  // on the panel's menu bar; click Chan's arrow.
+  auto opened = [&](Fl_Window& onTop) {
+    std::vector<bool> any;
+    for (auto [window, at, key] : {std::tuple{&panel, onFile, 0},
+                                   {&panel, onFile, 'f'},
+                                   {&onTop, onFile, 'f'},
+                                   {&panel, onArrow, 0}}) {
+      Fl::belowmouse(ui->widgetOf(frm->mnuFile));
+      any.push_back(fltk_test::opensPopup(
+          [&] { xEvent(*window, key ? FL_KEYBOARD : FL_PUSH, at, key, key ? FL_ALT : 0); }));
+    }
+    return any;
+  };
+  const std::vector<bool> none(4, false);
+  frm->form.enabled = false;  // as a band button does before the list opens
+  auto list = open<frmBandSelect>();
+  EXPECT_EQ(opened(*ui->windowOf(list->form)), none);
+  list->form.close();
+  frm->form.enabled = true;
+  std::vector<bool> held;
+  Steps inBox{{[&] {
+    held = opened(*Fl::modal());
+    Fl::modal()->hide();
+  }}};
+  inBox.start();
+  ui->messageBox("Tune Cancelled");
+  EXPECT_EQ(held, none);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "platform/ui/fltk/background_launch.h"
 #include "platform/ui/fltk/form_view.h"
+#include "platform/ui/fltk/input_filter.h"
 #include "platform/ui/fltk/message_box.h"
 #include "platform/ui/fltk/png_writer.h"
 #include "platform/ui/fltk/units.h"
@@ -59,10 +60,12 @@ FltkUi::FltkUi(std::string programTitle) : m_title(std::move(programTitle)) {
   Fl::background(212, 208, 200);  // the button face colour
   claimEveryWindow();
   Fl::add_check(&FltkUi::beforeSleep, this);
+  installInputFilter();
 }
 
 FltkUi::~FltkUi() {
   Fl::remove_check(&FltkUi::beforeSleep, this);
+  removeInputFilter();
   disarmInputWatch();
   m_views.clear();
 }

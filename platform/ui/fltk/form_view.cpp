@@ -64,7 +64,7 @@ void FormView::build() {
   if (MenuBarView::hasMenus(m_form)) {
     m_menuHeight = MenuBarView::kHeight;
     Fl_Group::current(nullptr);
-    auto* bar = new Fl_Menu_Bar(0, 0, m_window->w(), m_menuHeight);
+    auto* bar = new FormMenuBar(0, 0, m_window->w(), m_menuHeight);
     m_window->add(bar);
     m_menuBar = std::make_unique<MenuBarView>(m_form, m_events, bar);
   }

@@ -1,6 +1,7 @@
 #include "platform/ui/fltk/menu_bar_view.h"
 
 #include "platform/ui/fltk/caption_text.h"
+#include "platform/ui/fltk/input_filter.h"
 #include "platform/ui/user_actions.h"
 
 namespace ui::fltk {
@@ -11,6 +12,12 @@ bool isMenu(const Control& c) {
 }
 
 }  // namespace
+
+int FormMenuBar::handle(int event) {
+  Fl_Window* w = top_window();
+  if (w != nullptr && !takesInput(*w)) return 0;
+  return Fl_Menu_Bar::handle(event);
+}
 
 MenuBarView::MenuBarView(Form& form, EventQueue& events, Fl_Menu_Bar* bar)
     : m_form(form), m_events(events), m_bar(bar) {
@@ -35,11 +42,12 @@ std::vector<MenuBarView::Entry> MenuBarView::currentEntries() const {
 }
 
 void MenuBarView::sync() {
-  bool changed = m_fresh;
+  bool changed = m_fresh || m_changePending;
   for (const auto& c : m_form.controls()) {
     if (isMenu(*c) && c->takeChange()) changed = true;
   }
-  if (!changed) return;
+  m_changePending = changed && popupOpen();
+  if (!changed || m_changePending) return;
   std::vector<Entry> entries = currentEntries();
   if (!m_fresh && entries == m_shown) return;
   m_fresh = false;

@@ -10,8 +10,18 @@
 
 namespace ui::fltk {
 
+/// A form's menu bar: it opens nothing while its window takes no input (a disabled form, or
+/// one behind a message box). FLTK hands it access keys typed into another window, through the
+/// widget under the pointer, whatever its window's state.
+class FormMenuBar : public Fl_Menu_Bar {
+ public:
+  using Fl_Menu_Bar::Fl_Menu_Bar;
+  int handle(int event) override;
+};
+
 /// The menu bar of a form: its Menu controls, each with the MenuItem controls inside it.
-/// Rebuilt whenever a caption, enabled or visible state of one of them changes.
+/// Rebuilt whenever a caption, enabled or visible state of one of them changes, once no pop-up
+/// menu is open: FLTK's open pop-up points into the item array.
 class MenuBarView {
  public:
   static constexpr int kHeight = 24;
@@ -47,6 +57,7 @@ class MenuBarView {
   Fl_Menu_Bar* m_bar;
   std::vector<Entry> m_shown;
   bool m_fresh = true;
+  bool m_changePending = false;      // a change seen while a pop-up was open
   std::vector<std::string> m_texts;  // the texts that m_items point to
   std::vector<Fl_Menu_Item> m_items;
 };
