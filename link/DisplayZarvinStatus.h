@@ -135,9 +135,9 @@ class DisplayZarvinStatus {
   void gShowAmpState();
   void gShowAmpTune();
   /// Ends the amplifier's tune cycle: gAmpTuning and the keep-alive back to "U". A transmitter
-  /// that XMT or TUNE had keyed ends as that button's own off click ends it: XMT shows "XMT ON"
-  /// at once; TUNE's click is raised, so that the main loop runs its stop, which puts back what
-  /// the tune changed. Sends nothing: each way to end the cycle sends its own "U".
+  /// that XMT or TUNE had keyed ends as that button's own off click ends it: the click is
+  /// raised, so that the main loop runs its action (XMT then shows "XMT ON"; TUNE's stop puts
+  /// back what the tune changed). Sends nothing: each way to end the cycle sends its own "U".
   void endAmpTuneCycle();
   bool gIsInBand();
   void gShowInBand(bool& inBand);

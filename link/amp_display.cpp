@@ -70,9 +70,10 @@ void DisplayZarvinStatus::gShowAmpTune() {
 void DisplayZarvinStatus::endAmpTuneCycle() {
   gAmpTuning = false;
   gSyncChar = "U";
-  if (frm.cmdXmit.caption == kXmitOff) showXmitOff(frm, transmitAllowed());
-  // TUNE's stop steps the radio back and waits for its answers: it runs as its own click's
-  // action, from the main loop, never nested in the display or the timer tick that saw the
-  // cycle end.
+  // Each runs as its own off click's action, from the main loop: TUNE's stop steps the radio
+  // back and waits for its answers, never nested in the display or the timer tick that saw
+  // the cycle end; and an off click that the user made meanwhile is the same click, which
+  // must not find XMT already off and key again.
+  if (frm.cmdXmit.caption == kXmitOff && frm.cmdXmit.onClick) frm.cmdXmit.onClick();
   if (frm.cmdTune.caption == kTuneOff && frm.cmdTune.onClick) frm.cmdTune.onClick();
 }

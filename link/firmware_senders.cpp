@@ -96,12 +96,13 @@ void DisplayZarvinStatus::gSetMode(const std::string& newMode) {
 void DisplayZarvinStatus::gNextMode() {
   if (gFWType == 2) {
     // An unknown mode has no next code: the frequency goes out alone, the radio reports no
-    // mode, and the status is reloaded below. The line carries gFreq, so only a valid one.
-    std::string next = nextCode(gMode, 'M');
-    if (!isFrequencyItem(gFreq)) return;
-    gFlushInput();
-    MSComm1.output(next + "\n" + gFreq.str() + "\n");
-    gDelay(0.3);
+    // mode, and the status is reloaded below. The line carries gFreq, so it goes out only
+    // with a valid one; without, the reload below brings a fresh frequency.
+    if (isFrequencyItem(gFreq)) {
+      gFlushInput();
+      MSComm1.output(nextCode(gMode, 'M') + "\n" + gFreq.str() + "\n");
+      gDelay(0.3);
+    }
   } else {
     gSendCommand(gFWType == 1 ? "M" : gFWType == 3 ? "m" : "", true, 0.1);
   }

@@ -28,7 +28,15 @@ bool inBandAfterScan(DisplayZarvinStatus& link) {
   }
 }
 
+// The scanners keep the radio in receive, so a transmission that the keep-alive keys (XMT,
+// TUNE or the amplifier's tune cycle) ends first, as the cycle's ends end it (XMT and TUNE
+// by their off clicks, served once the scan is over): otherwise the main loop's keep-alive
+// would key the radio again on the scan's last frequency.
 void showScanning(DisplayZarvinStatus& link) {
+  if (link.gSyncChar == "K") {
+    link.endAmpTuneCycle();
+    link.gSendSync(link.gSyncChar);
+  }
   link.gScanning = true;
   bool inBand = false;
   link.gShowInBand(inBand);

@@ -40,11 +40,12 @@ bool isPttCode(const std::string& v) {
   return isOneOf(v, {"'0", "'1"});
 }
 
-// XMT comes back only where the transmitter may be keyed, as after XMT's own off.
-void showTuneOff(frmZarvin& f) {
+// XMT comes back only where the transmitter may be keyed, as after XMT's own off; Mode only
+// where the set-up had given it, so not under the radio's own front panel.
+void showTuneOff(frmZarvin& f, bool panelControls) {
   f.cmdTune.caption = kTuneOn;
   enableTransmitButtons(f, f.link.transmitAllowed());
-  f.cmdMode.enabled = true;
+  if (panelControls) f.cmdMode.enabled = true;
 }
 
 // Keys the transmitter in AME for tuning; the settings that the tune changes are kept for
@@ -74,13 +75,10 @@ void restoreMode(frmZarvin& f) {
   for (int step = 0; step < kMaxModeSteps && link.gMode != f.savedMode; ++step) link.gNextMode();
 }
 
-// Unkeys and puts back what the tune changed, each only towards a value the radio had
-// really reported at the start.
-void stopTune(frmZarvin& f) {
+// Puts back the audio source, side tone and PTT enable that the tune changed, each only
+// towards a value the radio had really reported at the start.
+void restoreOtherSettings(frmZarvin& f) {
   DisplayZarvinStatus& link = f.link;
-  link.gSendSync("U");
-  link.gReadResponse();
-  restoreMode(f);
   if (isSourceCode(f.savedAudioSource)) {
     for (int step = 0; step < kMaxSourceSteps && link.gAudioSource != f.savedAudioSource; ++step) {
       link.gSendCommand("H", true, kRestoreSettle);
@@ -94,8 +92,21 @@ void stopTune(frmZarvin& f) {
   // On the oldest firmware a mode step may switch the PTT enable, and stepping the mode
   // does not put it back.
   if (link.gFWType == 1 && isPttCode(f.savedPTT) && link.gPTT != f.savedPTT) link.gTogglePTT();
+}
+
+// Unkeys and puts back what the tune changed. A stop that runs after the radio went LOCAL
+// (raised by the end of an amplifier tune cycle) puts back only what the radio takes under
+// its own front panel, generation 2's absolute mode code: the older firmware would ignore
+// every step back, each mode step with its error message.
+void stopTune(frmZarvin& f) {
+  DisplayZarvinStatus& link = f.link;
+  link.gSendSync("U");
+  link.gReadResponse();
+  bool panelControls = f.lblREMOTE.caption != "LOCAL";
+  if (panelControls || link.gFWType == 2) restoreMode(f);
+  if (panelControls) restoreOtherSettings(f);
   link.gSyncChar = "U";
-  showTuneOff(f);
+  showTuneOff(f, panelControls);
 }
 
 }  // namespace

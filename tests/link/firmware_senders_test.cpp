@@ -71,13 +71,15 @@ TEST(FirmwareSenders, SendAndSettlePerGeneration) {
   }
 }
 
+// The mode step, sent nowhere, still finds no answer: it complains and reloads the status.
 TEST(FirmwareSenders, AbsoluteCodesOfGenerationTwoNeedAValidFrequency) {
   SenderRig rig(2, "gSetMode", "M1");
   rig.link.gFreq = "F12345";
   rig.link.gNextAGC();
   rig.link.gSetMode("M3");
   rig.link.gNextMode();
-  EXPECT_EQ(rig.port.written(), "");
+  EXPECT_EQ(rig.port.written(), "?\n");
+  EXPECT_EQ(rig.ui.messageBoxes(), std::vector<std::string>{"MODE Change Error"});
 }
 
 TEST(FirmwareSenders, NextModeWithoutAnswerComplainsAndReloadsTheStatus) {

@@ -120,16 +120,17 @@ TEST(StatusDisplays, LinesShowOnThePanel) {
       {"O4\nT3\n|T1\n", {"lblAmpTuned=Tuning"}, [](LinkRig& r) { r.link.gAmpTuning = true; }},
       {"O4\nT3\n|T2\n", {"lblAmpTuned=Tuning", "lblAmpTuned.back=yellow"}, tuneCycle},
       // "Tuned" ends the panel's tune cycle: the radio is unkeyed, and XMT, when it had keyed
-      // the radio before, shows its off state.
+      // the radio before, gets its off click.
       {"O4\nT4\n",
        {"lblAmpTuned=Tuned", "lblAmpTuned.back=red", "gAmpTuning=0", "gSyncChar=U", "written=U"},
        tuneCycle},
       {"O3\nT4\n", {"lblAmpTuned=", "gAmpTuning=1", "gSyncChar=K", "written="}, tuneCycle},
       {"O4\nT4\n",
-       {"lblAmpTuned=Tuned", "gAmpTuning=0", "gSyncChar=U", "written=U", "cmdXmit=&XMT ON"},
+       {"lblAmpTuned=Tuned", "gAmpTuning=0", "gSyncChar=U", "written=U", "cmdXmit=clicked"},
        [](LinkRig& r) {
          tuneCycle(r);
          r.panel.cmdXmit.caption = "&XMT OFF";
+         r.panel.cmdXmit.onClick = [&r] { r.panel.cmdXmit.caption = "clicked"; };
        }},
       // The channel line: modes 1 to 4 name U, L, A and C, another leaves the list; the tag
       // and channel alone blank every digit, as does a flag raised with no line stored.

@@ -125,6 +125,12 @@ TEST(ScanFreqs, TunesTheCheckedRowsInTurnEachForTheDwell) {
       scanner(row("2", 0, "7.15", "", "", false) + ends + "grey", nothing),
       scanner(row("2", 0, "") + row("2", 1, "7.15") + ends + "red", nothing),
       scanner(row("2", 0, "35.000") + "2.2 see @lblError.visible=1;" + ends + "red", nothing),
+      // Opened while XMT keys: the transmission ends first, by XMT's off click, so that no
+      // "K" keys the radio again on the scan's last frequency, out of band here.
+      {inWindow("frmScanFreqs",
+                "-0.5 force cmdXmit;0 force mnuScanFreqs;" + row("1", 0, "10.0") +
+                    "1 click @cmdScan;2 close frmScanFreqs;2.5 see cmdXmit=&XMT ON"),
+       {"0.1 '0\n", "1.1 F1000000\n"}},
   };
   for (const Scenario& s : scenarios) run(s);
 }
