@@ -35,7 +35,9 @@ TEST(BandList, OpensChoosesSortsAndCloses) {
       list("0 click cmd40M;0.5 choose @Option1(0);4 see lblInfo=Net control;4 see "
            "@SyncTimer.enabled=1",
            {"0.5 F0715000\n", "1.01 M\n", "1.37 '"}, 1),
-      list("0 click cmd40M;0.5 choose @Option1(0);1.3 see lblInfo=;1.4 see lblInfo=Net control",
+      // The last read finds nothing more: the link that just answered stays "Com OK".
+      list("0 click cmd40M;0.5 choose @Option1(0);1.3 see lblInfo=;1.4 see lblInfo=Net control;3 "
+           "see lblComStat=Com OK",
            {"0.5 F0715000\n", "1.01 M2\nF0715000\n"}),
       list("0 click cmd40M;0.5 choose @Option1(0)", {"0.5 F0715000\n", "1.01 m\n"}, 3),
       list("0 click cmd40M;0.5 choose @Option1(2);4 see lblInfo=unknown mode",
