@@ -101,7 +101,11 @@ bool frmBandSelect::tuneToRow(int Index, const std::string& digits, const std::s
       m_link.gSetMode(modeCode);
       if (m_closing) return false;
     }
+    // The radio has answered the row's commands already: a last read that finds nothing more
+    // says nothing against the link, which stays shown as those answers showed it.
+    bool linkOK = m_frm.lblComStat.caption == "Com OK";
     m_link.gReadResponse();
+    if (linkOK && m_link.gInData.empty()) m_frm.lblComStat.caption = "Com OK";
     m_link.gUpdateDisplay();
     m_frm.lblInfo.caption = txtInfo[Index]->caption;
   } catch (const RuntimeError& e) {

@@ -35,12 +35,17 @@ TEST(BandList, OpensChoosesSortsAndCloses) {
       list("0 click cmd40M;0.5 choose @Option1(0);4 see lblInfo=Net control;4 see "
            "@SyncTimer.enabled=1",
            {"0.5 F0715000\n", "1.01 M\n", "1.37 '"}, 1),
-      list("0 click cmd40M;0.5 choose @Option1(0);1.3 see lblInfo=;1.4 see lblInfo=Net control",
+      // The last read finds nothing more: the link that just answered stays "Com OK".
+      list("0 click cmd40M;0.5 choose @Option1(0);1.3 see lblInfo=;1.4 see lblInfo=Net control;3 "
+           "see lblComStat=Com OK",
            {"0.5 F0715000\n", "1.01 M2\nF0715000\n"}),
       list("0 click cmd40M;0.5 choose @Option1(0)", {"0.5 F0715000\n", "1.01 m\n"}, 3),
       list("0 click cmd40M;0.5 choose @Option1(2);4 see lblInfo=unknown mode",
-           {"0.5 F0720000\n"}),                           // no mode
-      list("0 click cmd40M;0.5 choose @Option1(5)", {}),  // empty row
+           {"0.5 F0720000\n"}),  // no mode
+      // An empty row does nothing, but its choice restarts the timer: the 31st tick comes later.
+      list("0 click cmd40M;3.05 choose @Option1(5);3.22 see lblU.back=green;3.27 see "
+           "lblU.back=white",
+           {}),
       // A refused row shows the error state until a valid choice.
       list("0 click cmd40M;0.5 choose @Option1(1);0.5 see @lblError.visible=1;0.5 see "
            "@txtFreq(1).fore=red;0.5 see @Option1(1).value=0;0.5 see @cmdWriteFile.enabled=0;1 "
