@@ -44,13 +44,13 @@ bool pointerLeft(const Fl_Window& popup) {
 }
 
 // FLTK's menu loop looks at the pointer on each move, drag and click: outside all of its menus
-// (the grab window, which for a menu bar is the bar's strip, and the pop-ups shown) it keeps
-// "no menu" as the current one; on an item it takes that item's menu; elsewhere it keeps what
-// it had.
+// it keeps "no menu" as the current one; on an item it takes that item's menu; elsewhere it
+// keeps what it had. A menu bar's strip counts as a menu only on a title, where the open menu's
+// title is a pop-up of its own: the rest of the strip is outside.
 void notePointer(int event, Fl_Window& popup) {
   if (event != FL_MOVE && event != FL_DRAG && event != FL_PUSH) return;
   int x = Fl::event_x_root(), y = Fl::event_y_root();
-  if (!inside(popup, x, y, 0) && !overShownPopup(x, y, 0)) {
+  if (!overShownPopup(x, y, 0)) {
     popup.user_data(&popup);
   } else if (overShownPopup(x, y, kItemInset)) {
     popup.user_data(nullptr);
