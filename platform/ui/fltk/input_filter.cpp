@@ -62,6 +62,13 @@ bool movesThroughMenu(int key) {
          key == FL_Down || key == FL_Left || key == FL_Right;
 }
 
+// A message box holds the windows behind it; it takes the keys typed into them, as the desktop
+// may have left its keyboard focus there.
+bool heldBehind(const Fl_Window& window) {
+  const Fl_Window* modal = Fl::modal();
+  return modal != nullptr && modal != &window && !isPopup(*modal);
+}
+
 bool isUserInput(int event) {
   return event == FL_PUSH || event == FL_KEYBOARD || event == FL_SHORTCUT || event == FL_MOUSEWHEEL;
 }
@@ -91,6 +98,7 @@ int filter(int event, Fl_Window* window) {
     return lost ? 1 : Fl::handle_(event, window);
   }
   if (window == nullptr) return Fl::handle_(event, window);
+  if (event == FL_KEYBOARD && heldBehind(*window)) return Fl::handle_(event, Fl::modal());
   if (isUserInput(event) && !takesInput(*window)) return 0;
   bool isReturn = Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter;
   if (event == FL_KEYBOARD && isReturn && dynamic_cast<PlacedWindow*>(window) != nullptr) {
@@ -114,9 +122,7 @@ bool popupOpen() {
 }
 
 bool takesInput(const Fl_Window& window) {
-  const Fl_Window* modal = Fl::modal();
-  bool heldBehind = modal != nullptr && modal != &window && !isPopup(*modal);
-  return window.active() && !heldBehind;
+  return window.active() && !heldBehind(window);
 }
 
 }  // namespace ui::fltk
