@@ -225,6 +225,7 @@ TEST_F(OnScreen, NoKeyCrashesAMenuThePointerLeftAndArrowsWorkOnItAgain) {
   int exits = 0;
   frm->mnuFileExit.onClick = [&] { ++exits; };
   Point off{panel.x() + panel.w() - 8, panel.y() + panel.h() - 8};
+  Point offBar{panel.x() + panel.w() - 8, panel.y() + 10};  // the bar right of its titles
   Point onFile{panel.x() + 10, panel.y() + 10};
   Point onArrow = fltk_test::centreOf(*ui->widgetOf(frm->cmbChMode)->as_group()->child(1));
   auto key = [&](int k, int state = 0) {
@@ -235,25 +236,26 @@ TEST_F(OnScreen, NoKeyCrashesAMenuThePointerLeftAndArrowsWorkOnItAgain) {
                                       {FL_Up, 0},        {FL_Down, 0}, {FL_Left, 0},
                                       {FL_Right, 0}};
   for (bool chan : {false, true}) {
-    for (auto [k, shift] : keys) {
-      // Click File or Chan's arrow, leave the pop-up, press the key; back on the first item,
-      // Down and Return pick the next one: "L" after "U" (File has one item: Exit).
-      frm->cmbChMode.caption = "C";
-      ui->doEvents(0);
-      Steps steps{{[&] { xEvent(panel, FL_MOVE, off); }, key(k, shift),
-                   [&] { fltk_test::pointAtFirstItem(panel); }, key(FL_Down), key(FL_Enter)}};
-      steps.start();
-      xEvent(panel, FL_PUSH, chan ? onArrow : onFile);  // returns when the pop-up has closed
-      ui->doEvents(0);
-      EXPECT_EQ(frm->cmbChMode.caption, chan ? "L" : "C") << k << " " << shift;
-    }
+    for (auto [k, shift] : keys)
+      for (Point away : {off, offBar}) {
+        // Click File or Chan's arrow, leave the pop-up, press the key; back on the first item,
+        // Down and Return pick the next one: "L" after "U" (File has one item: Exit).
+        frm->cmbChMode.caption = "C";
+        ui->doEvents(0);
+        Steps steps{{[&] { xEvent(panel, FL_MOVE, away); }, key(k, shift),
+                     [&] { fltk_test::pointAtFirstItem(panel); }, key(FL_Down), key(FL_Enter)}};
+        steps.start();
+        xEvent(panel, FL_PUSH, chan ? onArrow : onFile);  // returns when the pop-up has closed
+        ui->doEvents(0);
+        EXPECT_EQ(frm->cmbChMode.caption, chan ? "L" : "C") << k << " " << shift;
+      }
   }
   // Opened with Alt+F, the pointer elsewhere: Down goes to Exit, Return picks it.
   Steps steps{{key(FL_Down), key(FL_Enter)}};
   steps.start();
   key('f', FL_ALT)();
   ui->doEvents(0);
-  EXPECT_EQ(exits, 8);  // one from each of File's seven keys
+  EXPECT_EQ(exits, 15);  // one from each of File's fourteen tries
 }
 
 TEST_F(OnScreen, NoMenuOpensOnAPanelThatABandListOrAMessageBoxHolds) {
@@ -269,8 +271,9 @@ TEST_F(OnScreen, NoMenuOpensOnAPanelThatABandListOrAMessageBoxHolds) {
                                    {&onTop, onFile, 'f'},
                                    {&panel, onArrow, 0}}) {
       Fl::belowmouse(ui->widgetOf(frm->mnuFile));
-      any.push_back(fltk_test::opensPopup(
-          [&] { xEvent(*window, key ? FL_KEYBOARD : FL_PUSH, at, key, key ? FL_ALT : 0); }));
+      any.push_back(fltk_test::opensPopup([w = window, p = at, k = key] {
+        xEvent(*w, k ? FL_KEYBOARD : FL_PUSH, p, k, k ? FL_ALT : 0);
+      }));
     }
     return any;
   };
@@ -280,14 +283,18 @@ TEST_F(OnScreen, NoMenuOpensOnAPanelThatABandListOrAMessageBoxHolds) {
   EXPECT_EQ(opened(*ui->windowOf(list->form)), none);
   list->form.close();
   frm->form.enabled = true;
+  // Return typed into the panel, where the desktop's keyboard focus may be, closes the box.
   std::vector<bool> held;
+  bool stuck = false;
   Steps inBox{{[&] {
-    held = opened(*Fl::modal());
-    Fl::modal()->hide();
-  }}};
+                 held = opened(*Fl::modal());
+                 xEvent(panel, FL_KEYBOARD, onFile, FL_Enter);
+               },
+               [&] { stuck = Fl::modal() != nullptr && (Fl::modal()->hide(), true); }}};
   inBox.start();
   ui->messageBox("Tune Cancelled");
   EXPECT_EQ(held, none);
+  EXPECT_FALSE(stuck);
 }
 
 }  // namespace

@@ -44,13 +44,13 @@ bool pointerLeft(const Fl_Window& popup) {
 }
 
 // FLTK's menu loop looks at the pointer on each move, drag and click: outside all of its menus
-// (the grab window, which for a menu bar is the bar's strip, and the pop-ups shown) it keeps
-// "no menu" as the current one; on an item it takes that item's menu; elsewhere it keeps what
-// it had.
+// it keeps "no menu" as the current one; on an item it takes that item's menu; elsewhere it
+// keeps what it had. A menu bar's strip counts as a menu only on a title, where the open menu's
+// title is a pop-up of its own: the rest of the strip is outside.
 void notePointer(int event, Fl_Window& popup) {
   if (event != FL_MOVE && event != FL_DRAG && event != FL_PUSH) return;
   int x = Fl::event_x_root(), y = Fl::event_y_root();
-  if (!inside(popup, x, y, 0) && !overShownPopup(x, y, 0)) {
+  if (!overShownPopup(x, y, 0)) {
     popup.user_data(&popup);
   } else if (overShownPopup(x, y, kItemInset)) {
     popup.user_data(nullptr);
@@ -60,6 +60,13 @@ void notePointer(int event, Fl_Window& popup) {
 bool movesThroughMenu(int key) {
   return key == FL_BackSpace || key == FL_Tab || key == kBackTab || key == FL_Up ||
          key == FL_Down || key == FL_Left || key == FL_Right;
+}
+
+// A message box holds the windows behind it; it takes the keys typed into them, as the desktop
+// may have left its keyboard focus there.
+bool heldBehind(const Fl_Window& window) {
+  const Fl_Window* modal = Fl::modal();
+  return modal != nullptr && modal != &window && !isPopup(*modal);
 }
 
 bool isUserInput(int event) {
@@ -91,6 +98,7 @@ int filter(int event, Fl_Window* window) {
     return lost ? 1 : Fl::handle_(event, window);
   }
   if (window == nullptr) return Fl::handle_(event, window);
+  if (event == FL_KEYBOARD && heldBehind(*window)) return Fl::handle_(event, Fl::modal());
   if (isUserInput(event) && !takesInput(*window)) return 0;
   bool isReturn = Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter;
   if (event == FL_KEYBOARD && isReturn && dynamic_cast<PlacedWindow*>(window) != nullptr) {
@@ -114,9 +122,7 @@ bool popupOpen() {
 }
 
 bool takesInput(const Fl_Window& window) {
-  const Fl_Window* modal = Fl::modal();
-  bool heldBehind = modal != nullptr && modal != &window && !isPopup(*modal);
-  return window.active() && !heldBehind;
+  return window.active() && !heldBehind(window);
 }
 
 }  // namespace ui::fltk

@@ -9,7 +9,8 @@ namespace ui::fltk {
 ///   its menus, the keys that move through a menu are ignored until the pointer is back on an
 ///   item: FLTK 1.3.8 then indexes its list of open menus with -1 on BackSpace, Shift+Tab and,
 ///   after some keys, Up;
-/// - a window that takes no input (see takesInput) gets no click, key or wheel turn;
+/// - a window that takes no input (see takesInput) gets no click, key or wheel turn; the keys
+///   typed into a window behind a message box go to the box;
 /// - Return on a form's focused command button presses it as Space does; on any other
 ///   control of a form it does nothing.
 void installInputFilter();
