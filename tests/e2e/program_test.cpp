@@ -36,10 +36,6 @@ bool waitFor(const std::function<bool()>& cond, double seconds) {
   return true;
 }
 
-void sleepFor(double seconds) {
-  waitFor([] { return false; }, seconds);
-}
-
 /// Runs a command line quietly; true when it succeeded.
 bool run(const std::string& command) {
   return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
@@ -178,7 +174,7 @@ TEST(Program, RunsAgainstTheRadioFindsItAgainAndEndsWithG00) {
   size_t before = p.commands().size();
   ASSERT_TRUE(run("xdotool mousemove --window " + window + " " + centreOf("cmdF", 5) +
                   " mousedown 3 sleep 0.9 mouseup 3"));
-  sleepFor(0.5);
+  waitFor([] { return false; }, 0.5);
   std::vector<std::string> held = freqCommands(p.commands(), before);
   ASSERT_GE(held.size(), 2u);
   for (size_t k = 0; k < held.size(); ++k) {

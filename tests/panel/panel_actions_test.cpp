@@ -144,6 +144,12 @@ TEST(PanelActions, BandsMenusAndDataBox) {
        "form=0;3 close frmAudioSetup;4 force mnuHelpAbout;5 close frmHelp;6 see form=1;6 see "
        "lblInBand=In Band",
        {}},
+      // Save in the audio setup runs the REMOTE set-up again, which reads the file afresh,
+      // once the dialog has closed.
+      {"0 force mnuAudioSetup;0.5 choose frmAudioSetup/Option1(1);0.5 click "
+       "frmAudioSetup/cmdSave;1 click frmAudioSetup/cmdExit;3 see form=1",
+       {"1 ?\n", "1.66 H\n", "2.12 '0\n", "2.380001 '1\n", "2.640001 G00\n", "2.740001 B100\n",
+        "2.850001 ?\n"}},
       // The scan windows show "Scanning" and lock transmitting while open; the band check is
       // made afresh after, also of a frequency damaged meanwhile.
       {"0 force mnuScanBands;1 see lblInBand=Scanning;1 see shaInBand.fill=red;1 see "
@@ -188,8 +194,12 @@ TEST(PanelActions, LocalOperation) {
                            "cmdVOX", "cmdClipping", "cmdPTT", "cmdTune", "cmdXmit", "sliRFGain"}) {
     locked += std::string(";2 see ") + name + ".enabled=0";
   }
+  // The title and the firmware generation, told apart by the first answer, are shown.
+  const char* kFirmware[] = {"F/W: v601C", "F/W: v604M Adapt", "F/W: v604M NonAdapt"};
   for (int firmware : {1, 2, 3}) {
-    std::string script = locked + ";2 see cmdMeter.enabled=" + (firmware == 2 ? "0" : "1");
+    std::string script = locked + ";2 see cmdMeter.enabled=" + (firmware == 2 ? "0" : "1") +
+                         ";2 see lblFWType=" + kFirmware[firmware - 1] +
+                         ";2 see caption=Zarvin 0.930 : 4-29-15:1618";
     for (const char* name : {"cmdFreq", "cmdEnter", "mnuScanFreqs", "mnuScanBands", "cmdF(6)"}) {
       script += std::string(";2 see ") + name + ".enabled=" + (firmware == 2 ? "1" : "0");
     }
@@ -199,9 +209,19 @@ TEST(PanelActions, LocalOperation) {
       EXPECT_EQ(r.radio.state.vox, 1);
     });
   }
+  // Transmit keyed at the radio is shown and locks the digits until it ends, also in LOCAL
+  // on generation 1; REMOTE unkeys it, its keep-alive's "U" going unanswered here.
+  auto keyed = [](const std::string& u) {
+    return "0 line K;0.5 see lblXMTRCV=Transmit;0.5 see lblXMTRCV.back=red;0.5 see lblU.back=" + u +
+           ";0.5 see cmdFreq.enabled=0;0.5 see cmdF(3).enabled=0;0.5 line U;1 see "
+           "lblXMTRCV=Receive;1 see lblXMTRCV.back=green;1 see cmdEnter.enabled=1;1 see "
+           "cmdF(0).enabled=1";
+  };
+  auto unanswered = [](Rig& r) { r.at(kReady, [&r] { r.radio.faults.dropKeyAnswers = true; }); };
   const Scenario scenarios[] = {
-      // Transmit keyed at the radio is shown.
-      {"0 line K;0.1 see lblXMTRCV=Transmit;0.1 see lblU.back=red", {}, local},
+      {keyed("red"), {}, local},
+      {keyed("red"), {}, local, 1},
+      {keyed("white"), {}, unanswered},
       // Going LOCAL after REMOTE keeps the amplifier and shows the BFO off, sending nothing.
       {"0 click cmdBFO;0.5 set sliBFO 150;0.5 local;6 see lblREMOTE=LOCAL;6 see "
        "cmdAmpPwr.enabled=1;6 see cmdBFO.enabled=0;6 see txtInData=;6 see lblBFOOn=;6 see "

@@ -32,17 +32,6 @@ void closeChildWindows(ProgramRig& rig) {
   }
 }
 
-TEST(StartUp, TellsTheFirmwareGenerationsApart) {
-  const char* kCaptions[] = {"F/W: v601C", "F/W: v604M Adapt", "F/W: v604M NonAdapt"};
-  for (int firmware : {1, 2, 3}) {
-    Rig rig(firmware);
-    rig.runFor(8.0);
-    EXPECT_EQ(rig.frm.form.caption, "Zarvin 0.930 : 4-29-15:1618");
-    EXPECT_EQ(rig.link.gFWType, firmware);
-    EXPECT_EQ(rig.control("lblFWType").caption, kCaptions[firmware - 1]);
-  }
-}
-
 TEST(StartUp, PortSetupLinesOpenThePortOrSayWhyNot) {
   auto lines = [](const std::string& handshake) { return "1\r\n9600,O,7,1\r\n" + handshake; };
   // Cut after 16 characters whatever the bytes: a control character, a UTF-8 character and a
@@ -216,29 +205,6 @@ TEST(MainLoop, IdlePassSleepsUntilSomethingIsDue) {
   // at once whether the time has passed.
   wakes.resize(4);
   for (size_t i = 0; i < 4; ++i) EXPECT_NEAR(wakes[i], i < 2 ? 10.49 : 11.49, 1e-5) << i;
-}
-
-TEST(MainLoop, TransmitIndicatorFollowsTheRadio) {
-  for (bool local : {false, true}) {  // LOCAL on generation 1: transmitting unlocks its entry
-    SCOPED_TRACE(local);
-    Rig rig(local ? 1 : 2);
-    rig.radio.state.remote = !local;
-    rig.at(6.0, [&] {
-      rig.radio.faults.dropKeyAnswers = true;  // the keep-alive's "U" goes unanswered
-      rig.port.deliver({0, "K\n"});
-    });
-    rig.at(6.5, [&] {
-      EXPECT_EQ(rig.control("lblXMTRCV").caption, "Transmit");
-      EXPECT_EQ(rig.control("lblXMTRCV").backColor, ui::kRed);
-      EXPECT_EQ(rig.control("lblU").backColor, local ? ui::kRed : ui::kWhite);  // REMOTE unkeys
-      EXPECT_FALSE(rig.control("cmdFreq").enabled || rig.control("cmdF", 3).enabled);
-      rig.port.deliver({0, "U\n"});
-    });
-    rig.runFor(7.0);
-    EXPECT_EQ(rig.control("lblXMTRCV").caption, "Receive");
-    EXPECT_EQ(rig.control("lblXMTRCV").backColor, ui::kGreen);
-    EXPECT_TRUE(rig.control("cmdEnter").enabled && rig.control("cmdF", 0).enabled);
-  }
 }
 
 TEST(MainLoop, ReopensAfterTheDeviceDisappearsAndComesBack) {

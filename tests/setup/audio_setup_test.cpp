@@ -1,5 +1,5 @@
 // The audio setup dialog and AudioSetup.txt: the options shown, Save, Exit and the close
-// box, and the running program applying a saved choice.
+// box (the running program applying a saved choice is a row of the panel's menu tests).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -87,25 +87,6 @@ TEST_F(AudioSetupDialog, ReopensSelectingWhatWasSavedAndKeepsItWhenSaveFails) {
   EXPECT_FALSE(rig.link.gAudioSetupChanged);
   ASSERT_TRUE(ui::userClick(d->cmdExit));
   EXPECT_TRUE(rig.frm.form.enabled);
-}
-
-// The running program: Save in the dialog makes the main loop run the REMOTE set-up again,
-// which reads the file afresh, once the dialog has closed.
-TEST(AudioSetupInProgram, SaveRunsTheRemoteSetUpAgain) {
-  ProgramRig rig;
-  rig.writePortSetup();
-  rig.at(6.0, [&] { rig.click("mnuAudioSetup"); });  // returns when the dialog has closed
-  rig.at(6.5, [&] {
-    ui::userChooseOption(rig.ui.control("frmAudioSetup", "Option1", 1));  // Audio 2
-    ui::userClick(rig.ui.control("frmAudioSetup", "cmdSave"));
-  });
-  rig.at(7.0, [&] {
-    EXPECT_EQ(rig.radio.state.audioSource, 1);
-    ui::userClick(rig.ui.control("frmAudioSetup", "cmdExit"));
-  });
-  rig.runFor(10.0);
-  EXPECT_EQ(rig.radio.state.audioSource, 2);
-  EXPECT_FALSE(rig.link.gAudioSetupChanged);
 }
 
 }  // namespace

@@ -49,10 +49,6 @@ class HeadlessUi final : public ui::Ui {
   void at(double t, std::function<void()> action) { m_scheduler.atWindow(t, std::move(action)); }
   /// The control `name(index)` of the form `formName`; throws when missing.
   ui::Control& control(const std::string& formName, const std::string& name, int index = -1);
-  /// The same on the main window.
-  ui::Control& panel(const std::string& name, int index = -1) {
-    return control("frmZarvin", name, index);
-  }
 
  protected:
   void formRemoved(ui::Form& form) override;

@@ -23,8 +23,7 @@ bool ProgramRig::runFor(double seconds) {
     frm.Form_Load();
   } catch (const StopRun&) {
     return false;
-  } catch (const ProgramEnd& end) {
-    exitCode = end.exitCode;
+  } catch (const ProgramEnd&) {
     return true;
   }
   return false;

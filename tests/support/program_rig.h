@@ -19,17 +19,16 @@ struct ProgramRig : HeadlessPlatform {
   bool runFor(double seconds);
   /// Seconds since the start.
   double elapsed() const { return scheduler.time() - start; }
-  /// Everything the program wrote to the radio.
-  std::string sent() const { return port.written(); }
   /// The commands the radio received, in order (without their LF).
   const std::vector<std::string>& commands() const { return radio.commandLog; }
 
-  ui::Control& control(const std::string& name, int index = -1) { return ui.panel(name, index); }
+  ui::Control& control(const std::string& name, int index = -1) {
+    return ui.control("frmZarvin", name, index);
+  }
   /// Clicks a control of the main window (ignored when it cannot be reached).
   bool click(const std::string& name, int index = -1);
 
   double start;
   frmZarvin frm{platform};
   DisplayZarvinStatus& link = frm.link;
-  int exitCode = -1;
 };
