@@ -3,6 +3,8 @@
 // with it goes out once it is done), and what the panel shows.
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "tests/panel/panel_table.h"
 
 namespace {
@@ -139,11 +141,23 @@ TEST(PanelActions, BandsMenusAndDataBox) {
        "form=1",
        {"6 ?\n"},
        [](Rig& r) { r.at(kReady + 1, [&r] { r.frm.getStatusFlag = true; }); }},
-      // The set-up and help windows open over a disabled panel and give it back.
+      // The set-up and help windows open over a disabled panel and give it back. The about
+      // box: the title, then a line break, the title line and four credits each led by a line
+      // break and a blank, all centred.
       {"0 force mnuPortSetup;1 see form=0;1 close frmPortSetup;2 force mnuAudioSetup;3 see "
-       "form=0;3 close frmAudioSetup;4 force mnuHelpAbout;5 close frmHelp;6 see form=1;6 see "
+       "form=0;3 close frmAudioSetup;4 force mnuHelpAbout;4.5 see frmHelp/caption=About ;4.5 see "
+       "frmHelp/Label3=Zarvin 0.930 : 4-29-15:1618;5 close frmHelp;6 see form=1;6 see "
        "lblInBand=In Band",
-       {}},
+       {},
+       [](Rig& r) {
+         r.at(kReady + 4.5, [&r] {
+           EXPECT_TRUE(
+               std::regex_match(r.ui.control("frmHelp", "label1").caption.get(),
+                                std::regex("\r\nThe Zarvin Software project:(\r\n [^\r\n]+){4}")));
+           for (const char* label : {"Label2", "label1", "Label3"})
+             EXPECT_EQ(r.ui.control("frmHelp", label).alignment.get(), ui::Alignment::Center);
+         });
+       }},
       // Save in the audio setup runs the REMOTE set-up again, which reads the file afresh,
       // once the dialog has closed.
       {"0 force mnuAudioSetup;0.5 choose frmAudioSetup/Option1(1);0.5 click "
