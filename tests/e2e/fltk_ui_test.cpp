@@ -1,13 +1,22 @@
-// The FLTK renderer under a real X display (Xvfb): model changes reach the widgets, and the
-// event wait wakes for serial input without spinning.
+// The FLTK renderer under a real X display (Xvfb): model changes reach the widgets, the user's
+// actions reach the program, and the event wait wakes for serial input without spinning.
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Scrollbar.H>
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <functional>
 #include <thread>
+#include <tuple>
 
+#include "platform/runtime_error.h"
 #include "platform/serial/termios_port.h"
 #include "tests/e2e/fltk_demo_form.h"
 #include "tests/support/temp_folder.h"
@@ -15,6 +24,185 @@
 namespace {
 
 using fltk_test::FltkUiTest;
+using fltk_test::Steps;
+using fltk_test::xEvent;
+using ui::Control;
+
+TEST_F(FltkUiTest, ClickRunsFromDoEventsWithTheLeftButtonOnly) {
+  int clicks = 0;
+  form->get("cmdMeter").onClick = [&] { ++clicks; };
+  auto click = [&](int button) {
+    mouse(FL_PUSH, widget("cmdMeter"), button);
+    mouse(FL_RELEASE, widget("cmdMeter"), button);
+  };
+  click(FL_LEFT_MOUSE);
+  click(FL_RIGHT_MOUSE);
+  EXPECT_EQ(clicks, 0);  // not from the widget's callback
+  ui->doEvents(0);
+  EXPECT_EQ(clicks, 1);
+  // So the program's exceptions leave doEvents, never an FLTK callback.
+  form->get("cmdMeter").onClick = [] { throw ProgramEnd{3}; };
+  click(FL_LEFT_MOUSE);
+  EXPECT_THROW(ui->doEvents(0), ProgramEnd);
+}
+
+TEST_F(FltkUiTest, PressLoopSeesTheReleaseWithEachMouseButton) {
+  for (auto [flButton, expected] :
+       {std::pair{FL_LEFT_MOUSE, ui::kLeftButton}, std::pair{FL_RIGHT_MOUSE, ui::kRightButton},
+        std::pair{FL_MIDDLE_MOUSE, ui::kMiddleButton}}) {
+    Control& digit = form->get("cmdF", 2);
+    int down = 0, up = 0;
+    digit.onMouseUp = [&](int b, int) { up = b; };
+    digit.onMouseDown = [&](int b, int) {
+      down = b;
+      digit.enabled = false;  // the release must come through even so
+      for (int i = 0; i < 300 && up == 0; ++i) ui->doEvents(0.01);
+      digit.enabled = true;
+    };
+    std::function<void()> release = [this, b = flButton] {
+      mouse(FL_RELEASE, widget("cmdF", 2), b);
+    };
+    Fl::add_timeout(
+        0.02, [](void* f) { (*static_cast<std::function<void()>*>(f))(); }, &release);
+    mouse(FL_PUSH, widget("cmdF", 2), flButton);
+    ui->doEvents(0);
+    EXPECT_EQ(std::pair(down, up), std::pair(expected, expected));
+  }
+}
+
+TEST_F(FltkUiTest, UserInputReachesTheModel) {
+  int changes = 0, focused = 0, exits = 0;
+  form->get("txtLoadCh").onChange = [&] { ++changes; };
+  form->get("txtLoadCh").onGotFocus = [&] { ++focused; };
+  form->get("mnuFileExit").onClick = [&] { ++exits; };
+  auto& input = static_cast<Fl_Input&>(widget("txtLoadCh"));
+  input.value("42");
+  input.do_callback();
+  static_cast<Fl_Button&>(widget("optB")).setonly();
+  widget("optB").do_callback();
+  auto& bar = static_cast<Fl_Scrollbar&>(widget("vscLoadCh"));
+  bar.value(7);
+  bar.do_callback();
+  // A combo box is a group of its text field and its list button.
+  auto* list = static_cast<Fl_Menu_Button*>(static_cast<Fl_Group&>(widget("cmbChMode")).child(1));
+  list->picked(&list->menu()[2]);
+  widget("chkX").do_callback();
+  widget("txtLoadCh").take_focus();
+  auto& menu = static_cast<Fl_Menu_Bar&>(widget("mnuFileExit"));
+  menu.picked(menu.find_item("&File/E&xit"));
+  ui->doEvents(0);
+  EXPECT_EQ(form->get("txtLoadCh").caption, "42");
+  EXPECT_EQ(std::vector<int>({changes, focused, exits}), std::vector<int>({1, 1, 1}));
+  EXPECT_EQ(std::pair(form->get("optA").value.get(), form->get("optB").value.get()),
+            std::pair(0, 1));
+  EXPECT_EQ(form->get("vscLoadCh").value, 7);
+  EXPECT_EQ(form->get("cmbChMode").caption, "A&B");
+  EXPECT_EQ(form->get("chkX").value, 1);
+  // A disabled menu item is greyed until the model enables it.
+  EXPECT_FALSE(menu.find_item("Help/About")->active());
+  form->get("mnuHelpAbout").enabled = true;
+  ui->doEvents(0);
+  EXPECT_TRUE(menu.find_item("Help/About")->active());
+}
+
+TEST_F(FltkUiTest, ShortScrollBarStepsWithItsArrows) {
+  Fl_Widget& bar = widget("vscLoadCh");
+  auto clickAt = [&](int dy) {
+    mouse(FL_PUSH, bar, FL_LEFT_MOUSE, dy);
+    mouse(FL_RELEASE, bar, FL_LEFT_MOUSE, dy);
+  };
+  clickAt(-bar.h() / 4);  // upper arrow: towards min (99)
+  ui->doEvents(0);
+  EXPECT_EQ(form->get("vscLoadCh").value, 1);
+  clickAt(bar.h() / 4);
+  clickAt(bar.h() / 4);  // already at max (0): no change
+  ui->doEvents(0);
+  EXPECT_EQ(form->get("vscLoadCh").value, 0);
+}
+
+TEST_F(FltkUiTest, TimerTicksWhileEnabled) {
+  int ticks = 0, depth = 0, deepest = 0;
+  form->get("tmrTick").onTimer = [&] {
+    deepest = std::max(deepest, ++depth);
+    if (++ticks == 3) pumpFor(0.2);  // the third yields for four intervals
+    --depth;
+  };
+  pumpFor(0.12);
+  EXPECT_GE(ticks, 2);  // every 50 ms of real time
+  pumpFor(0.1);
+  EXPECT_EQ(deepest, 1);  // never nested inside the tick that yields
+  // A tick queued before the timer was disabled does not run, though it is enabled again.
+  auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(60);
+  while (std::chrono::steady_clock::now() < until) Fl::wait(0.06);  // queues, runs no tick
+  int queued = ticks;
+  form->get("tmrTick").enabled = false;
+  form->get("tmrTick").enabled = true;
+  ui->doEvents(0);
+  EXPECT_EQ(ticks, queued);
+  form->get("tmrTick").enabled = false;
+  ui->doEvents(0);
+  int stopped = ticks;
+  pumpFor(0.1);
+  EXPECT_EQ(ticks, stopped);
+}
+
+TEST_F(FltkUiTest, CloseBoxClosesTheFormButEscapeDoesNot) {
+  bool asked = false;
+  form->onQueryUnload = [&](bool&) { asked = true; };
+  Fl_Window* window = ui->windowOf(*form);
+  Fl::e_number = FL_SHORTCUT;
+  Fl::e_keysym = FL_Escape;
+  window->do_callback();
+  ui->doEvents(0);
+  EXPECT_FALSE(asked);
+  Fl::e_number = FL_CLOSE;
+  window->do_callback();
+  ui->doEvents(0);
+  EXPECT_TRUE(asked);
+  EXPECT_TRUE(form->unloaded());
+  EXPECT_FALSE(window->shown());
+  form.reset();  // closed by its own window's event, the form goes, as a child window does
+  ui->doEvents(0.01);
+}
+
+TEST_F(FltkUiTest, ReturnPressesTheFocusedCommandButtonOnly) {
+  int clicks = 0;
+  for (const char* name : {"cmdMeter", "optB", "chkX"}) form->get(name).onClick = [&] { ++clicks; };
+  // The focused control, the key, the clicks: Space keeps its meaning; the focus stays.
+  const std::tuple<const char*, int, int> rows[] = {
+      {"cmdMeter", FL_Enter, 1}, {"cmdMeter", FL_KP_Enter, 1}, {"cmdMeter", ' ', 1},
+      {"optB", FL_Enter, 0},     {"chkX", FL_Enter, 0},        {"txtLoadCh", FL_Enter, 0}};
+  for (auto [name, key, expected] : rows) {
+    clicks = 0;
+    widget(name).take_focus();
+    xEvent(*ui->windowOf(*form), FL_KEYBOARD, {0, 0}, key);
+    ui->doEvents(0);
+    EXPECT_EQ(clicks, expected) << name << " " << key;
+    EXPECT_EQ(Fl::focus(), &widget(name)) << name << " " << key;
+  }
+}
+
+TEST_F(FltkUiTest, AMenuChangedWhileItsPopUpIsOpenPicksNoOtherItem) {
+  // File: "Exit", "Open". No code of the program runs inside a pop-up's loop today; should a
+  // change reach the menu bar there, the pop-up keeps the items it shows.
+  Control& exit = form->get("mnuFileExit");
+  Control& open = form->add(ui::Kind::MenuItem, "mnuFileOpen", -1, &form->get("mnuFile"));
+  open.caption = "Open";
+  int clicks = 0;
+  exit.onClick = open.onClick = [&] { ++clicks; };
+  ui->doEvents(0);
+  Fl_Window& window = *ui->windowOf(*form);
+  // Alt+F; Exit disabled and hidden meanwhile; Return on the first row, Exit's.
+  auto takeExit = [&] { exit.enabled = exit.visible = false, ui->doEvents(0); };
+  auto enter = [&] { xEvent(window, FL_KEYBOARD, {0, 0}, FL_Enter); };
+  Steps steps{{takeExit, [&] { fltk_test::pointAtFirstItem(window); }, enter}};
+  steps.start();
+  xEvent(window, FL_KEYBOARD, {0, 0}, 'f', FL_ALT);
+  ui->doEvents(0);
+  EXPECT_EQ(clicks, 0);  // not Open
+  auto& bar = static_cast<Fl_Menu_Bar&>(widget("mnuFile"));
+  EXPECT_FALSE(bar.find_item("&File/E&xit")->visible());  // once the pop-up has closed
+}
 
 TEST_F(FltkUiTest, ModelChangesReachTheWidgetsAtTheNextDoEvents) {
   // The window is the client area below the menu bar; a control in frames sits at their sum.
