@@ -1,4 +1,5 @@
-// A demo form with a control of every kind, and the fixture of the FLTK renderer's tests.
+// A demo form of the controls that the FLTK renderer's tests drive, and their fixture; every
+// kind of control is drawn by the tests of the real panel.
 #pragma once
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
@@ -30,7 +31,7 @@ inline Control& place(Control& c, int left, int top, int width, int height,
   return c;
 }
 
-// A small panel with a control of every kind, frames inside frames and a menu bar.
+// A small panel with frames inside frames, a menu bar and a timer.
 inline void buildDemo(ui::Form& f) {
   f.caption = "Renderer demo";
   f.width = 9000;
@@ -48,14 +49,6 @@ inline void buildDemo(ui::Form& f) {
   place(f.add(Kind::Button, "cmdMeter", -1, &meter), 240, 360, 600, 420, "->").toolTip = "Next";
   Control& lbl = place(f.add(Kind::Label, "lblMeter", -1, &meter), 960, 360, 3000, 420, "A & B");
   lbl.backColor = ui::kLightGrey;
-  Control& pb = place(f.add(Kind::ProgressBar, "pbMeter", -1, &meter), 240, 960, 3720, 300, "");
-  pb.max = 21;
-  pb.value = 14;
-  Control& sli = place(f.add(Kind::Slider, "sliRFGain", -1, &meter), 240, 1440, 3720, 420, "");
-  sli.max = 63;
-  sli.value = 40;
-  place(f.add(Kind::Label, "lblAt", -1, &meter), 240, 1920, 1500, 360, "x@y @").backColor =
-      ui::kWhite;
 
   Control& outer = place(f.add(Kind::Frame, "Frame1"), 4680, 240, 4080, 2400, "Frequency (V)");
   outer.backColor = ui::kFrameGrey;
@@ -65,9 +58,6 @@ inline void buildDemo(ui::Form& f) {
         place(f.add(Kind::Button, "cmdF", i, &inner), 120 + i * 840, 120, 780, 840, "0");
     digit.font = {"Courier New", 36, true};
   }
-  Control& circle = place(f.add(Kind::Shape, "shaInBand", -1, &outer), 3480, 240, 360, 300, "");
-  circle.shape = ui::ShapeKind::Circle;
-  circle.fillColor = 0xC000;
 
   Control& opts = place(f.add(Kind::Frame, "fraOpts"), 240, 2880, 4200, 2040, "Options");
   place(f.add(Kind::OptionButton, "optA", -1, &opts), 240, 360, 1800, 360, "Opt &A").value = 1;
@@ -81,13 +71,6 @@ inline void buildDemo(ui::Form& f) {
   Control& vsc = place(f.add(Kind::VScrollBar, "vscLoadCh"), 5340, 2880, 255, 720, "");
   vsc.min = 99;
   vsc.max = 0;
-  Control& data = place(f.add(Kind::TextBox, "txtInData"), 5880, 2880, 2880, 1440, "F1234567\r\n");
-  data.font = {"MS Sans Serif", 9.6, false};
-  data.backColor = ui::kSysWindow;
-  data.foreColor = ui::kSysWindowText;
-  Control& line = place(f.add(Kind::Line, "Line1"), 120, 5400, 8760, 0, "");
-  line.lineWidth = 2;
-  line.foreColor = ui::kYellow;
   f.add(Kind::Timer, "tmrTick").interval = 50;
 }
 
