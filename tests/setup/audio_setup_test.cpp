@@ -6,13 +6,13 @@
 #include "platform/ui/user_actions.h"
 #include "setup/dialog_layout.h"
 #include "setup/frmAudioSetup.h"
-#include "tests/setup/dialog_rig.h"
+#include "tests/support/program_rig.h"
 
 namespace {
 
 class AudioSetupDialog : public ::testing::Test {
  protected:
-  std::unique_ptr<frmAudioSetup> open() { return openDialog<frmAudioSetup>(rig); }
+  std::unique_ptr<frmAudioSetup> open() { return rig.openDialog<frmAudioSetup>(); }
   using Group = std::vector<ui::Control*>;
   static std::vector<const Group*> groups(const frmAudioSetup& d) {
     return {&d.Option1, &d.Option2, &d.Option3};

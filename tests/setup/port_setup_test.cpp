@@ -6,7 +6,7 @@
 #include "platform/ui/user_actions.h"
 #include "setup/dialog_layout.h"
 #include "setup/frmPortSetup.h"
-#include "tests/setup/dialog_rig.h"
+#include "tests/support/program_rig.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ const char kSavedFor3[] =
 
 class PortSetupDialog : public ::testing::Test {
  protected:
-  std::unique_ptr<frmPortSetup> open() { return openDialog<frmPortSetup>(rig); }
+  std::unique_ptr<frmPortSetup> open() { return rig.openDialog<frmPortSetup>(); }
   /// The port box, the baud box and the selected handshake, joined by "|".
   static std::string shown(const frmPortSetup& d) {
     return d.cmbSelectPort.caption + "|" + d.cmbSelectBaudRate.caption + "|" +

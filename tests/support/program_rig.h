@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "panel/frmZarvin.h"
@@ -27,6 +28,16 @@ struct ProgramRig : HeadlessPlatform {
   }
   /// Clicks a control of the main window (ignored when it cannot be reached).
   bool click(const std::string& name, int index = -1);
+  /// A setup dialog loaded and shown over the disabled panel, as its menu opens it (the
+  /// program's own load event not run).
+  template <typename Dialog>
+  std::unique_ptr<Dialog> openDialog() {
+    frm.form.enabled = false;
+    auto dialog = std::make_unique<Dialog>(platform, link, frm);
+    dialog->Form_Load();
+    dialog->form.show();
+    return dialog;
+  }
 
   double start;
   frmZarvin frm{platform};
