@@ -277,10 +277,12 @@ TEST_F(FltkUiTest, InputAfterThePortsLastLookEndsTheWait) {
   TermiosSerialPort port(folder.path());
   port.onDescriptorToWatch = [this](int fd) { ui->watchFileDescriptor(fd); };
   port.setPortOpen(true);
-  for (std::string answer : {"U\n", "F1425000\n"}) {
+  for (std::string answer : {"U\n", "F1425000\n", "K\n"}) {
+    if (answer == "K\n") ui->watchFileDescriptor(-1);  // the last comes with no watch armed
     ASSERT_EQ(write(radio, answer.data(), answer.size()), static_cast<ssize_t>(answer.size()));
     pollfd arrived{port.fileDescriptor(), POLLIN, 0};
     ASSERT_EQ(poll(&arrived, 1, 1000), 1);
+    if (answer == "K\n") ui->watchFileDescriptor(port.fileDescriptor());
     auto start = std::chrono::steady_clock::now();
     ui->doEvents(3.0);
     EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 1.0);

@@ -61,6 +61,10 @@ TEST(BandCheck, FrequencyTextIsConvertedAsANumber) {
       EXPECT_EQ(row.answer, kMismatch) << row.freq;
       EXPECT_EQ(e.number(), kErrTypeMismatch);
     }
+    // Keying needs a number in band, a valid F line and REMOTE: each row lacks one.
+    rig.link.gFreqValid = row.answer != kIn || row.allBands;
+    rig.panel.lblREMOTE.caption = row.allBands ? "LOCAL" : "REMOTE";
+    EXPECT_FALSE(rig.link.transmitAllowed()) << row.freq;
   }
 }
 

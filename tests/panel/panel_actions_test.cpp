@@ -226,8 +226,8 @@ TEST(PanelActions, LocalOperation) {
   auto keyed = [](const std::string& u) {
     return "0 line K;0.5 see lblXMTRCV=Transmit;0.5 see lblXMTRCV.back=red;0.5 see lblU.back=" + u +
            ";0.5 see cmdFreq.enabled=0;0.5 see cmdF(3).enabled=0;0.5 line U;1 see "
-           "lblXMTRCV=Receive;1 see lblXMTRCV.back=green;1 see cmdEnter.enabled=1;1 see "
-           "cmdF(0).enabled=1";
+           "lblXMTRCV=Receive;1 see lblXMTRCV.back=green;1 see cmdFreq.enabled=1;1 see "
+           "cmdEnter.enabled=1;1 see cmdF(0).enabled=1";
   };
   auto unanswered = [](Rig& r) { r.at(kReady, [&r] { r.radio.faults.dropKeyAnswers = true; }); };
   const Scenario scenarios[] = {

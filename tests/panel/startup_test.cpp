@@ -101,13 +101,22 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
     r.radio.state.remote = false;
     r.radio.faults.nextQueryROnly = true;
   };
-  Script noState = [&](Rig& r) {
-    r.radio.faults.garbleTags = "R";
-    at(2.5, [](Rig& r) {
-      EXPECT_TRUE(r.click("cmdGetStatus") && r.click("cmdMode"));
-      r.frm.xmitFlag = r.frm.tuneFlag = r.frm.tuneAmpFlag = true;  // each would key
-    })(r);
-    at(10.0, [](Rig& r) { r.radio.faults.garbleTags = ""; })(r);
+  // XMT, TUNE and TUN clicks: lowered when each would key, kept when each would unkey (keyed).
+  auto noState = [&](bool keyed) -> Script {
+    return [=](Rig& r) {
+      r.radio.faults.garbleTags = "R";
+      at(2.5, [=](Rig& r) {
+        EXPECT_TRUE(r.click("cmdGetStatus") && r.click("cmdMode"));
+        r.frm.xmitFlag = r.frm.tuneFlag = r.frm.tuneAmpFlag = true;
+        if (keyed) r.frm.cmdXmit.caption = "&XMT OFF";
+        if (keyed) r.frm.cmdTune.caption = "T&UNE OFF";
+        r.link.gAmpTuning = keyed;
+      })(r);
+      at(10.0, [](Rig& r) { r.radio.faults.garbleTags = ""; })(r);
+      at(12.45, [=](Rig& r) {
+        EXPECT_EQ(r.frm.xmitFlag + r.frm.tuneFlag + r.frm.tuneAmpFlag, 3 * keyed);
+      })(r);
+    };
   };
   Script unanswered = at(8.0, [](Rig& r) { r.radio.faults.dropKeyAnswers = true; });
   Script tuning = at(6.0, [](Rig& r) {
@@ -165,7 +174,8 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       {rOnlyLocal, 0, 4, "1.00 ?|, 1.66 ?|"},
       // Full answers without a usable R line: polled on. Once the radio is back at 10 s, the
       // clicks made meanwhile are served in table order after the set-up, but no keying one.
-      {noState, 10, 16,
+      {noState(true), 10, 12.5, "10.48 ?|, 11.08 ?|, 11.74 ?|, 12.40 G00|"},
+      {noState(false), 10, 16,
        "10.48 ?|, 11.08 ?|, 11.74 ?|, 12.40 G00|, 12.50 B100|, 12.61 ?|, 13.27 M2|F1425000|, "
        "13.63 ?|, 15.27 U"},
       // A keep-alive 2.0 s after the last one's 0.1 s settle, answered or not; the sixth

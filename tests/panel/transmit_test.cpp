@@ -40,8 +40,8 @@ TEST(Transmit, EndedOutOfBandLocksBothButtons) {
       rig.port.deliver({0, "F0500000\n"});
     });
     rig.at(kReady + 2.0, [&] { press(rig, button); });
-    // Clicks raised before the lock key nothing.
-    rig.at(kReady + 5.0, [&] { rig.frm.xmitFlag = rig.frm.tuneFlag = true; });
+    // Clicks raised right after the off click, before any later band check, key nothing.
+    rig.at(kReady + 2.1, [&] { rig.frm.xmitFlag = rig.frm.tuneFlag = true; });
     rig.runFor(kReady + 6.0);
     EXPECT_EQ(rig.control("cmdXmit").caption + " " + rig.control("cmdTune").caption,
               "&XMT ON T&UNE ON");
@@ -80,6 +80,7 @@ TEST(Tune, StopPutsBackWhatChanged) {
       // A stop served after the radio went LOCAL (raised by the end of an amplifier tune
       // cycle) only unkeys: the radio would ignore each step back, and Mode stays locked.
       {3, "R0\n", 0, {}, 0},
+      {2, "R0\n", 0, {"0.16 M1\nF1425000\n"}, 0},  // but the absolute mode code is taken
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(row.firmware);
