@@ -39,6 +39,8 @@ TEST(BandList, OpensChoosesSortsAndCloses) {
       list("0 click cmd40M;0.5 choose @Option1(0);1.3 see lblInfo=;1.4 see lblInfo=Net control;3 "
            "see lblComStat=Com OK",
            {"0.5 F0715000\n", "1.01 M2\nF0715000\n"}),
+      list("0 click cmd40M;0.4 silent;0.5 choose @Option1(0);3 see lblComStat=No Com",
+           {"0.5 F0715000\n", "1.75 M2\nF1425000\n"}),  // a silent radio stays "No Com"
       list("0 click cmd40M;0.5 choose @Option1(0)", {"0.5 F0715000\n", "1.01 m\n"}, 3),
       list("0 click cmd40M;0.5 choose @Option1(2);4 see lblInfo=unknown mode",
            {"0.5 F0720000\n"}),  // no mode
