@@ -100,10 +100,13 @@ void addOpenDevices(pid_t pid, std::set<std::string>& devices) {
   }
 }
 
-/// The X window id of the program's main window, or "" when it is not shown (yet).
-std::string mainWindow() {
+/// The X window id of the program's main window, or "" when it is not shown (yet); not that of
+/// a panel of the same name that a test running beside this one shows.
+std::string mainWindow(pid_t program) {
   char id[64] = "";
-  if (FILE* pipe = popen("xdotool search --name 'Zarvin 0.930' 2>/dev/null", "r")) {
+  std::string search =
+      "xdotool search --all --pid " + std::to_string(program) + " --name 'Zarvin 0.930'";
+  if (FILE* pipe = popen((search + " 2>/dev/null").c_str(), "r")) {
     if (fgets(id, sizeof id, pipe) == nullptr) id[0] = '\0';
     pclose(pipe);
   }
@@ -135,7 +138,7 @@ TEST(Program, RunsAgainstTheRadioFindsItAgainAndEndsWithG00) {
   p.program = spawn({ZARVIN_BUILD_DIR "/zarvin"}, p.folder.path());
   // The first keep-alive: the REMOTE set-up is done and the main loop runs.
   ASSERT_TRUE(waitFor([&] { return count(p.commands(), "U") >= 1; }, 20.0));
-  std::string window = mainWindow();
+  std::string window = mainWindow(p.program);
   ASSERT_FALSE(window.empty());
   EXPECT_TRUE(run("import -window " + window + " " ZARVIN_BUILD_DIR "/remote_panel.png"));
 
@@ -157,8 +160,8 @@ TEST(Program, RunsAgainstTheRadioFindsItAgainAndEndsWithG00) {
   // File > Exit, as a user would choose it from the keyboard.
   run("xdotool key --window " + window + " alt+f sleep 0.3 key --window " + window + " x");
   int status = 0;
-  EXPECT_TRUE(waitFor([&] { return waitpid(p.program, &status, WNOHANG) == p.program; }, 5.0));
-  p.program = -1;
+  ASSERT_TRUE(waitFor([&] { return waitpid(p.program, &status, WNOHANG) == p.program; }, 5.0));
+  p.program = -1;  // gone; one that stayed is stopped with the radio, not left running
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   ASSERT_FALSE(p.commands().empty());
   EXPECT_EQ(p.commands().back(), "G00");
