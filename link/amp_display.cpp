@@ -74,6 +74,5 @@ void DisplayZarvinStatus::endAmpTuneCycle() {
   // back and waits for its answers, never nested in the display or the timer tick that saw
   // the cycle end; and an off click that the user made meanwhile is the same click, which
   // must not find XMT already off and key again.
-  if (frm.cmdXmit.caption == kXmitOff && frm.cmdXmit.onClick) frm.cmdXmit.onClick();
-  if (frm.cmdTune.caption == kTuneOff && frm.cmdTune.onClick) frm.cmdTune.onClick();
+  raiseKeyedOffClicks(frm);
 }

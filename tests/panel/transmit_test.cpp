@@ -29,24 +29,29 @@ TEST(Transmit, XmtTwiceKeysThenUnkeysLockingTuneOut) {
       [](Rig& r) { EXPECT_EQ(r.link.gSyncChar, "U"); });
 }
 
-// Ended out of band, XMT and TUNE leave both buttons locked, so that nothing keys there.
+// Ended out of band, XMT and TUNE leave both buttons locked, so that nothing keys there. A
+// set-up's "U" (here after Audio Setup's Save) ends them as their own off clicks do.
 TEST(Transmit, EndedOutOfBandLocksBothButtons) {
-  for (const char* button : {"cmdXmit", "cmdTune"}) {
-    SCOPED_TRACE(button);
+  for (std::string end : {"cmdXmit", "cmdTune", "set-up cmdXmit", "set-up cmdTune"}) {
+    SCOPED_TRACE(end);
+    bool setUp = end.find("set-up") == 0;
+    std::string button = setUp ? end.substr(7) : end;
     Rig rig;
     rig.at(kReady, [&] { press(rig, button); });
     rig.at(kReady + 1.0, [&] {
+      if (setUp) return void(rig.link.gAudioSetupChanged = true);
       rig.radio.state.freq = 500000;  // 5 MHz, tuned on the radio's own panel
       rig.port.deliver({0, "F0500000\n"});
+      rig.at(kReady + 2.0, [&] { press(rig, button); });
+      // Clicks raised right after the off click, before any later band check, key nothing.
+      rig.at(kReady + 2.1, [&] { rig.frm.xmitFlag = rig.frm.tuneFlag = true; });
     });
-    rig.at(kReady + 2.0, [&] { press(rig, button); });
-    // Clicks raised right after the off click, before any later band check, key nothing.
-    rig.at(kReady + 2.1, [&] { rig.frm.xmitFlag = rig.frm.tuneFlag = true; });
     rig.runFor(kReady + 6.0);
     EXPECT_EQ(rig.control("cmdXmit").caption + " " + rig.control("cmdTune").caption,
               "&XMT ON T&UNE ON");
-    EXPECT_FALSE(rig.control("cmdXmit").enabled || rig.control("cmdTune").enabled);
+    EXPECT_EQ(rig.control("cmdXmit").enabled + rig.control("cmdTune").enabled, setUp ? 2 : 0);
     EXPECT_FALSE(rig.radio.state.transmitting);
+    EXPECT_EQ(rig.radio.state.mode, 1);  // USB
   }
 }
 
