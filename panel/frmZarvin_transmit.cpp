@@ -101,11 +101,13 @@ void restoreOtherSettings(frmZarvin& f) {
 void stopTune(frmZarvin& f) {
   DisplayZarvinStatus& link = f.link;
   link.gSendSync("U");
+  // Receive from here on: a run-time error in a later step sends the main loop back to its
+  // entry, whose keep-alive must not key the radio again.
+  link.gSyncChar = "U";
   link.gReadResponse();
   bool panelControls = f.lblREMOTE.caption != "LOCAL";
   if (panelControls || link.gFWType == 2) restoreMode(f);
   if (panelControls) restoreOtherSettings(f);
-  link.gSyncChar = "U";
   showTuneOff(f, panelControls);
 }
 

@@ -107,6 +107,8 @@ TEST(Tune, StopPutsBackWhatChanged) {
       rig.port.deliver({0, row.during});
     });
     rig.at(kReady + 5.0, [&] { press(rig, "cmdTune"); });
+    // Back to "U" from the stop's first step: an error in a later one must not re-key.
+    rig.at(kReady + 8.0, [&] { EXPECT_EQ(rig.link.gSyncChar, "U"); });
     rig.runFor(kReady + 20.0);
     EXPECT_EQ(timedWrites(rig.port, rig.start + kReady + 5.0, false), row.stop);
     EXPECT_EQ(count(rig.ui.messageBoxes(), "MODE Change Error"), row.modeErrors);
