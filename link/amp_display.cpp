@@ -77,3 +77,9 @@ void DisplayZarvinStatus::endAmpTuneCycle() {
   if (frm.cmdXmit.caption == kXmitOff && frm.cmdXmit.onClick) frm.cmdXmit.onClick();
   if (frm.cmdTune.caption == kTuneOff && frm.cmdTune.onClick) frm.cmdTune.onClick();
 }
+
+void DisplayZarvinStatus::unkeyNow() {
+  if (gSyncChar != "K") return;
+  endAmpTuneCycle();
+  gSendSync(gSyncChar);
+}
