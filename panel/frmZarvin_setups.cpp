@@ -193,7 +193,9 @@ frmZarvin::Entry frmZarvin::remoteSetup() {
   step([&] { link.gReadResponse(); });
   step([&] { sendStatusRequest(); });
   step([&] { link.gReadResponse(); });
-  link.gSyncChar = "U";
+  // The keep-alive unkeys from here on: a transmission kept through LOCAL operation or a lost
+  // link ends as the cycle's ends end it, through XMT's and TUNE's own off clicks.
+  link.endAmpTuneCycle();
   enableFrequencyEntry(*this);
   return Entry::LoopEntry;
 }

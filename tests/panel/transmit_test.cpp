@@ -116,10 +116,11 @@ TEST(Tune, StopPutsBackWhatChanged) {
 
 // The three ends of an amplifier tune cycle agree: the watchdog 20 s after the start (here
 // across midnight, unkeying before its message), the "Tuned" report and a second TUN click
-// each unkey, and XMT or TUNE, when one had keyed before, ends as its own off click ends it:
-// TUNE puts the mode back, so that its next start saves the user's mode, not AME.
+// each unkey, as does the REMOTE set-up after LOCAL operation, and XMT or TUNE, when one had keyed
+// before, ends as its own off click ends it: TUNE puts the mode back, so that its next start saves
+// the user's mode, not AME.
 TEST(AmpTuneCycle, EveryEndUnkeysAndEndsXmtOrTune) {
-  for (std::string end : {"watchdog", "T4", "TUN"}) {
+  for (std::string end : {"watchdog", "T4", "TUN", "LOCAL"}) {
     for (const char* button : {"", "cmdXmit", "cmdTune"}) {
       SCOPED_TRACE(end + " " + button);
       ProgramRig rig(2, 86400.0 - 20.0);
@@ -138,6 +139,14 @@ TEST(AmpTuneCycle, EveryEndUnkeysAndEndsXmtOrTune) {
       });
       rig.at(kReady + 3.0, [&] { press(rig, "cmdTuneAmp"); });
       if (end == "TUN") rig.at(kReady + 8.0, [&] { press(rig, "cmdTuneAmp"); });
+      // The radio's own panel takes over and hands back: the REMOTE set-up unkeys.
+      if (end == "LOCAL") rig.at(kReady + 5.0, [&] { radioGoesLocal(rig); });
+      if (end == "LOCAL")
+        rig.at(kReady + 9.0, [&] { rig.port.deliver(rig.radio.switchRemote(true).at(0)); });
+      if (end == "LOCAL")
+        rig.at(kReady + 14.0, [&] {
+          EXPECT_EQ(rig.frm.cmdXmit.caption + " " + rig.frm.cmdTune.caption, "&XMT ON T&UNE ON");
+        });
       // An off click while the report is read is the same click as the end's: it keys nothing.
       if (end == "T4" && *button) rig.at(kReady + 6.04, [&] { rig.click(button); });
       rig.runFor(kReady + 26.0);
