@@ -139,6 +139,9 @@ class DisplayZarvinStatus {
   /// raised, so that the main loop runs its action (XMT then shows "XMT ON"; TUNE's stop puts
   /// back what the tune changed). Sends nothing: each way to end the cycle sends its own "U".
   void endAmpTuneCycle();
+  /// Back to receive at once when the keep-alive keys, ending XMT, TUNE and the tune cycle
+  /// as endAmpTuneCycle does.
+  void unkeyNow();
   bool gIsInBand();
   void gShowInBand(bool& inBand);
   /// Whether the panel may key the transmitter now: REMOTE operation, no scan, and a valid

@@ -76,3 +76,9 @@ void DisplayZarvinStatus::endAmpTuneCycle() {
   // must not find XMT already off and key again.
   raiseKeyedOffClicks(frm);
 }
+
+void DisplayZarvinStatus::unkeyNow() {
+  if (gSyncChar != "K") return;
+  endAmpTuneCycle();
+  gSendSync(gSyncChar);
+}

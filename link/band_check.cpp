@@ -59,6 +59,9 @@ void DisplayZarvinStatus::gShowInBand(bool& inBand) {
     frm.lblInBand.caption = "In Band";
   } else {
     if (panelControls && gPTT == "'1") gTogglePTT();
+    // A retune out of band while keyed (a band list row, the radio's own dial) must not
+    // leave the transmitter keyed there.
+    if (panelControls) unkeyNow();
     frm.shaInBand.fillColor = ui::kRed;
     frm.lblInBand.caption = gScanning ? "Scanning" : "Out Of Band";
   }

@@ -193,10 +193,10 @@ frmZarvin::Entry frmZarvin::remoteSetup() {
   step([&] { link.gReadResponse(); });
   step([&] { sendStatusRequest(); });
   step([&] { link.gReadResponse(); });
-  // Back to receive: what XMT or TUNE had keyed before the set-up ends as its off click ends
-  // it, so that nothing shows keyed and TUNE puts back the mode it changed.
-  link.gSyncChar = "U";
-  raiseKeyedOffClicks(*this);
+  // Back to receive: a cycle still running ends, and what XMT or TUNE had keyed before the
+  // set-up (kept through LOCAL operation or a lost link) ends as its off click ends it, so
+  // that nothing shows keyed and TUNE puts back the mode it changed.
+  link.endAmpTuneCycle();
   enableFrequencyEntry(*this);
   return Entry::LoopEntry;
 }

@@ -164,7 +164,8 @@ void frmZarvin::tuneAmpCmd() {
   if (link.gAmpTuning) {
     link.endAmpTuneCycle();
     link.gSendCommand("U", false, kAmpSettle);
-  } else if (lblAmpTuned.caption == "Start Tune") {
+  } else if (lblAmpTuned.caption == "Start Tune" && link.transmitAllowed()) {
+    // The cycle keys the transmitter, so only where XMT and TUNE may key it.
     lblAmpTuned.caption = kSwitchingUp;
     link.gAmpTuning = true;
     link.gAmpTuneStart = link.now();

@@ -108,6 +108,8 @@ TEST(PanelActions, Amplifier) {
        ampIgnored},
       {"0 show lblAmpOpStby Warmup;0 force cmdAmpOpr", {}, ampIgnored},  // not yet
       {"0 show lblAmpTuned Tuned;0 force cmdTuneAmp", {}, ampIgnored},   // no "Start Tune"
+      // Out of band (14.4 MHz) the cycle keys nothing.
+      {"0 force cmdTuneAmp", {}, [](Rig& r) { endlessTune(r), r.radio.state.freq = 1440000; }},
       // Switched on, operating once warm, and a tune keyed within the click until "Tuned".
       {"0 force cmdAmpPwr;4 force cmdAmpOpr;5 click cmdTuneAmp;5.5 see lblAmpTuned=Tuning;5.5 see "
        "lblU.back=red;10 see lblAmpTuned=Tuned;10 see lblU.back=green",

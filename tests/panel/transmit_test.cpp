@@ -29,8 +29,8 @@ TEST(Transmit, XmtTwiceKeysThenUnkeysLockingTuneOut) {
       [](Rig& r) { EXPECT_EQ(r.link.gSyncChar, "U"); });
 }
 
-// Ended out of band, XMT and TUNE leave both buttons locked, so that nothing keys there. A
-// set-up's "U" (here after Audio Setup's Save) ends them as their own off clicks do.
+// Retuned out of band, XMT and TUNE end and leave both buttons locked, so that nothing keys
+// there. A set-up's "U" (here after Audio Setup's Save) ends them as their own off clicks do.
 TEST(Transmit, EndedOutOfBandLocksBothButtons) {
   for (std::string end : {"cmdXmit", "cmdTune", "set-up cmdXmit", "set-up cmdTune"}) {
     SCOPED_TRACE(end);
@@ -42,7 +42,8 @@ TEST(Transmit, EndedOutOfBandLocksBothButtons) {
       if (setUp) return void(rig.link.gAudioSetupChanged = true);
       rig.radio.state.freq = 500000;  // 5 MHz, tuned on the radio's own panel
       rig.port.deliver({0, "F0500000\n"});
-      rig.at(kReady + 2.0, [&] { press(rig, button); });
+      // The retune out of band ends the transmission as the button's off click would.
+      rig.at(kReady + 2.0, [&] { EXPECT_FALSE(rig.radio.state.transmitting); });
       // Clicks raised right after the off click, before any later band check, key nothing.
       rig.at(kReady + 2.1, [&] { rig.frm.xmitFlag = rig.frm.tuneFlag = true; });
     });
@@ -122,10 +123,11 @@ TEST(Tune, StopPutsBackWhatChanged) {
 
 // The three ends of an amplifier tune cycle agree: the watchdog 20 s after the start (here
 // across midnight, unkeying before its message), the "Tuned" report and a second TUN click
-// each unkey, and XMT or TUNE, when one had keyed before, ends as its own off click ends it:
-// TUNE puts the mode back, so that its next start saves the user's mode, not AME.
+// each unkey, as does the REMOTE set-up after LOCAL operation, and XMT or TUNE, when one had keyed
+// before, ends as its own off click ends it: TUNE puts the mode back, so that its next start saves
+// the user's mode, not AME.
 TEST(AmpTuneCycle, EveryEndUnkeysAndEndsXmtOrTune) {
-  for (std::string end : {"watchdog", "T4", "TUN"}) {
+  for (std::string end : {"watchdog", "T4", "TUN", "LOCAL"}) {
     for (const char* button : {"", "cmdXmit", "cmdTune"}) {
       SCOPED_TRACE(end + " " + button);
       ProgramRig rig(2, 86400.0 - 20.0);
@@ -144,6 +146,14 @@ TEST(AmpTuneCycle, EveryEndUnkeysAndEndsXmtOrTune) {
       });
       rig.at(kReady + 3.0, [&] { press(rig, "cmdTuneAmp"); });
       if (end == "TUN") rig.at(kReady + 8.0, [&] { press(rig, "cmdTuneAmp"); });
+      // The radio's own panel takes over and hands back: the REMOTE set-up unkeys.
+      if (end == "LOCAL") rig.at(kReady + 5.0, [&] { radioGoesLocal(rig); });
+      if (end == "LOCAL")
+        rig.at(kReady + 9.0, [&] { rig.port.deliver(rig.radio.switchRemote(true).at(0)); });
+      if (end == "LOCAL")
+        rig.at(kReady + 14.0, [&] {
+          EXPECT_EQ(rig.frm.cmdXmit.caption + " " + rig.frm.cmdTune.caption, "&XMT ON T&UNE ON");
+        });
       // An off click while the report is read is the same click as the end's: it keys nothing.
       if (end == "T4" && *button) rig.at(kReady + 6.04, [&] { rig.click(button); });
       rig.runFor(kReady + 26.0);
