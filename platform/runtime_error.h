@@ -16,11 +16,11 @@ class RuntimeError : public std::runtime_error {
   std::string m_description;
 };
 
-constexpr int kErrTypeMismatch = 13;          // text that is not a number
-constexpr int kErrInvalidProperty = 380;      // a serial property the port refuses
-constexpr int kErrPortNotOpen = 8018;         // an operation that needs an open port
-constexpr int kErrPortAlreadyOpen = 8005;     // a property that cannot change while open
-constexpr int kErrPortOpenFailed = 8002;      // the device could not be opened
+constexpr int kErrTypeMismatch = 13;       // text that is not a number
+constexpr int kErrInvalidProperty = 380;   // a serial property the port refuses
+constexpr int kErrPortNotOpen = 8018;      // an operation that needs an open port
+constexpr int kErrPortAlreadyOpen = 8005;  // a property that cannot change while open
+constexpr int kErrPortOpenFailed = 8002;   // the device could not be opened
 
 /// The error for the current errno (or the one given).
 RuntimeError errnoError(int err);
