@@ -111,6 +111,13 @@ void stopTune(frmZarvin& f) {
   showTuneOff(f, panelControls);
 }
 
+// A band check that ran during the keying click's own waits (a band list's timer tick) and
+// found the frequency out of band locked the button before it showed keyed: the transmission
+// ends as that check ends one it finds keyed, through the off click, raised after this one.
+void endIfLockedWhileKeying(frmZarvin& f, const ui::Control& button, const char* keyed) {
+  if (button.caption == keyed && !button.enabled) f.link.unkeyNow();
+}
+
 }  // namespace
 
 // A click raised before its button was locked (by the band check, or by the other button
@@ -127,6 +134,7 @@ void frmZarvin::xmitCmd() {
     showXmitOff(*this, link.transmitAllowed());
   }
   xmitFlag = false;
+  endIfLockedWhileKeying(*this, cmdXmit, kXmitOff);
 }
 
 void frmZarvin::tuneCmd() {
@@ -136,6 +144,7 @@ void frmZarvin::tuneCmd() {
     stopTune(*this);
   }
   tuneFlag = false;
+  endIfLockedWhileKeying(*this, cmdTune, kTuneOff);
 }
 
 void frmZarvin::ampPwrCmd() {

@@ -31,17 +31,20 @@ TEST(Transmit, XmtTwiceKeysThenUnkeysLockingTuneOut) {
 
 // Retuned out of band, XMT and TUNE end and leave both buttons locked, so that nothing keys
 // there. A set-up's "U" (here after Audio Setup's Save) ends them as their own off clicks do.
+// So does a retune that a band list's timer tick shows during a keying click's own waits.
 TEST(Transmit, EndedOutOfBandLocksBothButtons) {
-  for (std::string end : {"cmdXmit", "cmdTune", "set-up cmdXmit", "set-up cmdTune"}) {
+  for (std::string end :
+       {"cmdXmit", "cmdTune", "set-up cmdXmit", "set-up cmdTune", "tick cmdXmit", "tick cmdTune"}) {
     SCOPED_TRACE(end);
-    bool setUp = end.find("set-up") == 0;
-    std::string button = setUp ? end.substr(7) : end;
+    bool setUp = end.find("set-up") == 0, tick = end.find("tick") == 0;
+    std::string button = end.substr(end.find(' ') + 1);
     Rig rig;
     rig.at(kReady, [&] { press(rig, button); });
-    rig.at(kReady + 1.0, [&] {
+    rig.at(kReady + (tick ? 0.05 : 1.0), [&] {  // a tick within the click's own waits
       if (setUp) return void(rig.link.gAudioSetupChanged = true);
       rig.radio.state.freq = 500000;  // 5 MHz, tuned on the radio's own panel
       rig.port.deliver({0, "F0500000\n"});
+      if (tick) rig.link.readWaitingResponse(), rig.link.gUpdateDisplay();
       // The retune out of band ends the transmission as the button's off click would.
       rig.at(kReady + 2.0, [&] { EXPECT_FALSE(rig.radio.state.transmitting); });
       // Clicks raised right after the off click, before any later band check, key nothing.
