@@ -180,6 +180,8 @@ void frmZarvin::tuneAmpCmd() {
     link.gAmpTuneStart = link.now();
     link.gSendCommand("K", false, kAmpSettle);
     link.gSyncChar = "K";
+    // A band check during the wait above saw nothing keyed yet: the cycle ends as it would.
+    if (!link.transmitAllowed()) link.unkeyNow();
   }
   tuneAmpFlag = false;
 }

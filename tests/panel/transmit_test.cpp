@@ -31,14 +31,17 @@ TEST(Transmit, XmtTwiceKeysThenUnkeysLockingTuneOut) {
 
 // Retuned out of band, XMT and TUNE end and leave both buttons locked, so that nothing keys
 // there. A set-up's "U" (here after Audio Setup's Save) ends them as their own off clicks do.
-// So does a retune that a band list's timer tick shows during a keying click's own waits.
+// So does a retune that a band list's timer tick shows during a keying click's own waits, TUN's
+// too.
 TEST(Transmit, EndedOutOfBandLocksBothButtons) {
-  for (std::string end :
-       {"cmdXmit", "cmdTune", "set-up cmdXmit", "set-up cmdTune", "tick cmdXmit", "tick cmdTune"}) {
+  for (std::string end : {"cmdXmit", "cmdTune", "set-up cmdXmit", "set-up cmdTune", "tick cmdXmit",
+                          "tick cmdTune", "tick cmdTuneAmp"}) {
     SCOPED_TRACE(end);
     bool setUp = end.find("set-up") == 0, tick = end.find("tick") == 0;
     std::string button = end.substr(end.find(' ') + 1);
     Rig rig;
+    rig.radio.behaviour.ampTuneSeconds = -1;  // TUN's cycle runs until it is ended
+    if (button == "cmdTuneAmp") rig.radio.state.amp = 4, rig.radio.state.ampTune = 2;
     rig.at(kReady, [&] { press(rig, button); });
     rig.at(kReady + (tick ? 0.05 : 1.0), [&] {  // a tick within the click's own waits
       if (setUp) return void(rig.link.gAudioSetupChanged = true);
@@ -54,7 +57,7 @@ TEST(Transmit, EndedOutOfBandLocksBothButtons) {
     EXPECT_EQ(rig.control("cmdXmit").caption + " " + rig.control("cmdTune").caption,
               "&XMT ON T&UNE ON");
     EXPECT_EQ(rig.control("cmdXmit").enabled + rig.control("cmdTune").enabled, setUp ? 2 : 0);
-    EXPECT_FALSE(rig.radio.state.transmitting);
+    EXPECT_FALSE(rig.radio.state.transmitting || rig.link.gAmpTuning);
     EXPECT_EQ(rig.radio.state.mode, 1);  // USB
   }
 }
