@@ -5,6 +5,13 @@
 
 namespace {
 
+// Ends what XMT or TUNE had keyed as that button's own off click ends it, once the
+// transmitter has been sent back to receive: the click is raised for the main loop to serve.
+void raiseKeyedOffClicks(FrontPanel& frm) {
+  if (frm.cmdXmit.caption == kXmitOff && frm.cmdXmit.onClick) frm.cmdXmit.onClick();
+  if (frm.cmdTune.caption == kTuneOff && frm.cmdTune.onClick) frm.cmdTune.onClick();
+}
+
 struct AmpRow {
   const char* code;
   const char* power;

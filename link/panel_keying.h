@@ -16,17 +16,3 @@ inline void enableTransmitButtons(FrontPanel& frm, bool inBand) {
   frm.cmdXmit.enabled = (inBand || xmitKeyed) && !tuneKeyed;
   frm.cmdTune.enabled = (inBand || tuneKeyed) && !xmitKeyed;
 }
-
-/// XMT as its own off click leaves it: "XMT ON", and both transmit buttons as the band rule
-/// above gives them.
-inline void showXmitOff(FrontPanel& frm, bool inBand) {
-  frm.cmdXmit.caption = kXmitOn;
-  enableTransmitButtons(frm, inBand);
-}
-
-/// Ends what XMT or TUNE had keyed as that button's own off click ends it, once the
-/// transmitter has been sent back to receive: the click is raised for the main loop to serve.
-inline void raiseKeyedOffClicks(FrontPanel& frm) {
-  if (frm.cmdXmit.caption == kXmitOff && frm.cmdXmit.onClick) frm.cmdXmit.onClick();
-  if (frm.cmdTune.caption == kTuneOff && frm.cmdTune.onClick) frm.cmdTune.onClick();
-}

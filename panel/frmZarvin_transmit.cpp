@@ -40,6 +40,13 @@ bool isPttCode(const std::string& v) {
   return isOneOf(v, {"'0", "'1"});
 }
 
+// XMT as its own off click leaves it: "XMT ON", and both transmit buttons as the band rule
+// gives them.
+void showXmitOff(frmZarvin& f) {
+  f.cmdXmit.caption = kXmitOn;
+  enableTransmitButtons(f, f.link.transmitAllowed());
+}
+
 // XMT comes back only where the transmitter may be keyed, as after XMT's own off; Mode only
 // where the set-up had given it, so not under the radio's own front panel.
 void showTuneOff(frmZarvin& f, bool panelControls) {
@@ -131,7 +138,7 @@ void frmZarvin::xmitCmd() {
   } else if (cmdXmit.caption == kXmitOff) {
     link.gSendSync("U");
     link.gSyncChar = "U";
-    showXmitOff(*this, link.transmitAllowed());
+    showXmitOff(*this);
   }
   xmitFlag = false;
   endIfLockedWhileKeying(*this, cmdXmit, kXmitOff);
