@@ -88,6 +88,9 @@ void enableRemoteButtons(frmZarvin& frm, bool inBand) {
   frm.lblU.visible = true;
   frm.lblXMTRCV.enabled = true;
   frm.pbMeter.enabled = true;
+  // Usable again as at a REMOTE start, now that the offset is zeroed: the LOCAL set-up locked
+  // it while the radio was not ours to set.
+  frm.sliBFO.enabled = true;
 }
 
 void enableFrequencyEntry(frmZarvin& frm) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,53 @@ TEST(RemoteSetup, BackFromLocalReadsBothFilesAfresh) {
   for (int i = 0; i < 7; ++i) EXPECT_TRUE(rig.control("cmdF", i).enabled) << i;
   EXPECT_TRUE(rig.control("lblU").visible);
   EXPECT_TRUE(rig.control("txtInData").visible);
+}
+
+/// Every control of the main window, by name and index, as `enabled, visible, "caption"`.
+std::map<std::string, std::string> panelStates(const ProgramRig& rig) {
+  std::map<std::string, std::string> states;
+  for (const auto& c : rig.frm.form.controls()) {
+    states[c->fullName()] = std::string(c->enabled ? "enabled" : "disabled") +
+                            (c->visible ? ", visible, \"" : ", hidden, \"") + c->caption.get() +
+                            "\"";
+  }
+  return states;
+}
+
+// However the radio came to REMOTE operation, the panel ends as a REMOTE start leaves it: back
+// from LOCAL operation, or after a start with the radio in LOCAL. Each panel is looked at as
+// long after its REMOTE set-up's first "?" as the start's, so that the keep-alive shows alike.
+TEST(RemoteSetup, BackFromLocalThePanelIsAsAfterARemoteStart) {
+  constexpr double kAskedAtStart = 1.66;   // the set-up's "?", after the synchronisation's
+  constexpr double kAskedAfterR1 = 0.063;  // the R line's 3 bytes, then its read's quiet time
+  constexpr double kBack = kReady + 3.0;   // the radio hands control back
+  for (int firmware : {1, 2, 3}) {
+    Rig remoteStart(firmware);
+    remoteStart.runFor(kReady);
+    const auto expected = panelStates(remoteStart);
+    for (bool startsLocal : {false, true}) {
+      SCOPED_TRACE("firmware " + std::to_string(firmware) +
+                   (startsLocal ? ", started in LOCAL" : ", back from LOCAL"));
+      Rig rig(firmware);
+      rig.radio.state.remote = !startsLocal;
+      if (!startsLocal) {
+        // The BFO on with an offset, which the LOCAL set-up shows off and zeroed.
+        rig.at(kReady - 1.0, [&] { EXPECT_TRUE(rig.click("cmdBFO")); });
+        rig.at(kReady - 0.5, [&] {
+          ui::userSetValue(rig.control("sliBFO"), 150);
+          EXPECT_EQ(rig.control("lblBFOslider").caption, "+500");
+          EXPECT_EQ(rig.control("lblBFOState").caption, "ON");
+        });
+        rig.at(kReady, [&] { radioGoesLocal(rig); });
+      }
+      rig.at(kBack, [&] { rig.port.deliver(rig.radio.switchRemote(true).at(0)); });
+      rig.runFor(kBack + kAskedAfterR1 + kReady - kAskedAtStart);
+      for (const auto& [name, state] : panelStates(rig)) {
+        const std::string& atRemoteStart = expected.at(name);
+        EXPECT_EQ(state, atRemoteStart) << name;
+      }
+    }
+  }
 }
 
 // The "#" line arrives spoilt: the synchronisation's first answer counts with its R line
