@@ -1,6 +1,7 @@
 #include "platform/ui/form.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "platform/ui/ui.h"
 
@@ -49,6 +50,18 @@ void Form::unload() {
   if (onUnload) onUnload();
 }
 
-void Form::setFocus(Control& c) { m_focus = &c; }
+void Form::setFocus(Control& c) {
+  m_focus = &c;
+  m_focusToMove = true;
+}
+
+void Form::noteFocus(Control& c) {
+  m_focus = &c;
+  m_focusToMove = false;
+}
+
+Control* Form::takeFocusMove() {
+  return std::exchange(m_focusToMove, false) ? m_focus : nullptr;
+}
 
 }  // namespace ui

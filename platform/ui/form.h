@@ -57,14 +57,23 @@ class Form {
   void unload();
   bool unloaded() const { return m_unloaded; }
 
+  /// The control that holds the keyboard focus, as far as the program knows.
   Control* focus() const { return m_focus; }
+  /// The program gives the control the focus: the renderer moves the real keyboard focus
+  /// there when it next brings the shown window up to date, if the control can be reached.
   void setFocus(Control& c);
+  /// The user gave the control the focus: recorded only, the toolkit has moved it already. A
+  /// move that the program asked for and the renderer has not made yet is dropped.
+  void noteFocus(Control& c);
+  /// For the renderer: the control that setFocus named last, once; nullptr when none waits.
+  Control* takeFocusMove();
 
  private:
   Ui& m_ui;
   std::string m_name;
   std::vector<std::unique_ptr<Control>> m_controls;
   Control* m_focus = nullptr;
+  bool m_focusToMove = false;
   bool m_unloaded = false;
 };
 

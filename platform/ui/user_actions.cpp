@@ -74,7 +74,7 @@ bool userSetValue(Control& c, int value) {
 
 bool userFocus(Control& c) {
   if (!c.reachable()) return false;
-  c.form().setFocus(c);
+  c.form().noteFocus(c);
   fire(c.onGotFocus);
   return true;
 }

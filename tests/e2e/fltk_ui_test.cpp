@@ -75,6 +75,7 @@ TEST_F(FltkUiTest, UserInputReachesTheModel) {
   form->get("txtLoadCh").onChange = [&] { ++changes; };
   form->get("txtLoadCh").onGotFocus = [&] { ++focused; };
   form->get("mnuFileExit").onClick = [&] { ++exits; };
+  widget("txtLoadCh").take_focus();  // text reaches the model from the focused box only
   auto& input = static_cast<Fl_Input&>(widget("txtLoadCh"));
   input.value("42");
   input.do_callback();
@@ -87,7 +88,6 @@ TEST_F(FltkUiTest, UserInputReachesTheModel) {
   auto* list = static_cast<Fl_Menu_Button*>(static_cast<Fl_Group&>(widget("cmbChMode")).child(1));
   list->picked(&list->menu()[2]);
   widget("chkX").do_callback();
-  widget("txtLoadCh").take_focus();
   auto& menu = static_cast<Fl_Menu_Bar&>(widget("mnuFileExit"));
   menu.picked(menu.find_item("&File/E&xit"));
   ui->doEvents(0);

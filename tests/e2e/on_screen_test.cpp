@@ -6,7 +6,9 @@
 #include "tests/e2e/fltk_demo_form.h"
 #include "tests/e2e/fltk_panel_rig.h"
 // After gtest: the X11 headers define None.
+#include <FL/Fl_Input.H>
 #include <FL/Fl_Light_Button.H>
+#include <FL/Fl_Valuator.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 #include <signal.h>
@@ -222,6 +224,46 @@ TEST_F(BesideTheOthers, BandListKeepsTheLinkComOK) {
     ui->doEvents(0.05);
   }
   EXPECT_EQ(link.gSyncCount, 5);  // every 3.1 s
+}
+
+// A click into a channel box leaves the keyboard on its scroll bar: digits typed then, or at
+// once before the program has seen the click, never reach the box; the arrow keys step the
+// channel, and box and bar agree. The audio setup dialog opens with the keyboard on Save.
+TEST_F(OnScreen, ChannelBoxesHandTheKeyboardToTheirScrollBars) {
+  Fl_Window& panel = *ui->windowOf(frm->form);
+  for (auto [box, bar] : {std::pair{&frm->txtLoadCh, &frm->vscLoadCh},
+                          std::pair{&frm->txtStoreCh, &frm->vscStoreCh}}) {
+    auto& input = static_cast<Fl_Input&>(*ui->widgetOf(*box));
+    auto& scroll = static_cast<Fl_Valuator&>(*ui->widgetOf(*bar));
+    Point at = fltk_test::centreOf(input);
+    auto type = [&](int key) { xEvent(panel, FL_KEYBOARD, at, key); };
+    // The box's text in the model and on screen, the bar's value in both, the focus on the bar.
+    auto shown = [&] {
+      ui->doEvents(0), ui->doEvents(0);
+      return std::tuple(box->caption.get(), std::string(input.value()), bar->value.get(),
+                        static_cast<int>(scroll.value()), Fl::focus() == &scroll);
+    };
+    auto channel = [](std::string nn, int n) { return std::tuple(nn, nn, n, n, true); };
+    xEvent(panel, FL_PUSH, at, FL_Button + FL_LEFT_MOUSE, FL_BUTTON1);
+    xEvent(panel, FL_RELEASE, at, FL_Button + FL_LEFT_MOUSE);
+    type('7');  // before the click's focus event has run
+    EXPECT_EQ(shown(), channel("00", 0)) << box->name();
+    type('7');
+    EXPECT_EQ(shown(), channel("00", 0)) << box->name();
+    type(FL_Up);
+    EXPECT_EQ(shown(), channel("01", 1)) << box->name();
+    type(FL_Up);
+    EXPECT_EQ(shown(), channel("02", 2)) << box->name();
+    type(FL_Down);
+    EXPECT_EQ(shown(), channel("01", 1)) << box->name();
+  }
+  frm->m2vCmd();  // as the main loop serves M->V: the channel of the box
+  EXPECT_EQ(frm->lblInfo.caption, "Channel 01");
+  frm->form.enabled = false;  // held, as the Setup menu holds it while the dialog is open
+  auto audio = open<frmAudioSetup>();
+  frm->form.setFocus(frm->vscStoreCh);  // the held panel never takes the keyboard back
+  ui->doEvents(0);
+  EXPECT_EQ(Fl::focus(), ui->widgetOf(audio->cmdSave));
 }
 
 TEST_F(OnScreen, NoKeyCrashesAMenuThePointerLeftAndArrowsWorkOnItAgain) {

@@ -44,6 +44,7 @@ void FormView::sync() {
     syncControls();
     if (m_menuBar) m_menuBar->sync();
     if (!m_window->shown()) showWhereAsked();
+    moveFocus();
   } else if (m_window && m_window->shown()) {
     m_window->hide();
   }
@@ -136,6 +137,18 @@ void FormView::syncControls() {
     }
     view->sync(x, y);
   }
+}
+
+// Made here, after the event that led the program to move the focus has been handled whole: an
+// input given the focus by a click takes it during that click's handling, and would take it
+// back from a move made inside it. A control that cannot be reached (its window held by a
+// child window, say) never takes the keyboard from the window in use. Taking the focus
+// reports it to the program as the user's.
+void FormView::moveFocus() {
+  Control* control = m_form.takeFocusMove();
+  if (control == nullptr || !control->reachable()) return;
+  Fl_Widget* widget = widgetOf(*control);
+  if (widget != nullptr && widget != Fl::focus()) widget->take_focus();
 }
 
 // A window that the program placed stays where it was put, also partly off the screen (the

@@ -41,6 +41,8 @@ class FormView {
   void addControl(Control& control);
   void syncWindow();
   void syncControls();
+  /// Gives the widget of the control that the program last gave the focus the real focus.
+  void moveFocus();
   void onWindowEvent(int event);
   void showWhereAsked();
   void onPlaced();

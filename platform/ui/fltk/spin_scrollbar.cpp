@@ -22,6 +22,7 @@ SpinScrollbar::~SpinScrollbar() {
 }
 
 int SpinScrollbar::handle(int event) {
+  if (event == FL_FOCUS || event == FL_UNFOCUS) return takeFocus();
   if (!small()) return Fl_Scrollbar::handle(event);
   switch (event) {
     case FL_PUSH:
@@ -40,6 +41,14 @@ int SpinScrollbar::handle(int event) {
     default:
       return Fl_Scrollbar::handle(event);
   }
+}
+
+// FLTK's scroll bar refuses the keyboard focus; this one takes it, so that the arrow keys step
+// the bar that the program or the user gave the focus, and shows it.
+int SpinScrollbar::takeFocus() {
+  if (Fl::visible_focus() == 0) return 0;
+  redraw();
+  return 1;
 }
 
 void SpinScrollbar::stopRepeat() {
@@ -79,6 +88,7 @@ void SpinScrollbar::draw() {
   fl_polygon(cx - half, upY + half / 2, cx + half, upY + half / 2, cx, upY - half / 2 - 1);
   int downY = y() + upperH + lowerH / 2;
   fl_polygon(cx - half, downY - half / 2, cx + half, downY - half / 2, cx, downY + half / 2 + 1);
+  if (Fl::focus() == this) draw_focus(FL_UP_BOX, x(), y(), w(), h());
 }
 
 }  // namespace ui::fltk

@@ -14,6 +14,7 @@
 #include "platform/ui/fltk/colour_map.h"
 #include "platform/ui/fltk/spin_scrollbar.h"
 #include "platform/ui/fltk/widgets.h"
+#include "platform/ui/form.h"
 #include "platform/ui/user_actions.h"
 
 namespace ui::fltk {
@@ -61,7 +62,15 @@ void TextView::syncDetails(const Control& c) {
 void TextView::onCallback() {
   Control& c = control();
   std::string text = static_cast<Fl_Input&>(widget()).value();
-  post([&c, text] { userSetText(c, text); });
+  post([&c, text] {
+    // Keys typed at once after a click reach the box before the program has seen the click;
+    // if the program then passed the focus on, the box never had it: its text comes back.
+    if (c.form().focus() != &c) {
+      c.caption.edit();
+      return;
+    }
+    userSetText(c, text);
+  });
 }
 
 TextAreaView::TextAreaView(Control& control, ViewContext& context)
