@@ -260,8 +260,8 @@ TEST(MainLoop, ReopensAfterTheDeviceDisappearsAndComesBack) {
 }
 
 TEST(MainLoop, EveryActionWithThePortClosedLeavesTheWayBackToIt) {
-  // The device goes at 1 s (or Port Setup applies port 2, which is missing), the row's actions
-  // run from 2 s on, and at 10 s the device is back (or port 1 is applied again).
+  // The device goes at 1 s (or Port Setup applies port 2, which is missing), and at 10 s it is
+  // back (or port 1 is applied again); the rows act before and after it goes.
   const struct {
     const char* action;
     std::string script;  // steps at seconds after kReady, as in the panel's tables
@@ -269,19 +269,21 @@ TEST(MainLoop, EveryActionWithThePortClosedLeavesTheWayBackToIt) {
     bool byPortSetup = false;
     const char* state = "REMOTE";
   } kRows[] = {
-      // The digits read the radio's answer from the closed port.
+      // Acted on while the port is closed: the digits read the radio's answer from it, and a
+      // click stays raised until the link is back.
       {"a digit stepped down", "2 hold cmdF(6) R 0.3", "4.350001 ?\n"},
       {"a digit held up", "2 hold cmdF(0) L 2", "4.350001 ?\n"},
-      {"a click, then a digit", "2 click cmdAGC;2.5 hold cmdF(6) R 0.3", "4.850001 ?\n"},
+      {"a click, then a digit", "2 click cmdM2V;2.5 hold cmdF(6) R 0.3", "4.850001 ?\n"},
       {"a digit, port 2 applied", "2 hold cmdF(6) R 0.3", "0.850003 ?\n", true},
       {"a digit in LOCAL", "0 local;2 hold cmdF(6) R 0.3", "4.350001 ?\n", false, "LOCAL"},
       {"the RF gain", "2 set sliRFGain 40", "3.300001 ?\n"},
       {"a channel digit", "2 hold cmdChanF(3) L 1", "4.200001 ?\n"},
-      // The scan menus meet the closed port in their band check, before a window opens.
+      // The scan menus meet the closed port in their band check, before their window opens.
       {"the scan menu", "2 force mnuScanFreqs", "4.500001 ?\n"},
       {"the sweep menu", "2 force mnuScanBands", "4.500001 ?\n"},
-      // Windows open when the device went: their loops and ticks read from a device that has
-      // gone, and the port is reopened once they have closed.
+      // Under way when the device went: the entry's Enter, the windows' loops and ticks use a
+      // device that has gone, and the port is reopened once they have ended.
+      {"a keypad entry", "0.5 click cmdFreq;2 keys 0;3 click cmdEnter", "5.500001 ?\n"},
       {"a scan",
        inWindow("frmScanFreqs",
                 "0.5 force mnuScanFreqs;2 text @txtFreq(0) 7.15;2 choose @Check1(0);2 click "
