@@ -246,6 +246,9 @@ class frmZarvin : public FrontPanel {
   void wireEvents();
   Entry startUp();
   Entry runEntry(Entry entry);
+  /// Where a run-time error leads: the loop entry while the port is open, else the port's
+  /// reopening, so that no error leaves the loop throwing again on every pass.
+  Entry entryAfterError();
   /// Shows why a PortSetup.txt that opened cannot be read, then asks as without one.
   Entry settingsUnreadable(const RuntimeError& e);
   /// Opens Port Setup; the settings applied there, or the synchronisation waiting for them.
@@ -303,6 +306,8 @@ class frmZarvin : public FrontPanel {
   bool m_loopArmed = false;  // the main loop has been reached once
   double m_lastOpenTry = 0;  // when the synchronisation last tried to open a closed port
   int m_handshaking = 0;     // derived at the last full port set-up, reused on reopen
+  /// Why the port last failed to open, as txtInfo showed it.
+  std::string m_portFailureShown;
 };
 
 template <class F>

@@ -49,8 +49,19 @@ frmZarvin::Entry frmZarvin::runEntry(Entry entry) {
     }
   } catch (const RuntimeError&) {
     // The main loop's error handling: whatever was under way is abandoned.
+    return entryAfterError();
   }
   return Entry::LoopEntry;
+}
+
+frmZarvin::Entry frmZarvin::entryAfterError() {
+  // Every window that the panel opened was left by the error, and one that failed before it
+  // opened (a scan menu meeting the port closed) must not leave the panel disabled for good.
+  form.enabled = true;
+  // With the port closed every pass of the loop would fail again at its first read, before
+  // anything could reopen the port, whatever action met it closed first (a digit pressed while
+  // the synchronisation waits for a device that has gone, say).
+  return link.MSComm1.portOpen() ? Entry::LoopEntry : Entry::PortSetupReopen;
 }
 
 frmZarvin::Entry frmZarvin::startUp() {
@@ -185,6 +196,10 @@ void frmZarvin::openPort() {
     // Not fatal: the synchronisation keeps trying, and Port Setup can correct the settings.
     lblComStat.caption = "Com Error";
     link.gShowInfo(reason);
+    m_portFailureShown = reason;
+  } else if (txtInfo.caption == m_portFailureShown) {
+    // Why it failed before holds no more; the LOCAL set-up would leave the reason standing.
+    txtInfo.caption = "";
   }
 }
 

@@ -160,12 +160,9 @@ inline void act(Rig& rig, const std::string& verb, const std::string& arg) {
   }
 }
 
-/// Runs the scenario, then `after` for what no look shows.
-inline void run(const Scenario& s, const std::function<void(Rig&)>& after = nullptr) {
-  SCOPED_TRACE(s.script);
-  Rig rig(s.firmware);
-  if (s.prepare) s.prepare(rig);
-  std::istringstream script(s.script);
+/// Schedules the steps of a script; returns the seconds of the last one.
+inline double schedule(Rig& rig, const std::string& steps) {
+  std::istringstream script(steps);
   double last = 0;
   for (std::string step; std::getline(script, step, ';');) {
     std::istringstream in(step);
@@ -176,6 +173,15 @@ inline void run(const Scenario& s, const std::function<void(Rig&)>& after = null
     last = std::max(last, t);
     rig.at(kReady + t, [&rig, verb, arg] { act(rig, verb, arg); });
   }
+  return last;
+}
+
+/// Runs the scenario, then `after` for what no look shows.
+inline void run(const Scenario& s, const std::function<void(Rig&)>& after = nullptr) {
+  SCOPED_TRACE(s.script);
+  Rig rig(s.firmware);
+  if (s.prepare) s.prepare(rig);
+  double last = schedule(rig, s.script);
   rig.runFor(kReady + last + 1.0);
   EXPECT_EQ(timedWrites(rig.port, rig.start + kReady, s.keepAlives), s.writes);
   if (after) after(rig);

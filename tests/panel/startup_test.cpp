@@ -259,6 +259,81 @@ TEST(MainLoop, ReopensAfterTheDeviceDisappearsAndComesBack) {
   }
 }
 
+TEST(MainLoop, EveryActionWithThePortClosedLeavesTheWayBackToIt) {
+  // The device goes at 1 s (or Port Setup applies port 2, which is missing), and at 10 s it is
+  // back (or port 1 is applied again); the rows act before and after it goes.
+  const struct {
+    const char* action;
+    std::string script;  // steps at seconds after kReady, as in the panel's tables
+    const char* asked;   // the first write after the return, seconds after it
+    bool byPortSetup = false;
+    const char* state = "REMOTE";
+  } kRows[] = {
+      // Acted on while the port is closed: the digits read the radio's answer from it, and a
+      // click stays raised until the link is back.
+      {"a digit stepped down", "2 hold cmdF(6) R 0.3", "4.350001 ?\n"},
+      {"a digit held up", "2 hold cmdF(0) L 2", "4.350001 ?\n"},
+      {"a click, then a digit", "2 click cmdM2V;2.5 hold cmdF(6) R 0.3", "4.850001 ?\n"},
+      {"a digit, port 2 applied", "2 hold cmdF(6) R 0.3", "0.850003 ?\n", true},
+      {"a digit in LOCAL", "0 local;2 hold cmdF(6) R 0.3", "4.350001 ?\n", false, "LOCAL"},
+      {"the RF gain", "2 set sliRFGain 40", "3.300001 ?\n"},
+      {"a channel digit", "2 hold cmdChanF(3) L 1", "4.200001 ?\n"},
+      // The scan menus meet the closed port in their band check, before their window opens.
+      {"the scan menu", "2 force mnuScanFreqs", "4.500001 ?\n"},
+      {"the sweep menu", "2 force mnuScanBands", "4.500001 ?\n"},
+      // Under way when the device went: the entry's Enter, the windows' loops and ticks use a
+      // device that has gone, and the port is reopened once they have ended.
+      {"a keypad entry", "0.5 click cmdFreq;2 keys 0;3 click cmdEnter", "5.500001 ?\n"},
+      {"a scan",
+       inWindow("frmScanFreqs",
+                "0.5 force mnuScanFreqs;2 text @txtFreq(0) 7.15;2 choose @Check1(0);2 click "
+                "@cmdScan;5 close frmScanFreqs"),
+       "2.700001 ?\n"},
+      {"a sweep",
+       inWindow("frmScanBands",
+                "0.5 force mnuScanBands;2 click @cmd20M;2 click @cmdScanUp;5 close frmScanBands"),
+       "3.000001 ?\n"},
+      {"a band list row",
+       inWindow(
+           "frmBandSelect",
+           "0.5 click cmd40M;2 text @txtFreq(0) 7.150;2 choose @Option1(0);5 close frmBandSelect"),
+       "1.700001 ?\n"},
+  };
+  // An idle program yields a few times a second; a loop that fails at once on every pass
+  // yields as fast as it can.
+  constexpr int kIdleYields = 1000;
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(row.action);
+    Rig rig;
+    auto usePort = [&](bool present) {
+      if (!row.byPortSetup) return present ? rig.port.plug() : rig.port.unplug();
+      rig.link.gPortNumber = present ? "1" : "2";
+      rig.link.gPortSetupChanged = true;
+    };
+    int yields = 0;
+    rig.at(kReady + 1, [&] {
+      usePort(false);
+      rig.ui.onDoEvents = [&](double) {
+        if (++yields > kIdleYields) throw StopRun();
+      };
+    });
+    rig.at(kReady + 10, [&] {
+      EXPECT_FALSE(rig.port.portOpen());
+      usePort(true);
+      rig.port.clearWrites();
+    });
+    std::string port = row.byPortSetup ? "2" : "1";
+    schedule(rig, row.script + ";9.9 see lblComStat=Com Error;9.9 see txtInfo=Port COM" + port +
+                      ": Err 2. No such file or directory;9.9 see form=1;20 see lblComStat=Com "
+                      "OK;20 see txtInfo=;20 see lblInBand=In Band;20 see lblREMOTE=" +
+                      row.state);
+    rig.runFor(kReady + 20.5);
+    EXPECT_LE(yields, kIdleYields);
+    auto asked = timedWrites(rig.port, rig.start + kReady + 10);
+    EXPECT_EQ(asked.empty() ? "nothing" : asked[0], row.asked);
+  }
+}
+
 #define FLAG(name) \
   { #name, &frmZarvin::name##Flag }
 TEST(MainLoop, ServesEveryRaisedFlagOnceInTableOrder) {
