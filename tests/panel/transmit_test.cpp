@@ -111,10 +111,11 @@ TEST(Transmit, FreqClickedAsTheTransmitterKeysNeverHoldsItKeyed) {
 
 // A scan menu or the close box inside a keying click's own wait (menus act at once): the
 // transmission that click began ends first, its "U" on the line before the scan's first command
-// (or the shutdown's "G00"), and the click keys nothing after its wait.
+// (or the shutdown's "G00"), and the click keys nothing after its wait. Nor after a LOCAL report
+// shown there (by a tick): the radio, no longer ours to key, is unkeyed once back in REMOTE.
 TEST(Transmit, ScanOrCloseInsideAKeyingWaitRunsUnkeyed) {
   for (std::string keyer : {"cmdXmit", "cmdTune", "cmdTuneAmp"}) {
-    for (std::string menu : {"mnuScanBands", "mnuScanFreqs", "close"}) {
+    for (std::string menu : {"mnuScanBands", "mnuScanFreqs", "close", "LOCAL"}) {
       SCOPED_TRACE(keyer + " " + menu);
       Rig rig;
       endlessTune(rig);
@@ -125,18 +126,35 @@ TEST(Transmit, ScanOrCloseInsideAKeyingWaitRunsUnkeyed) {
                              : "0.5 text @txtFreq(0) 7.40;0.5 choose @Check1(0);0.5 click "
                                "@cmdScan;2 close frmScanFreqs";
       std::istringstream steps(inWindow(menu.substr(3).insert(0, "frm"), scan));
-      for (std::string step; menu != "close" && std::getline(steps, step, ';');) {
+      for (std::string step; menu[0] == 'm' && std::getline(steps, step, ';');) {
         double t = std::stod(step);
         std::string verb = step.substr(step.find(' ') + 1);
         std::string arg = verb.substr(verb.find(' ') + 1);
         verb = verb.substr(0, verb.find(' '));
         rig.at(kReady + t, [&rig, verb, arg] { act(rig, verb, arg); });
       }
-      rig.at(kReady + 0.05, [&] { menu == "close" ? rig.frm.form.close() : press(rig, menu); });
-      for (double t : {0.5, 1.0, 1.5, 2.5, 4.0}) {
-        rig.at(kReady + t, [&rig, t] { EXPECT_FALSE(rig.radio.state.transmitting) << t; });
+      rig.at(kReady + 0.05, [&] {
+        if (menu[0] == 'm') return press(rig, menu);
+        if (menu == "close") return rig.frm.form.close();
+        radioGoesLocal(rig);
+        rig.link.readWaitingResponse(), rig.link.gUpdateDisplay();
+        rig.at(kReady + 2.0, [&] { rig.port.deliver(rig.radio.switchRemote(true).at(0)); });
+      });
+      // In LOCAL operation the radio's carrier is its own business: the panel shows nothing
+      // keyed once the click is done, and unkeys the radio once it is back.
+      for (double t : {0.5, 1.0, 1.5, 1.8, 2.5, 5.0}) {
+        bool local = menu == "LOCAL" && t < 5.0;
+        if (local && t != 1.8) continue;
+        rig.at(kReady + t, [&rig, t, local] {
+          if (local) {
+            EXPECT_EQ(rig.control("cmdXmit").caption + " " + rig.control("cmdTune").caption,
+                      "&XMT ON T&UNE ON");
+          } else {
+            EXPECT_FALSE(rig.radio.state.transmitting) << t;
+          }
+        });
       }
-      EXPECT_EQ(rig.runFor(kReady + 5.0), menu == "close");
+      EXPECT_EQ(rig.runFor(kReady + 6.0), menu == "close");
       EXPECT_FALSE(rig.radio.state.transmitting);
       if (menu == "close") continue;
       EXPECT_EQ(rig.control("cmdXmit").caption + " " + rig.control("cmdTune").caption,
