@@ -1,8 +1,10 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "link/fixed_text.h"
 #include "link/front_panel.h"
+#include "link/transmitter.h"
 #include "platform/platform.h"
 
 /// The radio link and status module: the status store and every shared variable of the
@@ -16,6 +18,8 @@ class DisplayZarvinStatus {
   Platform& platform;
   FrontPanel& frm;
   SerialPort& MSComm1;
+  /// Keying and unkeying, and where the transmitter may be keyed.
+  Transmitter transmitter{*this, frm};
 
   // ---- Status items: the whole line, tag included, at a fixed width, and its new-flag.
   FixedText<8> gFreq;
@@ -105,6 +109,11 @@ class DisplayZarvinStatus {
   /// The keep-alive: sends syncChar every 2.0 s, or at once when it changes the transmit
   /// state the panel shows.
   void gSendSync(const std::string& syncChar);
+  /// Sends a keep-alive character now, whatever its period: as gSendCommand without LF, then
+  /// counted and shown on lblU. `stillWanted`, when given, is asked once the output buffer has
+  /// emptied: a "K" whose keying ended during that wait is not written.
+  void putKeepAlive(const std::string& syncChar, double settle,
+                    const std::function<bool()>& stillWanted = nullptr);
   /// Seconds until gSendSync(syncChar) next has something to do (send, or blank lblU); 0 when
   /// it has now. A waiting loop sleeps this long at most, so it neither spins nor sends late.
   double secondsToSyncDue(const std::string& syncChar) const;
@@ -134,19 +143,10 @@ class DisplayZarvinStatus {
   void gDisplayMeterData(const std::string& line);
   void gShowAmpState();
   void gShowAmpTune();
-  /// Ends the amplifier's tune cycle: gAmpTuning and the keep-alive back to "U". A transmitter
-  /// that XMT or TUNE had keyed ends as that button's own off click ends it: the click is
-  /// raised, so that the main loop runs its action (XMT then shows "XMT ON"; TUNE's stop puts
-  /// back what the tune changed). Sends nothing: each way to end the cycle sends its own "U".
-  void endAmpTuneCycle();
-  /// Back to receive at once when the keep-alive keys, ending XMT, TUNE and the tune cycle
-  /// as endAmpTuneCycle does.
-  void unkeyNow();
   bool gIsInBand();
+  /// gIsInBand for the frequency item `freq` rather than gFreq.
+  bool isInBandAt(const std::string& freq) const;
   void gShowInBand(bool& inBand);
-  /// Whether the panel may key the transmitter now: REMOTE operation, no scan, and a valid
-  /// frequency that gIsInBand passes. A frequency that is no number counts as out of band.
-  bool transmitAllowed();
 
   // ---- Firmware-dependent senders.
   void gSetFrequency(const std::string& digits);
@@ -165,6 +165,11 @@ class DisplayZarvinStatus {
   void storeLine(const std::string& line);
   /// The line a cut read left unfinished, followed by everything waiting.
   std::string takeInput();
+  /// Waits for the output buffer as gSendCommand does: at most ten 0.01 s waits; false when
+  /// it stayed busy.
+  bool awaitOutputBuffer();
+  /// Writes text to the port (its errors passed over), then waits `settle` unless it is 0.
+  void writeThenSettle(const std::string& text, double settle);
 
   std::string m_unfinishedLine;
   int m_unfinishedOpening = 0;  // the port's opening that the unfinished line came in

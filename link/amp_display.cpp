@@ -1,16 +1,8 @@
 // The external amplifier's state (O lines) and its tuner's progress (T lines) on the "Amp"
 // group. The amplifier buttons compare these captions, so they are exact.
 #include "link/DisplayZarvinStatus.h"
-#include "link/panel_keying.h"
 
 namespace {
-
-// Ends what XMT or TUNE had keyed as that button's own off click ends it, once the
-// transmitter has been sent back to receive: the click is raised for the main loop to serve.
-void raiseKeyedOffClicks(FrontPanel& frm) {
-  if (frm.cmdXmit.caption == kXmitOff && frm.cmdXmit.onClick) frm.cmdXmit.onClick();
-  if (frm.cmdTune.caption == kTuneOff && frm.cmdTune.onClick) frm.cmdTune.onClick();
-}
 
 struct AmpRow {
   const char* code;
@@ -69,23 +61,6 @@ void DisplayZarvinStatus::gShowAmpTune() {
     // Only the cycle that the panel's TUN button keyed ends here: a "Tuned" report that
     // arrives at any other time (a status answer while XMT keys) must not unkey.
     if (!gAmpTuning) return;
-    endAmpTuneCycle();
-    gSendSync(gSyncChar);
+    transmitter.unkey();
   }
-}
-
-void DisplayZarvinStatus::endAmpTuneCycle() {
-  gAmpTuning = false;
-  gSyncChar = "U";
-  // Each runs as its own off click's action, from the main loop: TUNE's stop steps the radio
-  // back and waits for its answers, never nested in the display or the timer tick that saw
-  // the cycle end; and an off click that the user made meanwhile is the same click, which
-  // must not find XMT already off and key again.
-  raiseKeyedOffClicks(frm);
-}
-
-void DisplayZarvinStatus::unkeyNow() {
-  if (gSyncChar != "K") return;
-  endAmpTuneCycle();
-  gSendSync(gSyncChar);
 }

@@ -3,8 +3,6 @@
 
 #include "link/DisplayZarvinStatus.h"
 #include "link/number_text.h"
-#include "link/panel_keying.h"
-#include "platform/runtime_error.h"
 
 namespace {
 
@@ -33,8 +31,12 @@ std::int32_t frequencyHz(const std::string& item) {
 }  // namespace
 
 bool DisplayZarvinStatus::gIsInBand() {
+  return isInBandAt(gFreq);
+}
+
+bool DisplayZarvinStatus::isInBandAt(const std::string& freq) const {
   if (gAllBands) return true;
-  std::int32_t hz = frequencyHz(gFreq);
+  std::int32_t hz = frequencyHz(freq);
   for (std::int32_t channel : kChannelsHz) {
     if (hz == channel) return true;
   }
@@ -51,29 +53,18 @@ void DisplayZarvinStatus::gShowInBand(bool& inBand) {
   bool panelControls = frm.lblREMOTE.caption != "LOCAL";
   if (panelControls) {
     frm.cmdPTT.enabled = inBand;
-    enableTransmitButtons(frm, inBand);
+    transmitter.enableButtons(inBand);
   }
   if (inBand) {
     if (panelControls && gPTT == "'0") gTogglePTT();
     frm.shaInBand.fillColor = ui::kGreen;
     frm.lblInBand.caption = "In Band";
   } else {
+    // A retune out of band while keyed (the radio's own dial, a memory channel) ends the
+    // transmission there, its "U" before anything else goes on the line.
+    if (panelControls) transmitter.unkey();
     if (panelControls && gPTT == "'1") gTogglePTT();
-    // A retune out of band while keyed (a band list row, the radio's own dial) must not
-    // leave the transmitter keyed there.
-    if (panelControls) unkeyNow();
     frm.shaInBand.fillColor = ui::kRed;
     frm.lblInBand.caption = gScanning ? "Scanning" : "Out Of Band";
-  }
-}
-
-bool DisplayZarvinStatus::transmitAllowed() {
-  // Under its own front panel the radio is not ours to key; without a valid frequency
-  // nothing may be transmitted, whatever the permissions say.
-  if (gScanning || !gFreqValid || frm.lblREMOTE.caption == "LOCAL") return false;
-  try {
-    return gIsInBand();
-  } catch (const RuntimeError&) {
-    return false;
   }
 }

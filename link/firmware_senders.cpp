@@ -25,6 +25,8 @@ bool isModeCode(const std::string& code) {
 
 void DisplayZarvinStatus::gSetFrequency(const std::string& digits) {
   if (!isSevenDigits(digits)) return;
+  // A keyed transmitter goes back to receive before it is moved out of band, not after.
+  transmitter.unkeyBeforeRetune(digits);
   gSendCommand("F" + digits, true, 0.45);
   gReadResponse();
 }

@@ -42,7 +42,7 @@ void DisplayZarvinStatus::gDelay(double seconds) {
   }
 }
 
-void DisplayZarvinStatus::gSendCommand(const std::string& cmd, bool addLF, double delaySeconds) {
+bool DisplayZarvinStatus::awaitOutputBuffer() {
   int waits = 0;
   try {
     while (MSComm1.outBufferCount() != 0 && waits < 10) {
@@ -52,12 +52,19 @@ void DisplayZarvinStatus::gSendCommand(const std::string& cmd, bool addLF, doubl
   } catch (const RuntimeError&) {
     // The control's errors are passed over here, as the original did.
   }
-  if (waits >= 10) return;
+  return waits < 10;
+}
+
+void DisplayZarvinStatus::writeThenSettle(const std::string& text, double settle) {
   try {
-    MSComm1.output(addLF ? cmd + "\n" : cmd);
+    MSComm1.output(text);
   } catch (const RuntimeError&) {
   }
-  if (delaySeconds != 0) gDelay(delaySeconds);
+  if (settle != 0) gDelay(settle);
+}
+
+void DisplayZarvinStatus::gSendCommand(const std::string& cmd, bool addLF, double delaySeconds) {
+  if (awaitOutputBuffer()) writeThenSettle(addLF ? cmd + "\n" : cmd, delaySeconds);
 }
 
 void DisplayZarvinStatus::gReadResponse() {
@@ -134,16 +141,7 @@ void DisplayZarvinStatus::gSendSync(const std::string& syncChar) {
     double elapsed = now() - gLastSyncTime;
     bool send = elapsed > kSyncPeriod || changesShownState(syncChar, frm.lblXMTRCV.caption);
     if (send) {
-      // Set before the settle lets other events in: a timer tick or a click running inside it
-      // may read the radio's answer, which must find this keep-alive sent and waiting for it.
-      // The radio answers K and U with a K or U line; a blank goes unanswered.
-      m_keepAliveUnanswered = syncChar == "K" || syncChar == "U";
-      gLastSyncTime = now();
-      gSendCommand(syncChar, false, 0.1);
-      gLastSyncTime = now();
-      ++gSyncCount;
-      frm.lblU.caption = syncChar;
-      frm.lblU.backColor = ui::kWhite;
+      putKeepAlive(syncChar, Transmitter::kKeepAliveSettle);
     } else if (elapsed > kSyncPeriod / 2) {
       frm.lblU.caption = "";
     } else if (static_cast<float>(gLastSyncTime) > static_cast<float>(now())) {
@@ -152,6 +150,22 @@ void DisplayZarvinStatus::gSendSync(const std::string& syncChar) {
   } catch (const RuntimeError& e) {
     gShowInfo(errorText("gSendSync", e));
   }
+}
+
+void DisplayZarvinStatus::putKeepAlive(const std::string& syncChar, double settle,
+                                       const std::function<bool()>& stillWanted) {
+  bool bufferFree = awaitOutputBuffer();
+  if (stillWanted && !stillWanted()) return;
+  // Set before the settle lets other events in: a timer tick or a click running inside it may
+  // read the radio's answer, which must find this keep-alive sent and waiting for it. The
+  // radio answers K and U with a K or U line; a blank goes unanswered.
+  m_keepAliveUnanswered = syncChar == "K" || syncChar == "U";
+  gLastSyncTime = now();
+  if (bufferFree) writeThenSettle(syncChar, settle);
+  gLastSyncTime = now();
+  ++gSyncCount;
+  frm.lblU.caption = syncChar;
+  frm.lblU.backColor = ui::kWhite;
 }
 
 double DisplayZarvinStatus::secondsToSyncDue(const std::string& syncChar) const {

@@ -227,6 +227,12 @@ class frmZarvin : public FrontPanel {
   void mnuHelpAbout_Click();
   void mnuHelpZarvin_Click();
 
+  /// Whether the transmitter transmits, or is about to: the panel shows "Transmit", the radio
+  /// reported it, or the panel has keyed it.
+  bool transmitting() const;
+  /// Ends a keypad entry without sending: the radio's digits come back on the buttons.
+  void endKeypadEntry();
+
   // ---- Start-up steps that the set-ups and the main loop use.
   /// Sets gFWType and lblFWType from the markers of every answer seen so far.
   void detectFirmware();

@@ -33,7 +33,7 @@ bool inBandAfterScan(DisplayZarvinStatus& link) {
 // by their off clicks, served once the scan is over): otherwise the main loop's keep-alive
 // would key the radio again on the scan's last frequency.
 void showScanning(DisplayZarvinStatus& link) {
-  link.unkeyNow();
+  link.transmitter.unkey();
   link.gScanning = true;
   bool inBand = false;
   link.gShowInBand(inBand);

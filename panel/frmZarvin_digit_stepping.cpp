@@ -76,6 +76,7 @@ void frmZarvin::cmdF_MouseDown(int index, int button, int shift) {
     link.gDelay(kFreqReleaseWindow);
     if (!freqButtonDown) return;
     showDigits(cmdF, freqText);
+    link.transmitter.unkeyBeforeRetune(freqText);
     freqText = "F" + freqText;
     link.gSendCommand(freqText, true, 0);
     awaitFrequencyAnswer(link);

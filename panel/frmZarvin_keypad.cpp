@@ -29,31 +29,58 @@ void takeKeyedDigit(frmZarvin& frm) {
   frm.link.gKeypadFreq = keyed;
 }
 
+/// Every digit rewritten from a frequency item ("F" and seven digits), the one the blink has
+/// blanked included.
+void showDigitsOf(frmZarvin& frm, const std::string& shown) {
+  for (size_t i = 0; i < frm.cmdF.size(); ++i) {
+    frm.cmdF[i]->caption = shown.size() > i + 1 ? shown.substr(i + 1, 1) : "";
+  }
+}
+
+/// The entry loop: one blink cycle after the other until Enter ends it, or until the radio
+/// transmits (a report read inside the loop's waits), which ends it unsent.
+void runKeypadEntry(frmZarvin& frm) {
+  frm.keypadActive = true;
+  frm.lblInfo.caption = "";
+  frm.keypadDone = false;
+  frm.keyDigitFlag = false;  // a key pressed before the entry began is not part of it
+  frm.keypadPos = 0;
+  // Only digits keyed in this entry may be sent: an Enter with none keyed must not resend
+  // the frequency of an earlier entry.
+  frm.link.gKeypadFreq = "";
+  while (!frm.keypadDone) {
+    ui::Control& digit = *frm.cmdF[frm.keypadPos];
+    std::string kept = digit.caption;
+    digit.caption = " ";
+    waitUnlessEntered(frm, kBlinkHalf);
+    // Enter rewrites every digit itself; only a blank still standing is ours to undo.
+    if (digit.caption == " ") digit.caption = kept;
+    if (frm.keypadDone) break;
+    waitUnlessEntered(frm, kBlinkHalf);
+    if (frm.keypadDone) break;
+    if (frm.keyDigitFlag) takeKeyedDigit(frm);
+    frm.platform.ui.doEvents(0);
+    if (frm.transmitting()) frm.endKeypadEntry();
+  }
+}
+
 }  // namespace
 
 void frmZarvin::freqCmd() {
-  keypadActive = true;
-  lblInfo.caption = "";
-  keypadDone = false;
-  keyDigitFlag = false;  // a key pressed before the entry began is not part of it
-  keypadPos = 0;
-  // Only digits keyed in this entry may be sent: an Enter with none keyed must not resend
-  // the frequency of an earlier entry.
-  link.gKeypadFreq = "";
-  while (!keypadDone) {
-    ui::Control& digit = *cmdF[keypadPos];
-    std::string kept = digit.caption;
-    digit.caption = " ";
-    waitUnlessEntered(*this, kBlinkHalf);
-    // Enter rewrites every digit itself; only a blank still standing is ours to undo.
-    if (digit.caption == " ") digit.caption = kept;
-    if (keypadDone) break;
-    waitUnlessEntered(*this, kBlinkHalf);
-    if (keypadDone) break;
-    if (keyDigitFlag) takeKeyedDigit(*this);
-    platform.ui.doEvents(0);
-  }
+  // Never while transmitting: the entry could end only by Enter, which "Transmit" locks, and it
+  // holds the main loop, with the off click that would unkey.
+  if (!transmitting()) runKeypadEntry(*this);
   freqFlag = false;
+}
+
+bool frmZarvin::transmitting() const {
+  return lblXMTRCV.caption == "Transmit" || link.gXmit || link.transmitter.keyed();
+}
+
+void frmZarvin::endKeypadEntry() {
+  keypadDone = true;
+  keypadActive = false;
+  showDigitsOf(*this, link.gFreq.str());
 }
 
 namespace {
@@ -103,12 +130,9 @@ void frmZarvin::cmdEnter_Click() {
   std::string keyed = link.gKeypadFreq;
   bool send = keyed.size() == 8 && keyed[0] == 'F' &&
               freqdigits::inRange(freqdigits::valueOfSeven(keyed.substr(1)));
-  // Every digit is rewritten, the one the blink has blanked included: the keyed frequency
-  // until the main loop shows the radio's answer, or the radio's own when refused.
-  const std::string& shown = send ? keyed : link.gFreq.str();
-  for (size_t i = 0; i < cmdF.size(); ++i) {
-    cmdF[i]->caption = shown.size() > i + 1 ? shown.substr(i + 1, 1) : "";
-  }
+  // The keyed frequency until the main loop shows the radio's answer, or the radio's own when
+  // refused.
+  showDigitsOf(*this, send ? keyed : link.gFreq.str());
   if (send) link.gSendCommand(keyed, true, kEnterSettle);
   keypadActive = false;
 }

@@ -88,8 +88,7 @@ frmZarvin::Entry frmZarvin::mainLoopPass() {
         link.gAmpTuneStart -= 86400.0;  // midnight passed; the time is tested next pass
       } else if (t - link.gAmpTuneStart > kAmpTuneTimeout) {
         // Back to receive before the message waits for OK, whoever keyed the transmitter.
-        link.endAmpTuneCycle();
-        link.gSendSync(link.gSyncChar);
+        link.transmitter.unkey();
         platform.ui.messageBox("Tune Cancelled");
         getStatusCmd();
       }
@@ -154,6 +153,8 @@ void frmZarvin::showTransmitState() {
     lblXMTRCV.backColor = ui::kRed;
     lblXMTRCV.caption = "Transmit";
     link.gShowMeterFunction();
+    // Enter is locked from here on: an entry left running could never end.
+    if (!keypadDone) endKeypadEntry();
     cmdFreq.enabled = false;
     cmdEnter.enabled = false;
     for (ui::Control* digit : cmdF) digit->enabled = false;

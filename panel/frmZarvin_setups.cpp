@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "link/panel_keying.h"
 #include "panel/frmZarvin.h"
 
 namespace {
@@ -82,7 +81,7 @@ void enableRemoteButtons(frmZarvin& frm, bool inBand) {
                          &frm.cmdAudio, &frm.cmdViewInData, &frm.cmdVOX, &frm.cmdClipping})
     c->enabled = true;
   frm.cmdPTT.enabled = inBand;
-  enableTransmitButtons(frm, inBand);
+  frm.link.transmitter.enableButtons(inBand);
   frm.mnuScanFreqs.enabled = true;
   frm.mnuScanBands.enabled = true;
   frm.lblU.visible = true;
@@ -186,7 +185,7 @@ frmZarvin::Entry frmZarvin::remoteSetup() {
   detectFirmware();
   stepRadioToWantedAudio();
   makeFrequencyValid();
-  bool inBand = link.transmitAllowed();
+  bool inBand = link.transmitter.mayKey();
   step([&] { link.gShowInBand(inBand); });
   step([&] { sliRFGain_Scroll(); });
   showRemoteFrames(*this);
@@ -199,7 +198,8 @@ frmZarvin::Entry frmZarvin::remoteSetup() {
   // Back to receive: a cycle still running ends, and what XMT or TUNE had keyed before the
   // set-up (kept through LOCAL operation or a lost link) ends as its off click ends it, so
   // that nothing shows keyed and TUNE puts back the mode it changed.
-  link.endAmpTuneCycle();
+  link.transmitter.unkey();
+  link.gSyncChar = "U";
   enableFrequencyEntry(*this);
   return Entry::LoopEntry;
 }

@@ -7,8 +7,9 @@ void frmZarvin::Form_QueryUnload(bool& cancel) {
   SerialPort& port = link.MSComm1;
   if (port.portOpen()) {
     try {
-      // A transmitter keyed from the panel goes back to receive before the link ends.
-      if (link.gSyncChar == "K") {
+      // A transmitter keyed from the panel goes back to receive before the link ends, also
+      // one kept keyed through LOCAL operation or still in a keying click's wait.
+      if (link.transmitter.keyed()) {
         port.output("U");
         link.gDelay(0.1);
       }

@@ -44,31 +44,15 @@ bool isPttCode(const std::string& v) {
 // gives them.
 void showXmitOff(frmZarvin& f) {
   f.cmdXmit.caption = kXmitOn;
-  enableTransmitButtons(f, f.link.transmitAllowed());
+  f.link.transmitter.enableButtons(f.link.transmitter.mayKey());
 }
 
 // XMT comes back only where the transmitter may be keyed, as after XMT's own off; Mode only
 // where the set-up had given it, so not under the radio's own front panel.
 void showTuneOff(frmZarvin& f, bool panelControls) {
   f.cmdTune.caption = kTuneOn;
-  enableTransmitButtons(f, f.link.transmitAllowed());
+  f.link.transmitter.enableButtons(f.link.transmitter.mayKey());
   if (panelControls) f.cmdMode.enabled = true;
-}
-
-// Keys the transmitter in AME for tuning; the settings that the tune changes are kept for
-// its end.
-void startTune(frmZarvin& f) {
-  DisplayZarvinStatus& link = f.link;
-  f.savedMode = link.gMode;
-  f.savedSideTone = link.gSideTone;
-  f.savedPTT = link.gPTT;
-  f.savedAudioSource = link.gAudioSource;
-  link.gSetMode("M3");
-  link.gSendSync("K");
-  link.gSyncChar = "K";
-  f.cmdTune.caption = kTuneOff;
-  f.cmdXmit.enabled = false;
-  f.cmdMode.enabled = false;
 }
 
 // Brings the mode back. Generation 2 sets it; the others can only step it round.
@@ -101,47 +85,61 @@ void restoreOtherSettings(frmZarvin& f) {
   if (link.gFWType == 1 && isPttCode(f.savedPTT) && link.gPTT != f.savedPTT) link.gTogglePTT();
 }
 
-// Unkeys and puts back what the tune changed. A stop that runs after the radio went LOCAL
-// (raised by the end of an amplifier tune cycle) puts back only what the radio takes under
-// its own front panel, generation 2's absolute mode code: the older firmware would ignore
-// every step back, each mode step with its error message.
-void stopTune(frmZarvin& f) {
-  DisplayZarvinStatus& link = f.link;
-  link.gSendSync("U");
-  // Receive from here on: a run-time error in a later step sends the main loop back to its
-  // entry, whose keep-alive must not key the radio again.
-  link.gSyncChar = "U";
-  link.gReadResponse();
+// Puts back what the tune changed. After the radio went LOCAL (a stop raised by the end of
+// an amplifier tune cycle) only what the radio takes under its own front panel goes back,
+// generation 2's absolute mode code: the older firmware would ignore every step back, each mode
+// step with its error message.
+void putBackAfterTune(frmZarvin& f) {
   bool panelControls = f.lblREMOTE.caption != "LOCAL";
-  if (panelControls || link.gFWType == 2) restoreMode(f);
+  if (panelControls || f.link.gFWType == 2) restoreMode(f);
   if (panelControls) restoreOtherSettings(f);
   showTuneOff(f, panelControls);
 }
 
-// A band check that ran during the keying click's own waits (a band list's timer tick) and
-// found the frequency out of band locked the button before it showed keyed: the transmission
-// ends as that check ends one it finds keyed, through the off click, raised after this one.
-void endIfLockedWhileKeying(frmZarvin& f, const ui::Control& button, const char* keyed) {
-  if (button.caption == keyed && !button.enabled) f.link.unkeyNow();
+// Keys the transmitter in AME for tuning; the settings that the tune changes are kept for its
+// end. Shown keyed before the mode's waits, which may see the transmission ended (a scan menu):
+// then nothing keys after them, and what the tune changed goes back.
+void startTune(frmZarvin& f) {
+  DisplayZarvinStatus& link = f.link;
+  f.savedMode = link.gMode;
+  f.savedSideTone = link.gSideTone;
+  f.savedPTT = link.gPTT;
+  f.savedAudioSource = link.gAudioSource;
+  Transmitter::Keying keying = link.transmitter.beginKeying();
+  f.cmdTune.caption = kTuneOff;
+  f.cmdXmit.enabled = false;
+  f.cmdMode.enabled = false;
+  link.gSetMode("M3");
+  if (!link.transmitter.key(keying, Transmitter::kKeepAliveSettle)) putBackAfterTune(f);
+}
+
+// Unkeys, then puts back what the tune changed. A stop raised by an end that has unkeyed
+// already has no answer to its "U" to wait for.
+void stopTune(frmZarvin& f) {
+  bool keyed = f.link.transmitter.keyed();
+  f.link.transmitter.unkey();
+  if (keyed) f.link.gReadResponse();
+  putBackAfterTune(f);
 }
 
 }  // namespace
 
 // A click raised before its button was locked (by the band check, or by the other button
 // keying meanwhile) keys nothing: the lock is the one rule for where the transmitter may key.
+// XMT shows keyed before the wait of its "K": whatever ends the transmission inside that wait
+// finds it keyed, and XMT then shows it ended.
 void frmZarvin::xmitCmd() {
+  Transmitter& transmitter = link.transmitter;
   if (cmdXmit.caption == kXmitOn && cmdXmit.enabled) {
-    link.gSendSync("K");
+    Transmitter::Keying keying = transmitter.beginKeying();
     cmdXmit.caption = kXmitOff;
-    link.gSyncChar = "K";
     cmdTune.enabled = false;
+    if (!transmitter.key(keying, Transmitter::kKeepAliveSettle)) showXmitOff(*this);
   } else if (cmdXmit.caption == kXmitOff) {
-    link.gSendSync("U");
-    link.gSyncChar = "U";
+    transmitter.unkey();
     showXmitOff(*this);
   }
   xmitFlag = false;
-  endIfLockedWhileKeying(*this, cmdXmit, kXmitOff);
 }
 
 void frmZarvin::tuneCmd() {
@@ -151,7 +149,6 @@ void frmZarvin::tuneCmd() {
     stopTune(*this);
   }
   tuneFlag = false;
-  endIfLockedWhileKeying(*this, cmdTune, kTuneOff);
 }
 
 void frmZarvin::ampPwrCmd() {
@@ -177,18 +174,15 @@ void frmZarvin::ampOprCmd() {
 }
 
 void frmZarvin::tuneAmpCmd() {
+  Transmitter& transmitter = link.transmitter;
   if (link.gAmpTuning) {
-    link.endAmpTuneCycle();
-    link.gSendCommand("U", false, kAmpSettle);
-  } else if (lblAmpTuned.caption == "Start Tune" && link.transmitAllowed()) {
+    transmitter.unkey(kAmpSettle);
+  } else if (lblAmpTuned.caption == "Start Tune" && transmitter.mayKey()) {
     // The cycle keys the transmitter, so only where XMT and TUNE may key it.
     lblAmpTuned.caption = kSwitchingUp;
     link.gAmpTuning = true;
     link.gAmpTuneStart = link.now();
-    link.gSendCommand("K", false, kAmpSettle);
-    link.gSyncChar = "K";
-    // A band check during the wait above saw nothing keyed yet: the cycle ends as it would.
-    if (!link.transmitAllowed()) link.unkeyNow();
+    transmitter.key(transmitter.beginKeying(), kAmpSettle);
   }
   tuneAmpFlag = false;
 }

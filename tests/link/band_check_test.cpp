@@ -64,7 +64,7 @@ TEST(BandCheck, FrequencyTextIsConvertedAsANumber) {
     // Keying needs a number in band, a valid F line and REMOTE: each row lacks one.
     rig.link.gFreqValid = row.answer != kIn || row.allBands;
     rig.panel.lblREMOTE.caption = row.allBands ? "LOCAL" : "REMOTE";
-    EXPECT_FALSE(rig.link.transmitAllowed()) << row.freq;
+    EXPECT_FALSE(rig.link.transmitter.mayKey()) << row.freq;
   }
 }
 

@@ -30,8 +30,9 @@ TEST(Transmit, XmtTwiceKeysThenUnkeysLockingTuneOut) {
 }
 
 // Retuned out of band, XMT and TUNE end and leave both buttons locked, so that nothing keys
-// there. A set-up's "U" (here after Audio Setup's Save) ends them as their own off clicks do.
-// So does a retune that a band list's timer tick shows during a keying click's own waits, TUN's
+// there, at once after their off click and after clicks raised then. A set-up's "U" (here after
+// Audio Setup's Save) ends them as their own off clicks do, leaving both enabled in band. So
+// does a retune that a band list's timer tick shows during a keying click's own waits, TUN's
 // too.
 TEST(Transmit, EndedOutOfBandLocksBothButtons) {
   for (std::string end : {"cmdXmit", "cmdTune", "set-up cmdXmit", "set-up cmdTune", "tick cmdXmit",
@@ -48,18 +49,140 @@ TEST(Transmit, EndedOutOfBandLocksBothButtons) {
       rig.radio.state.freq = 500000;  // 5 MHz, tuned on the radio's own panel
       rig.port.deliver({0, "F0500000\n"});
       if (tick) rig.link.readWaitingResponse(), rig.link.gUpdateDisplay();
-      // The retune out of band ends the transmission as the button's off click would.
-      rig.at(kReady + 2.0, [&] { EXPECT_FALSE(rig.radio.state.transmitting); });
-      // Clicks raised right after the off click, before any later band check, key nothing.
-      rig.at(kReady + 2.1, [&] { rig.frm.xmitFlag = rig.frm.tuneFlag = true; });
     });
+    // Once the off click has been served (the set-up's later), and out of band again after
+    // clicks raised then, before any later band check: nothing keyed, both buttons enabled only
+    // in band.
+    double off = setUp ? 4.0 : 2.5;
+    for (double t : {off, off + 0.6}) {
+      if (setUp && t > off) break;
+      rig.at(kReady + t, [&rig, setUp, t] {
+        EXPECT_EQ(rig.control("cmdXmit").caption + " " + rig.control("cmdTune").caption,
+                  "&XMT ON T&UNE ON")
+            << t;
+        EXPECT_EQ(rig.control("cmdXmit").enabled + rig.control("cmdTune").enabled, setUp ? 2 : 0)
+            << t;
+        EXPECT_FALSE(rig.radio.state.transmitting || rig.link.gAmpTuning) << t;
+      });
+    }
+    if (!setUp) rig.at(kReady + off + 0.1, [&] { rig.frm.xmitFlag = rig.frm.tuneFlag = true; });
     rig.runFor(kReady + 6.0);
-    EXPECT_EQ(rig.control("cmdXmit").caption + " " + rig.control("cmdTune").caption,
-              "&XMT ON T&UNE ON");
-    EXPECT_EQ(rig.control("cmdXmit").enabled + rig.control("cmdTune").enabled, setUp ? 2 : 0);
-    EXPECT_FALSE(rig.radio.state.transmitting || rig.link.gAmpTuning);
     EXPECT_EQ(rig.radio.state.mode, 1);  // USB
   }
+}
+
+/// The amplifier operating, its tuner ready and never finishing.
+void endlessTune(Rig& rig) {
+  rig.radio.state.amp = 4;
+  rig.radio.state.ampTune = 2;
+  rig.radio.behaviour.ampTuneSeconds = -1;
+}
+
+// Freq clicked as the transmitter keys is not served: once the panel shows "Transmit" the
+// entry could end only by Enter, locked then, and it would hold the main loop, with the off
+// click, for good; before that (the radio's answer to "K" late) it would hold the off click
+// until Enter. The digits stay the radio's, and the off click unkeys.
+TEST(Transmit, FreqClickedAsTheTransmitterKeysNeverHoldsItKeyed) {
+  for (std::string keyer : {"cmdXmit", "cmdTune", "cmdTuneAmp", "cmdXmit late"}) {
+    SCOPED_TRACE(keyer);
+    Rig rig;
+    endlessTune(rig);
+    if (keyer.find(" late") != std::string::npos) rig.radio.faults.extraDelay = 0.5;
+    keyer = keyer.substr(0, keyer.find(' '));
+    rig.at(kReady, [&] { press(rig, keyer); });
+    rig.at(kReady + 0.05, [&] { rig.click("cmdFreq"); });  // inside the keying's own wait
+    for (double t : {1.0, 1.3}) {                          // a blink's two halves
+      rig.at(kReady + t, [&, t] {
+        for (const char* look :
+             {"lblXMTRCV=Transmit", "cmdFreq.enabled=0", "cmdEnter.enabled=0", "cmdF=1425000"})
+          EXPECT_EQ(look::of(rig.frm.form, look), look) << t;
+        EXPECT_FALSE(rig.frm.freqFlag || rig.frm.keypadActive) << t;
+      });
+    }
+    rig.at(kReady + 2.0, [&] { press(rig, keyer); });
+    rig.at(kReady + 3.0, [&] {
+      EXPECT_FALSE(rig.radio.state.transmitting);
+      EXPECT_EQ(look::of(rig.frm.form, "lblXMTRCV=Receive"), "lblXMTRCV=Receive");
+      EXPECT_TRUE(rig.frm.cmdFreq.enabled);
+    });
+    rig.runFor(kReady + 4.0);
+  }
+}
+
+// A scan menu or the close box inside a keying click's own wait (menus act at once): the
+// transmission that click began ends first, its "U" on the line before the scan's first command
+// (or the shutdown's "G00"), and the click keys nothing after its wait. Nor after a LOCAL report
+// shown there (by a tick): the radio, no longer ours to key, is unkeyed once back in REMOTE.
+TEST(Transmit, ScanOrCloseInsideAKeyingWaitRunsUnkeyed) {
+  for (std::string keyer : {"cmdXmit", "cmdTune", "cmdTuneAmp"}) {
+    for (std::string menu : {"mnuScanBands", "mnuScanFreqs", "close", "LOCAL"}) {
+      SCOPED_TRACE(keyer + " " + menu);
+      Rig rig;
+      endlessTune(rig);
+      rig.at(kReady, [&] { press(rig, keyer); });
+      std::string scan = menu == "mnuScanBands"
+                             ? "0.5 text @txtScanLow 7.400;0.5 text @txtScanHi 7.407;0.5 click "
+                               "@cmdScanUp;2 close frmScanBands"
+                             : "0.5 text @txtFreq(0) 7.40;0.5 choose @Check1(0);0.5 click "
+                               "@cmdScan;2 close frmScanFreqs";
+      std::istringstream steps(inWindow(menu.substr(3).insert(0, "frm"), scan));
+      for (std::string step; menu[0] == 'm' && std::getline(steps, step, ';');) {
+        double t = std::stod(step);
+        std::string verb = step.substr(step.find(' ') + 1);
+        std::string arg = verb.substr(verb.find(' ') + 1);
+        verb = verb.substr(0, verb.find(' '));
+        rig.at(kReady + t, [&rig, verb, arg] { act(rig, verb, arg); });
+      }
+      rig.at(kReady + 0.05, [&] {
+        if (menu[0] == 'm') return press(rig, menu);
+        if (menu == "close") return rig.frm.form.close();
+        radioGoesLocal(rig);
+        rig.link.readWaitingResponse(), rig.link.gUpdateDisplay();
+        rig.at(kReady + 2.0, [&] { rig.port.deliver(rig.radio.switchRemote(true).at(0)); });
+      });
+      // In LOCAL operation the radio's carrier is its own business: the panel shows nothing
+      // keyed once the click is done, and unkeys the radio once it is back.
+      for (double t : {0.5, 1.0, 1.5, 1.8, 2.5, 5.0}) {
+        bool local = menu == "LOCAL" && t < 5.0;
+        if (local && t != 1.8) continue;
+        rig.at(kReady + t, [&rig, t, local] {
+          if (local) {
+            EXPECT_EQ(rig.control("cmdXmit").caption + " " + rig.control("cmdTune").caption,
+                      "&XMT ON T&UNE ON");
+          } else {
+            EXPECT_FALSE(rig.radio.state.transmitting) << t;
+          }
+        });
+      }
+      EXPECT_EQ(rig.runFor(kReady + 6.0), menu == "close");
+      EXPECT_FALSE(rig.radio.state.transmitting);
+      if (menu == "close") continue;
+      EXPECT_EQ(rig.control("cmdXmit").caption + " " + rig.control("cmdTune").caption,
+                "&XMT ON T&UNE ON");
+      EXPECT_FALSE(rig.link.gAmpTuning);
+      EXPECT_EQ(rig.link.gSyncChar, "U");
+      EXPECT_EQ(rig.radio.state.mode, 1);  // USB
+    }
+  }
+}
+
+// Retuned out of band while XMT keys, the transmitter's "U" goes out before anything else: before
+// the band check switches the PTT enable off (the radio's own dial), before the band list's
+// row tunes the radio there.
+TEST(Transmit, RetunedOutOfBandUnkeysFirst) {
+  const Scenario scenarios[] = {
+      {"0 force cmdXmit;1 line F0500000",
+       {"0 K", "0.16 K", "1.069375 U", "1.169375 '0\n", "1.429376 U"},
+       nullptr,
+       2,
+       true},
+      {inWindow("frmBandSelect", "0 force cmdXmit;0.5 force cmd40M;1 choose @Option1(0)"),
+       {"0 K", "0.16 K", "1 U", "1.1 F0740000\n"},
+       [](Rig& r) { r.folder.write("M40List.txt", "7.400 USB out of band\r\n"); },
+       2,
+       true},
+  };
+  for (const Scenario& s : scenarios) run(s);
 }
 
 // TUNE from USB keys the radio in AME and locks XMT out; its stop unkeys and puts back what

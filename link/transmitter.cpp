@@ -1,0 +1,72 @@
+// Keying and unkeying the transmitter, and where it may be keyed.
+#include "link/transmitter.h"
+
+#include "link/DisplayZarvinStatus.h"
+#include "link/panel_keying.h"
+#include "platform/runtime_error.h"
+
+Transmitter::Transmitter(DisplayZarvinStatus& link, FrontPanel& frm) : m_link(link), m_frm(frm) {}
+
+bool Transmitter::keyed() const {
+  return m_lineKeyed || m_link.gSyncChar == "K" || m_link.gAmpTuning;
+}
+
+bool Transmitter::mayKey() const {
+  // Without a valid frequency nothing may be transmitted, whatever the permissions say.
+  return m_link.gFreqValid && mayKeyAt(m_link.gFreq);
+}
+
+bool Transmitter::mayKeyAt(const std::string& freq) const {
+  // Under its own front panel the radio is not ours to key.
+  if (m_link.gScanning || m_frm.lblREMOTE.caption == "LOCAL") return false;
+  try {
+    return m_link.isInBandAt(freq);
+  } catch (const RuntimeError&) {
+    return false;
+  }
+}
+
+void Transmitter::enableButtons(bool inBand) {
+  bool xmitKeyed = m_frm.cmdXmit.caption == kXmitOff;
+  bool tuneKeyed = m_frm.cmdTune.caption == kTuneOff;
+  m_frm.cmdXmit.enabled = (inBand || xmitKeyed) && !tuneKeyed;
+  m_frm.cmdTune.enabled = (inBand || tuneKeyed) && !xmitKeyed;
+}
+
+Transmitter::Keying Transmitter::beginKeying() {
+  m_link.gSyncChar = "K";
+  m_lineKeyed = true;
+  return Keying(m_ends);
+}
+
+bool Transmitter::key(const Keying& keying, double settle) {
+  auto on = [&] { return keying.m_ends == m_ends; };
+  if (on() && mayKey()) m_link.putKeepAlive("K", settle, on);
+  // A LOCAL report or a retune out of band during the waits: no carrier there.
+  if (on() && !mayKey()) unkey();
+  return on();
+}
+
+void Transmitter::unkey(double settle) {
+  bool lineKeyed = keyed();
+  if (!lineKeyed && !showsKeyed()) return;
+  ++m_ends;
+  m_lineKeyed = false;
+  m_link.gAmpTuning = false;
+  m_link.gSyncChar = "U";
+  if (lineKeyed) m_link.putKeepAlive("U", settle);
+  raiseKeyedOffClicks();
+}
+
+void Transmitter::unkeyBeforeRetune(const std::string& digits) {
+  if (keyed() && !mayKeyAt("F" + digits)) unkey();
+}
+
+bool Transmitter::showsKeyed() const {
+  return m_frm.cmdXmit.caption == kXmitOff || m_frm.cmdTune.caption == kTuneOff;
+}
+
+void Transmitter::raiseKeyedOffClicks() {
+  if (m_frm.cmdXmit.caption == kXmitOff && m_frm.cmdXmit.onClick) m_frm.cmdXmit.onClick();
+  if (m_frm.cmdTune.caption == kTuneOff && m_frm.cmdTune.onClick) m_frm.cmdTune.onClick();
+}

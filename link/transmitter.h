@@ -1,0 +1,69 @@
+#pragma once
+#include <string>
+
+class DisplayZarvinStatus;
+class FrontPanel;
+
+/// The transmitter as the panel keys it, in one place. Three keyers may hold it keyed: XMT and
+/// TUNE, whose captions show it, and the amplifier's tune cycle (gAmpTuning); the keep-alive
+/// character gSyncChar is "K" from the moment one begins to key. Every keying action and every
+/// end of a transmission goes through here, because other events run inside their waits (a
+/// scan menu, the band check, a LOCAL report, a lost link, the close box):
+/// - a keying action marks the transmitter keyed before its first wait, so that an end running
+///   inside that wait finds it keyed;
+/// - an end puts "U" on the line at once, never held back by the keep-alive's period;
+/// - a keying action whose waits saw its transmission ended, or the transmitter no longer
+///   allowed to key, keys nothing after them.
+class Transmitter {
+ public:
+  Transmitter(DisplayZarvinStatus& link, FrontPanel& frm);
+
+  /// A keying action's hold on the transmission it began.
+  class Keying {
+    friend class Transmitter;
+    explicit Keying(int ends) : m_ends(ends) {}
+    int m_ends;  // the ends counted when it began
+  };
+
+  /// Whether the panel holds the line keyed: a keying began and no "U" has followed (the LOCAL
+  /// set-up's blank keep-alive does not unkey), or the keep-alive repeats "K", or a tune cycle
+  /// runs.
+  bool keyed() const;
+  /// Whether the panel may key the transmitter now: REMOTE operation, no scan, and a valid
+  /// frequency that the band check passes. A frequency that is no number counts as out of band.
+  bool mayKey() const;
+  /// Whether it may key on the frequency item `freq` ("F" and seven digits).
+  bool mayKeyAt(const std::string& freq) const;
+  /// Enables XMT and TUNE where it may key, disables them elsewhere. Two exceptions: a keyed
+  /// one stays enabled, so that the transmitter can always go back to receive; and while one
+  /// keys the other stays disabled, as the two exclude each other.
+  void enableButtons(bool inBand);
+
+  /// Marks the transmitter keyed (gSyncChar "K"). A keying action calls it before any wait.
+  Keying beginKeying();
+  /// Puts "K" on the line at once and waits `settle`, unless the transmission `keying` began
+  /// has ended meanwhile; ends it when it may not key here (before or after that wait).
+  /// Returns whether the transmission is still on.
+  bool key(const Keying& keying, double settle);
+  /// Back to receive: the tune cycle is over, the keep-alive character becomes "U", and "U" goes
+  /// on the line at once (then `settle`) when the line was keyed. XMT and TUNE, when they show
+  /// keyed, end as their own off clicks end them: the click is raised for the main loop, so
+  /// that TUNE's stop and its waits run there and put back what the tune changed, and so that
+  /// a user's off click made at the same moment is the same click, which must not key again.
+  /// Does nothing when nothing is keyed.
+  void unkey(double settle = kKeepAliveSettle);
+  /// Unkeys before the radio is retuned to `digits` (seven) where it may not key, so that the
+  /// carrier never goes out of band.
+  void unkeyBeforeRetune(const std::string& digits);
+
+  static constexpr double kKeepAliveSettle = 0.1;
+
+ private:
+  bool showsKeyed() const;
+  void raiseKeyedOffClicks();
+
+  DisplayZarvinStatus& m_link;
+  FrontPanel& m_frm;
+  int m_ends = 0;            // transmissions ended so far
+  bool m_lineKeyed = false;  // from a keying's start to the next "U"
+};
