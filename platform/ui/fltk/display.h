@@ -5,8 +5,9 @@
 namespace ui::fltk {
 
 /// Connects FLTK to the X display that DISPLAY names: that of an X11 session, or XWayland's
-/// under Wayland. Returns "" when connected; otherwise one line saying what is missing and
-/// what to do, where FLTK would print its bare "Can't open display" and end the program.
+/// under Wayland. Returns "" when connected; otherwise one line saying what is missing or
+/// refused and what to do, where FLTK would print its bare "Can't open display" and Xlib the
+/// server's reason on lines of its own.
 std::string connectDisplay();
 
 /// What runs when the connection to the display breaks (the X server ended or went away);
