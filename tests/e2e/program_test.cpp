@@ -81,10 +81,10 @@ struct PrivateDisplay {
     if (server == 0) {
       close(ready[0]);
       std::string fd = std::to_string(ready[1]);
-      std::vector<const char*> args = {"Xvfb",  "-displayfd", fd.c_str(), "-nolisten",
-                                       "tcp",   "-screen",    "0",        "1280x1024x24",
-                                       nullptr, nullptr,      nullptr};
-      if (!option.empty()) args[8] = option.c_str(), args[9] = value.c_str();
+      std::vector<const char*> args = {"Xvfb", "-displayfd", fd.c_str(), "-nolisten",
+                                       "tcp",  "-screen",    "0",        "1280x1024x24"};
+      if (!option.empty()) args.insert(args.end(), {option.c_str(), value.c_str()});
+      args.push_back(nullptr);
       execvp("Xvfb", const_cast<char* const*>(args.data()));
       _exit(127);
     }
@@ -169,6 +169,7 @@ TEST(Program, WithoutADisplaySaysWhatIsMissingAndWhatToDoInOneLine) {
   TempFolder folder;
   ASSERT_TRUE(run("xauth -f " + folder.file("cookie") + " add :0 . " + std::string(32, '5')));
   PrivateDisplay locked("-auth", folder.file("cookie"));
+  ASSERT_FALSE(locked.name.empty()) << "Xvfb did not start";
   const std::string remedy =
       "start the panel from a desktop session (X11, or XWayland under Wayland)";
   const struct {
