@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "app/child_windows.h"
@@ -13,6 +14,7 @@
 #include "platform/serial/termios_port.h"
 #include "platform/text_files.h"
 #include "platform/ui/fltk/display.h"
+#include "platform/ui/fltk/end_signals.h"
 #include "platform/ui/fltk/fltk_ui.h"
 
 namespace {
@@ -40,6 +42,14 @@ int main() {
   Platform platform{clock, ui, port, files};
   frmZarvin main(platform);
   wireChildWindows(main);
+  // SIGTERM, SIGHUP and SIGINT end the program as its close box does.
+  ui::fltk::EndSignals endSignals(ui);
+  // Without a display the radio still goes back to receive before the program ends.
+  ui::fltk::onDisplayLost([&main] {
+    main.endWithoutWindows();
+    std::fprintf(stderr, "zarvin: the connection to the display \"%s\" was lost\n",
+                 std::getenv("DISPLAY"));
+  });
   try {
     main.Form_Load();
   } catch (const ProgramEnd& end) {

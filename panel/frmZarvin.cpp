@@ -79,9 +79,15 @@ void frmZarvin::wireEvents() {
   mnuHelpAbout.onClick = [this] { mnuHelpAbout_Click(); };
   mnuHelpZarvin.onClick = [this] { mnuHelpZarvin_Click(); };
   form.onQueryUnload = [this](bool& cancel) { Form_QueryUnload(cancel); };
+  // A signal ends the program as the close box does, whatever window or wait runs.
+  platform.ui.onEndRequest = [this] { form.close(); };
   platform.port.onComm = [this] { link.MSComm1_OnComm(); };
   // Line events are window messages: they arrive at the next yield, after the read under way.
   platform.port.postEvent = [this](std::function<void()> event) { platform.ui.post(event); };
+}
+
+frmZarvin::~frmZarvin() {
+  platform.ui.onEndRequest = nullptr;
 }
 
 void frmZarvin::openChild(const std::function<void()>& open, const std::string& formName) {

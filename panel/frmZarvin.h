@@ -26,6 +26,9 @@ struct ChildWindows {
 class frmZarvin : public FrontPanel {
  public:
   explicit frmZarvin(Platform& platform);
+  ~frmZarvin();
+  frmZarvin(const frmZarvin&) = delete;
+  frmZarvin& operator=(const frmZarvin&) = delete;
 
   Platform& platform;
   /// The link and status module, with every shared variable.
@@ -37,6 +40,10 @@ class frmZarvin : public FrontPanel {
   void Form_Load();
   /// The window's close request: the shutdown. Never cancels.
   void Form_QueryUnload(bool& cancel);
+  /// The shutdown's steps on the line ("U" when keyed, "G00", the port closed), for when the
+  /// windows are gone: it waits without running window events. The caller then ends the
+  /// program.
+  void endWithoutWindows();
 
   // ---- Fields of the window.
   std::string panelMode;  // "REMOTE", "LOCAL", or empty before the first set-up
@@ -238,6 +245,8 @@ class frmZarvin : public FrontPanel {
   void detectFirmware();
 
  private:
+  /// "U" when keyed, "G00", and the port closed, with `wait` for the pauses between them.
+  void endLink(const std::function<void(double)>& wait);
   /// Where the load event goes next. Each step returns the next one, so switching between
   /// the set-ups and the loop never grows the stack.
   enum class Entry {

@@ -1,30 +1,50 @@
-// The end of the program: the window's close box and File > Exit.
+// The end of the program: the window's close box, File > Exit, a signal that ends it, and the
+// loss of the display.
 #include "panel/frmZarvin.h"
 #include "platform/runtime_error.h"
 
 void frmZarvin::Form_QueryUnload(bool& cancel) {
   (void)cancel;  // the shutdown never cancels
-  SerialPort& port = link.MSComm1;
-  if (port.portOpen()) {
-    try {
-      // A transmitter keyed from the panel goes back to receive before the link ends, also
-      // one kept keyed through LOCAL operation or still in a keying click's wait.
-      if (link.transmitter.keyed()) {
-        port.output("U");
-        link.gDelay(0.1);
-      }
-      port.output("G00\n");
-      link.gDelay(0.3);
-      if (port.inBufferCount() > 0) port.input();
-      port.setPortOpen(false);
-    } catch (const RuntimeError&) {
-      // The program ends whatever the line does.
-    }
-  }
+  endLink([this](double seconds) { link.gDelay(seconds); });
   platform.ui.endProgram();
 }
 
 void frmZarvin::mnuFileExit_Click() {
   bool cancel = false;
   Form_QueryUnload(cancel);
+}
+
+void frmZarvin::endWithoutWindows() {
+  // Nothing may enter the window system again: its connection is gone. The port's own wait
+  // still pushes queued output on and passes the time, and what comes in is dropped.
+  SerialPort& port = link.MSComm1;
+  endLink([&](double seconds) {
+    double start = link.now();
+    for (double elapsed = 0; elapsed < seconds; elapsed = link.elapsedSince(start)) {
+      port.waitForInput(seconds - elapsed);
+      if (port.inBufferCount() > 0) port.input();
+    }
+  });
+}
+
+void frmZarvin::endLink(const std::function<void(double)>& wait) {
+  SerialPort& port = link.MSComm1;
+  if (!port.portOpen()) return;
+  try {
+    // A transmitter keyed from the panel goes back to receive before the link ends, also one
+    // kept keyed through LOCAL operation or still in a keying click's wait, and nothing that
+    // runs inside the waits below keys it again.
+    if (link.transmitter.keyed()) {
+      port.output("U");
+      link.gSyncChar = "U";
+      link.gAmpTuning = false;
+      wait(0.1);
+    }
+    port.output("G00\n");
+    wait(0.3);
+    if (port.inBufferCount() > 0) port.input();
+    port.setPortOpen(false);
+  } catch (const RuntimeError&) {
+    // The program ends whatever the line does.
+  }
 }

@@ -9,6 +9,17 @@ namespace ui {
 
 void Ui::endProgram(int exitCode) { throw ProgramEnd{exitCode}; }
 
+void Ui::serveEndRequest() {
+  if (!m_endRequested || m_endServed) return;
+  m_endServed = true;
+  try {
+    if (onEndRequest) onEndRequest();
+  } catch (const RuntimeError&) {
+    // The end is not put off by an error on its way.
+  }
+  endProgram(0);
+}
+
 void Ui::registerForm(Form& form) {
   m_forms.push_back(&form);
   formAdded(form);

@@ -37,6 +37,13 @@ class Ui {
   /// Ends the program at once (throws ProgramEnd through the caller's stack).
   [[noreturn]] void endProgram(int exitCode = 0);
 
+  /// Asks the program to end, as a signal does: only a flag is raised here. The next
+  /// doEvents, whatever wait or window runs it, and an open message box serve it once: they
+  /// run onEndRequest, and end the program with status 0 if that returns.
+  virtual void requestEnd() { m_endRequested = true; }
+  /// The program's own way to end (its main window's close box).
+  std::function<void()> onEndRequest;
+
   void registerForm(Form& form);
   void unregisterForm(Form& form);
   const std::vector<Form*>& forms() const { return m_forms; }
@@ -46,9 +53,14 @@ class Ui {
   /// Renderers hook these to create and drop their windows.
   virtual void formAdded(Form&) {}
   virtual void formRemoved(Form&) {}
+  bool endRequested() const { return m_endRequested; }
+  /// Serves a pending end request (see requestEnd); nothing when none is pending.
+  void serveEndRequest();
 
  private:
   std::vector<Form*> m_forms;
+  bool m_endRequested = false;
+  bool m_endServed = false;  // a second request while the first ends the program adds nothing
 };
 
 }  // namespace ui

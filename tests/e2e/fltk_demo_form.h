@@ -102,6 +102,11 @@ inline void pointAtFirstItem(Fl_Window& window) {
   xEvent(window, FL_MOVE, {Fl::first_window()->x() + 9, Fl::first_window()->y() + 6});
 }
 
+/// An FLTK timeout's callback that runs the std::function<void()> it is given.
+inline void runFunction(void* function) {
+  (*static_cast<std::function<void()>*>(function))();
+}
+
 /// Steps that run inside whatever FLTK loop waits (an open pop-up's), one per turn of it.
 struct Steps {
   std::vector<std::function<void()>> list;

@@ -204,6 +204,39 @@ TEST_F(FltkUiTest, AMenuChangedWhileItsPopUpIsOpenPicksNoOtherItem) {
   EXPECT_FALSE(bar.find_item("&File/E&xit")->visible());  // once the pop-up has closed
 }
 
+// A signal's request to end, raised inside FLTK's own loops: the message box returns and the
+// menu closes without choosing, so that the program's end runs, once, even when it waits.
+TEST_F(FltkUiTest, AnEndRequestEndsAMessageBoxOrAMenuAndIsServedOnce) {
+  int ends = 0, exits = 0;
+  form->get("mnuFileExit").onClick = [&] { ++exits; };
+  ui->onEndRequest = [&] {
+    ++ends;
+    ui->requestEnd();
+    ui->doEvents(0.01);
+  };
+  bool leftOpen = false;  // closed by the test instead, so that a failure does not hang
+  std::function<void()> closeWhatIsOpen = [&] {
+    leftOpen = true;
+    Fl::e_keysym = FL_Escape;
+    if (Fl::grab() != nullptr) Fl::grab()->handle(FL_KEYBOARD);
+    if (Fl::modal() != nullptr) Fl::modal()->hide();
+  };
+  auto signalInside = [&](const std::function<void()>& open) {
+    Steps signal{{[&] { ui->requestEnd(); }}};
+    signal.start();
+    Fl::add_timeout(0.5, fltk_test::runFunction, &closeWhatIsOpen);
+    open();
+    Fl::remove_timeout(fltk_test::runFunction, &closeWhatIsOpen);
+  };
+  signalInside([&] { EXPECT_THROW(ui->messageBox("Held open"), ProgramEnd); });
+  EXPECT_FALSE(leftOpen);
+  signalInside([&] { xEvent(*ui->windowOf(*form), FL_KEYBOARD, {0, 0}, 'f', FL_ALT); });
+  EXPECT_FALSE(leftOpen);
+  EXPECT_NO_THROW(ui->doEvents(0));  // served once: the first request ended the program
+  EXPECT_EQ(ends, 1);
+  EXPECT_EQ(exits, 0);
+}
+
 TEST_F(FltkUiTest, ModelChangesReachTheWidgetsAtTheNextDoEvents) {
   // The window is the client area below the menu bar; a control in frames sits at their sum.
   int bar = ui->menuBarHeight(*form);

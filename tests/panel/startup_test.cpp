@@ -153,6 +153,27 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
     r.link.gSyncChar = "K";
     r.click("mnuFileExit");
   });
+  // A signal, wherever it arrives: in the main loop keyed, inside a click's own wait, over a
+  // band list, while a message box is open.
+  auto signalAt = [&](double t) { return at(t, [](Rig& r) { r.ui.requestEnd(); }); };
+  Script signalKeyed = at(6.0, [](Rig& r) {
+    r.link.gSyncChar = "K";
+    r.ui.requestEnd();
+  });
+  Script signalInAWait = [&](Rig& r) {
+    at(6.0, [](Rig& r) { r.click("cmdAGC"); })(r);
+    signalAt(6.05)(r);
+  };
+  Script signalOverABandList = [&](Rig& r) {
+    at(5.0, [](Rig& r) { r.click("cmd40M"); })(r);
+    at(5.9, [](Rig& r) { EXPECT_NE(r.ui.findForm("frmBandSelect"), nullptr); })(r);
+    signalAt(6.0)(r);
+  };
+  Script signalInAMessageBox = [&](Rig& r) {
+    r.ui.holdMessageBoxes(10.0);
+    r.ui.onMessageBox = [&r](const std::string&) { r.ui.requestEnd(); };
+    at(6.0, [](Rig& r) { r.radio.faults.silent = true; })(r);
+  };
   Script missingPort = [&](Rig& r) {
     r.port.setPresentPorts({});
     at(7.0, [](Rig& r) { r.port.plug(); })(r);
@@ -190,6 +211,10 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       // Shutdown by the close box, and by File > Exit with the transmitter keyed from the panel.
       {closeBox, 6, 10, "6.00 G00|, end 6.30"},
       {exitKeyed, 6, 10, "6.00 U, 6.10 G00|, end 6.40"},
+      {signalKeyed, 6, 10, "6.00 U, 6.10 G00|, end 6.40"},
+      {signalInAWait, 6, 10, "6.00 A3|F1425000||, 6.05 G00|, end 6.35"},
+      {signalOverABandList, 6, 10, "6.00 G00|, end 6.30"},
+      {signalInAMessageBox, 17, 30, "17.79 U, 17.89 G00|, end 18.19", noSync},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(row.writes);

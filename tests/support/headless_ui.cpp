@@ -6,6 +6,14 @@
 
 void HeadlessUi::doEvents(double maxSeconds) {
   if (onDoEvents) onDoEvents(maxSeconds);
+  serveEndRequest();
+  runEvents(maxSeconds);
+  // A request raised by one of the events (a signal's stand-in) is served before the wait
+  // returns, as the real platform serves it after its sleep.
+  serveEndRequest();
+}
+
+void HeadlessUi::runEvents(double maxSeconds) {
   syncTimers();
   bool ran = false;
   while (m_scheduler.runDue(false) || m_scheduler.runDue(true) || runDueTimer()) {

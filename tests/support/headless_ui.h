@@ -54,6 +54,7 @@ class HeadlessUi final : public ui::Ui {
   void formRemoved(ui::Form& form) override;
 
  private:
+  void runEvents(double maxSeconds);
   void syncTimers();
   bool runDueTimer();
   double nextTimerTime() const;

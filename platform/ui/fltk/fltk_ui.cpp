@@ -93,9 +93,12 @@ void FltkUi::syncForms() {
 }
 
 void FltkUi::doEvents(double maxSeconds) {
+  serveEndRequest();
   syncForms();
   armInputWatch();
   Fl::wait(m_events.empty() ? std::max(0.0, maxSeconds) : 0.0);
+  // Before the user's actions: a transmitter left keyed must not wait for them.
+  serveEndRequest();
   while (m_events.runNext()) {
   }
   m_wakeQueued = false;
@@ -116,7 +119,19 @@ void FltkUi::beforeSleep(void* data) {
 
 void FltkUi::messageBox(const std::string& text) {
   syncForms();
-  runMessageBox(m_title, text);
+  runMessageBox(m_title, text, [this] { return endRequested(); });
+  serveEndRequest();
+}
+
+void FltkUi::requestEnd() {
+  Ui::requestEnd();
+  // An open menu holds the pointer and keyboard grab; Escape closes it without choosing.
+  if (Fl_Window* menu = Fl::grab()) {
+    int key = Fl::e_keysym;
+    Fl::e_keysym = FL_Escape;
+    menu->handle(FL_KEYBOARD);
+    Fl::e_keysym = key;
+  }
 }
 
 void FltkUi::beep() {

@@ -43,6 +43,9 @@ class FltkUi : public Ui {
   /// Shows the same-named .html file of the working folder in a help window; otherwise hands
   /// the file to the desktop's opener in the background.
   void showHelp(const std::string& fileName) override;
+  /// Also closes a menu that is open, whose own wait would otherwise hold the request until
+  /// the user closes it.
+  void requestEnd() override;
 
   /// Makes doEvents return as soon as the descriptor (the serial port) has input that arrived
   /// after this call, without reading it. Call it again each time the input has been read to

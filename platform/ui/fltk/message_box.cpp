@@ -26,7 +26,8 @@ void closeDialog(Fl_Widget* button, void*) {
 
 }  // namespace
 
-void runMessageBox(const std::string& title, const std::string& text) {
+void runMessageBox(const std::string& title, const std::string& text,
+                   const std::function<bool()>& interrupted) {
   std::string shown = labelText(multiLineText(text));
   fl_font(FL_HELVETICA, kTextSize);
   int textW = 0, textH = 0;
@@ -50,7 +51,7 @@ void runMessageBox(const std::string& title, const std::string& text) {
   dialog.set_modal();
   dialog.position((Fl::w() - w) / 2, (Fl::h() - h) / 2);
   dialog.show();
-  while (dialog.shown()) Fl::wait();
+  while (dialog.shown() && !interrupted()) Fl::wait();
 }
 
 }  // namespace ui::fltk
