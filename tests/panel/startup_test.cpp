@@ -164,6 +164,10 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
     at(6.0, [](Rig& r) { r.click("cmdAGC"); })(r);
     signalAt(6.05)(r);
   };
+  Script signalInXmtsWait = [&](Rig& r) {
+    at(6.0, [](Rig& r) { r.click("cmdXmit"); })(r);
+    signalAt(6.05)(r);
+  };
   Script signalOverABandList = [&](Rig& r) {
     at(5.0, [](Rig& r) { r.click("cmd40M"); })(r);
     at(5.9, [](Rig& r) { EXPECT_NE(r.ui.findForm("frmBandSelect"), nullptr); })(r);
@@ -213,6 +217,7 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       {exitKeyed, 6, 10, "6.00 U, 6.10 G00|, end 6.40"},
       {signalKeyed, 6, 10, "6.00 U, 6.10 G00|, end 6.40"},
       {signalInAWait, 6, 10, "6.00 A3|F1425000||, 6.05 G00|, end 6.35"},
+      {signalInXmtsWait, 6, 10, "6.00 K, 6.05 U, 6.15 G00|, end 6.45"},
       {signalOverABandList, 6, 10, "6.00 G00|, end 6.30"},
       {signalInAMessageBox, 17, 30, "17.79 U, 17.89 G00|, end 18.19", noSync},
   };
