@@ -26,6 +26,9 @@ void transferRow(int row, ui::Control& from, ui::Control& text, ui::Control& bar
   int y = keyRowTop(row);
   place(from, 6, y, 40, kKeyHeight);
   place(text, 49, y + 4, 28, 26);
+  // The box hands the focus on to its bar: Tab goes straight to the bar, and Shift+Tab from the
+  // bar leaves it backwards instead of coming back through the box.
+  text.tabStop = false;
   text.backColor = ui::kSysWindow;
   text.foreColor = ui::kSysWindowText;
   place(bar, 78, y, 16, kKeyHeight);

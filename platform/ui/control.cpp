@@ -13,10 +13,11 @@ std::string Control::fullName() const {
 }
 
 bool Control::takeChange() {
-  ChangeMark* marks[] = {
-      &caption, &enabled,   &visible, &foreColor,   &backColor,   &fillColor,    &font,    &toolTip,
-      &value,   &min,       &max,     &smallChange, &largeChange, &left,         &top,     &width,
-      &height,  &lineWidth, &shape,   &alignment,   &items,       &editableText, &interval};
+  ChangeMark* marks[] = {&caption,   &enabled,   &visible,      &tabStop,     &foreColor,
+                         &backColor, &fillColor, &font,         &toolTip,     &value,
+                         &min,       &max,       &smallChange,  &largeChange, &left,
+                         &top,       &width,     &height,       &lineWidth,   &shape,
+                         &alignment, &items,     &editableText, &interval};
   bool changed = false;
   for (ChangeMark* mark : marks) changed = mark->take() || changed;
   return changed;

@@ -90,6 +90,7 @@ class Control {
   Property<std::string> caption;
   Property<bool> enabled{true};
   Property<bool> visible{true};
+  Property<bool> tabStop{true};  // reached by Tab and Shift+Tab, not only by a click
   Property<Color> foreColor{kSysButtonText};
   Property<Color> backColor{kSysButtonFace};
   Property<Color> fillColor{kBlack};

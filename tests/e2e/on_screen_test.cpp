@@ -228,11 +228,12 @@ TEST_F(BesideTheOthers, BandListKeepsTheLinkComOK) {
 
 // A click into a channel box leaves the keyboard on its scroll bar: digits typed then, or at
 // once before the program has seen the click, never reach the box; the arrow keys step the
-// channel, and box and bar agree. The audio setup dialog opens with the keyboard on Save.
+// channel, and box and bar agree. Shift+Tab leaves the bar backwards, past the box, and Tab comes
+// back to it. The audio setup dialog opens with the keyboard on Save.
 TEST_F(OnScreen, ChannelBoxesHandTheKeyboardToTheirScrollBars) {
   Fl_Window& panel = *ui->windowOf(frm->form);
-  for (auto [box, bar] : {std::pair{&frm->txtLoadCh, &frm->vscLoadCh},
-                          std::pair{&frm->txtStoreCh, &frm->vscStoreCh}}) {
+  for (auto [box, bar, before] : {std::tuple{&frm->txtLoadCh, &frm->vscLoadCh, &frm->cmdM2V},
+                                  std::tuple{&frm->txtStoreCh, &frm->vscStoreCh, &frm->cmdM2C}}) {
     auto& input = static_cast<Fl_Input&>(*ui->widgetOf(*box));
     auto& scroll = static_cast<Fl_Valuator&>(*ui->widgetOf(*bar));
     Point at = fltk_test::centreOf(input);
@@ -255,6 +256,11 @@ TEST_F(OnScreen, ChannelBoxesHandTheKeyboardToTheirScrollBars) {
     type(FL_Up);
     EXPECT_EQ(shown(), channel("02", 2)) << box->name();
     type(FL_Down);
+    EXPECT_EQ(shown(), channel("01", 1)) << box->name();
+    xEvent(panel, FL_KEYBOARD, at, FL_Tab, FL_SHIFT);
+    shown();
+    EXPECT_EQ(Fl::focus(), ui->widgetOf(*before)) << box->name();
+    xEvent(panel, FL_KEYBOARD, at, FL_Tab);
     EXPECT_EQ(shown(), channel("01", 1)) << box->name();
   }
   frm->m2vCmd();  // as the main loop serves M->V: the channel of the box

@@ -88,6 +88,10 @@ void ControlView::syncState() {
     m_shown.visible = c.visible;
     setShown(*m_widget, c.visible);
   }
+  if (m_fresh || c.tabStop != m_shown.tabStop) {
+    m_shown.tabStop = c.tabStop;
+    m_widget->visible_focus(c.tabStop ? 1 : 0);
+  }
 }
 
 void ControlView::showCaption(const std::string& caption) {

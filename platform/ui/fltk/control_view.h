@@ -73,7 +73,7 @@ class ControlView {
  private:
   struct Shown {
     std::string caption;
-    bool enabled = true, visible = true;
+    bool enabled = true, visible = true, tabStop = true;
     Color fore = 0, back = 0, fill = 0;
     FlFont font{};
     int min = 0, max = 0, smallChange = 0, largeChange = 0;
