@@ -1,8 +1,9 @@
 // The front panel and every window of the program drawn by FLTK on a real 1280 x 1024 screen
 // (Xvfb, no window manager), without the start-up: each is drawn and saved as a picture in the
 // build folder, every caption fits its control, each carries the program's class and icon, the
-// list windows open over the panel's band frame wherever the panel was moved, and the panel's
-// menus neither crash on a key nor open while the panel is held.
+// list windows open over the panel's band frame wherever the panel was moved, every text box
+// takes typing wherever its keyboard came from, and the panel's menus neither crash on a key
+// nor open while the panel is held.
 #include "tests/e2e/fltk_demo_form.h"
 #include "tests/e2e/fltk_panel_rig.h"
 // After gtest: the X11 headers define None.
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <map>
 #include <set>
 #include <sstream>
 #include <tuple>
@@ -31,6 +33,7 @@
 
 namespace {
 
+using fltk_test::centreOf;
 using fltk_test::Point;
 using fltk_test::Steps;
 using fltk_test::xEvent;
@@ -270,6 +273,62 @@ TEST_F(OnScreen, ChannelBoxesHandTheKeyboardToTheirScrollBars) {
   frm->form.setFocus(frm->vscStoreCh);  // the held panel never takes the keyboard back
   ui->doEvents(0);
   EXPECT_EQ(Fl::focus(), ui->widgetOf(audio->cmdSave));
+}
+
+// Every other text box of every window takes typed and pasted text however the keyboard came to
+// it: a click, the program, Tab or Shift+Tab.
+TEST_F(OnScreen, EveryTextBoxTakesTextWhereverItsKeyboardCameFrom) {
+  frm->txtInData.visible = true;
+  auto list = open<frmBandSelect>();
+  auto freqs = open<frmScanFreqs>();
+  auto bands = open<frmScanBands>();
+  auto portSetup = open<frmPortSetup>();
+  auto audio = open<frmAudioSetup>();
+  Fl::copy("p", 1, 1);  // for Ctrl+V
+  std::vector<std::string> refused;
+  std::map<std::string, std::set<std::string>> ways;  // each box: the ways that reached it
+  for (ui::Form* form :
+       {&frm->form, &list->form, &freqs->form, &bands->form, &portSetup->form, &audio->form}) {
+    Fl_Window& window = *ui->windowOf(*form);
+    // Empties the box that holds the keyboard, types an "x" and pastes a "p" into it.
+    auto takes = [&](ui::Control& box, const std::string& how) {
+      auto& input = static_cast<Fl_Input&>(*ui->widgetOf(box));
+      box.caption = "";
+      ui->doEvents(0);
+      xEvent(window, FL_KEYBOARD, centreOf(input), 'x');
+      xEvent(window, FL_KEYBOARD, centreOf(input), 'v', FL_CTRL);
+      ui->doEvents(0), ui->doEvents(0);
+      std::string name = form->name() + "." + box.fullName();
+      if (box.caption != "xp" || input.value() != std::string("xp"))
+        refused.push_back(name + " by " + how + ": " + box.caption.get());
+      ways[name].insert(how);
+    };
+    for (const auto& c : form->controls()) {
+      if (c->kind() != ui::Kind::TextBox || !c->reachable() || !c->tabStop) continue;
+      form->setFocus(*c);
+      ui->doEvents(0);
+      takes(*c, "program");
+      Point at = centreOf(*ui->widgetOf(*c));
+      xEvent(window, FL_PUSH, at, FL_Button + FL_LEFT_MOUSE, FL_BUTTON1);
+      xEvent(window, FL_RELEASE, at, FL_Button + FL_LEFT_MOUSE);
+      ui->doEvents(0);
+      takes(*c, "click");
+    }
+    for (int shift : {0, FL_SHIFT})
+      for (int i = 0; i < 100; ++i) {
+        xEvent(window, FL_KEYBOARD, {window.x(), window.y()}, FL_Tab, shift);
+        ui->doEvents(0), ui->doEvents(0);
+        for (const auto& c : form->controls())
+          if (c->kind() == ui::Kind::TextBox && ui->widgetOf(*c) == Fl::focus())
+            takes(*c, shift ? "Shift+Tab" : "Tab");
+      }
+  }
+  EXPECT_EQ(refused, std::vector<std::string>{});
+  // The panel's two; three in each of the band list's 14 rows and the scanner's 13, and its dwell
+  // box; the sweep's three; Port Setup's one; none in the audio setup.
+  EXPECT_EQ(ways.size(), 2 + 3 * 14 + 3 * 13 + 1 + 3 + 1);
+  const std::set<std::string> all{"program", "click", "Tab", "Shift+Tab"};
+  for (const auto& [box, reached] : ways) EXPECT_EQ(reached, all) << box;
 }
 
 TEST_F(OnScreen, NoKeyCrashesAMenuThePointerLeftAndArrowsWorkOnItAgain) {
