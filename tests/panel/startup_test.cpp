@@ -314,7 +314,7 @@ TEST(MainLoop, EveryActionWithThePortClosedLeavesTheWayBackToIt) {
       {"the sweep menu", "2 force mnuScanBands", "4.500001 ?\n"},
       // Under way when the device went: the entry's Enter, the windows' loops and ticks use a
       // device that has gone, and the port is reopened once they have ended.
-      {"a keypad entry", "0.5 click cmdFreq;2 keys 0;3 click cmdEnter", "5.500001 ?\n"},
+      {"a keypad entry", "0.5 click cmdFreq;2 keys 0;3 click cmdEnter", "0.700001 ?\n"},
       {"a scan",
        inWindow("frmScanFreqs",
                 "0.5 force mnuScanFreqs;2 text @txtFreq(0) 7.15;2 choose @Check1(0);2 click "

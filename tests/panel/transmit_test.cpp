@@ -181,6 +181,14 @@ TEST(Transmit, RetunedOutOfBandUnkeysFirst) {
        [](Rig& r) { r.folder.write("M40List.txt", "7.400 USB out of band\r\n"); },
        2,
        true},
+      // XMT clicked during a keypad entry is served once Enter has sent a frequency out of band:
+      // it keys nothing there, although the radio has not yet answered.
+      {"0 click cmdFreq;0.2 force cmdXmit;0.5 keys 0740000;4.5 click cmdEnter;5 see cmdXmit=&XMT "
+       "ON;5 see cmdXmit.enabled=0",
+       {"4.5 F0740000\n", "4.76 '0\n", "5.02 U"},
+       nullptr,
+       2,
+       true},
   };
   for (const Scenario& s : scenarios) run(s);
 }
