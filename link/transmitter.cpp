@@ -51,7 +51,9 @@ void Transmitter::unkey(double settle) {
   bool lineKeyed = keyed();
   if (!lineKeyed && !showsKeyed()) return;
   ++m_ends;
-  m_lineKeyed = false;
+  // A "U" that cannot reach the radio (the port closed, its device gone) is still owed: the
+  // next unkey, once the port is back, sends it again.
+  m_lineKeyed = lineKeyed && !lineOpen();
   m_link.gAmpTuning = false;
   m_link.gSyncChar = "U";
   if (lineKeyed) m_link.putKeepAlive("U", settle);
@@ -60,6 +62,10 @@ void Transmitter::unkey(double settle) {
 
 void Transmitter::unkeyBeforeRetune(const std::string& digits) {
   if (keyed() && !mayKeyAt("F" + digits)) unkey();
+}
+
+bool Transmitter::lineOpen() const {
+  return m_link.MSComm1.portOpen() && !m_link.MSComm1.deviceGone();
 }
 
 bool Transmitter::showsKeyed() const {

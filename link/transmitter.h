@@ -50,7 +50,8 @@ class Transmitter {
   /// keyed, end as their own off clicks end them: the click is raised for the main loop, so
   /// that TUNE's stop and its waits run there and put back what the tune changed, and so that
   /// a user's off click made at the same moment is the same click, which must not key again.
-  /// Does nothing when nothing is keyed.
+  /// With the port closed the line counts as keyed still, its "U" owed to the next unkey. Does
+  /// nothing when nothing is keyed.
   void unkey(double settle = kKeepAliveSettle);
   /// Unkeys before the radio is retuned to `digits` (seven) where it may not key, so that the
   /// carrier never goes out of band.
@@ -59,6 +60,7 @@ class Transmitter {
   static constexpr double kKeepAliveSettle = 0.1;
 
  private:
+  bool lineOpen() const;
   bool showsKeyed() const;
   void raiseKeyedOffClicks();
 

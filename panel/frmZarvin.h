@@ -56,6 +56,7 @@ class frmZarvin : public FrontPanel {
   int keypadPos = 0;
   FixedText<1> keyDigit;
   bool keyDigitFlag = false;
+  bool keypadSent = false;  // the last entry's Enter sent a frequency
 
   // Mouse digit stepping.
   bool freqButtonDown = false;

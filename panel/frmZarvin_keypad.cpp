@@ -70,6 +70,14 @@ void frmZarvin::freqCmd() {
   // Never while transmitting: the entry could end only by Enter, which "Transmit" locks, and it
   // holds the main loop, with the off click that would unkey.
   if (!transmitting()) runKeypadEntry(*this);
+  // The radio's answer to the frequency sent is shown before any later flag is served: a keying
+  // click made during the entry must find the transmit buttons as the band check leaves them
+  // on the new frequency, or it would key out of band until the next pass.
+  if (keypadSent) {
+    keypadSent = false;
+    link.gReadResponse();
+    link.gUpdateDisplay();
+  }
   freqFlag = false;
 }
 
@@ -134,5 +142,6 @@ void frmZarvin::cmdEnter_Click() {
   // refused.
   showDigitsOf(*this, send ? keyed : link.gFreq.str());
   if (send) link.gSendCommand(keyed, true, kEnterSettle);
+  keypadSent = send;
   keypadActive = false;
 }

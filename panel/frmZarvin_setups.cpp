@@ -176,6 +176,11 @@ void frmZarvin::stepRadioToWantedAudio() {
 
 frmZarvin::Entry frmZarvin::remoteSetup() {
   panelMode = "REMOTE";
+  // Back to receive before anything is set: a cycle still running ends, and what XMT or TUNE
+  // had keyed before the set-up (kept through LOCAL operation, owed since the device went, or
+  // keyed when Audio Setup's Save arrived) ends as its off click ends it, so that nothing shows
+  // keyed and TUNE puts back the mode it changed.
+  link.transmitter.unkey();
   link.gAudioSetupChanged = false;
   // Both files are looked at afresh each time, so edits take effect at the next set-up.
   link.gAllBands = link.fileExists("Permissions.txt");
@@ -195,10 +200,6 @@ frmZarvin::Entry frmZarvin::remoteSetup() {
   step([&] { link.gReadResponse(); });
   step([&] { sendStatusRequest(); });
   step([&] { link.gReadResponse(); });
-  // Back to receive: a cycle still running ends, and what XMT or TUNE had keyed before the
-  // set-up (kept through LOCAL operation or a lost link) ends as its off click ends it, so
-  // that nothing shows keyed and TUNE puts back the mode it changed.
-  link.transmitter.unkey();
   link.gSyncChar = "U";
   enableFrequencyEntry(*this);
   return Entry::LoopEntry;

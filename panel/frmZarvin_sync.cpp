@@ -17,6 +17,11 @@ frmZarvin::Entry frmZarvin::synchronise() {
     if (link.gRemote == "R0") return Entry::LocalSetup;
     return Entry::Synchronise;
   };
+  // The link is lost or new: a transmission still keyed ends now, rather than leaving the
+  // carrier on while no radio answers and no off click is served (a radio that hears but does
+  // not answer, a break on the line). XMT and TUNE show it ended once the loop serves their off
+  // clicks after the set-up.
+  link.transmitter.unkey();
   link.gDelay(0.5);
   link.gRemoteNew = false;
   // An answer from before a restart must not count: the radio has to answer afresh.

@@ -198,8 +198,9 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       // The first answer counts with its R line alone: the LOCAL set-up asks at once.
       {rOnlyLocal, 0, 4, "1.00 ?|, 1.66 ?|"},
       // Full answers without a usable R line: polled on. Once the radio is back at 10 s, the
-      // clicks made meanwhile are served in table order after the set-up, but no keying one.
-      {noState(true), 10, 12.5, "10.48 ?|, 11.08 ?|, 11.74 ?|, 12.40 G00|"},
+      // clicks made meanwhile are served in table order after the set-up, but no keying one;
+      // a transmission still keyed ends before the set-up's first request.
+      {noState(true), 10, 12.5, "10.48 ?|, 11.08 ?|, 11.74 U, 11.84 ?|"},
       {noState(false), 10, 16,
        "10.48 ?|, 11.08 ?|, 11.74 ?|, 12.40 G00|, 12.50 B100|, 12.61 ?|, 13.27 M2|F1425000|, "
        "13.63 ?|, 15.27 U"},
@@ -313,7 +314,7 @@ TEST(MainLoop, EveryActionWithThePortClosedLeavesTheWayBackToIt) {
       {"the sweep menu", "2 force mnuScanBands", "4.500001 ?\n"},
       // Under way when the device went: the entry's Enter, the windows' loops and ticks use a
       // device that has gone, and the port is reopened once they have ended.
-      {"a keypad entry", "0.5 click cmdFreq;2 keys 0;3 click cmdEnter", "5.500001 ?\n"},
+      {"a keypad entry", "0.5 click cmdFreq;2 keys 0;3 click cmdEnter", "0.700001 ?\n"},
       {"a scan",
        inWindow("frmScanFreqs",
                 "0.5 force mnuScanFreqs;2 text @txtFreq(0) 7.15;2 choose @Check1(0);2 click "

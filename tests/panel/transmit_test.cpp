@@ -181,8 +181,53 @@ TEST(Transmit, RetunedOutOfBandUnkeysFirst) {
        [](Rig& r) { r.folder.write("M40List.txt", "7.400 USB out of band\r\n"); },
        2,
        true},
+      // XMT clicked during a keypad entry is served once Enter has sent a frequency out of band:
+      // it keys nothing there, although the radio has not yet answered.
+      {"0 click cmdFreq;0.2 force cmdXmit;0.5 keys 0740000;4.5 click cmdEnter;5 see cmdXmit=&XMT "
+       "ON;5 see cmdXmit.enabled=0",
+       {"4.5 F0740000\n", "4.76 '0\n", "5.02 U"},
+       nullptr,
+       2,
+       true},
   };
   for (const Scenario& s : scenarios) run(s);
+}
+
+// The link lost while XMT or TUNE keys (the radio silent but still hearing, or the device gone
+// and back): the synchronisation ends the transmission, and its "U" reaches the radio before
+// anything else of the set-up once the port is back, rather than leaving the carrier on while
+// no radio answers, where no off click is served. Afterwards the panel shows nothing keyed.
+TEST(Transmit, LostLinkEndsTheTransmissionFirst) {
+  for (std::string keyer : {"cmdXmit", "cmdTune"}) {
+    for (std::string loss : {"silent", "unplug"}) {
+      SCOPED_TRACE(keyer + " " + loss);
+      Rig rig;
+      rig.at(kReady, [&] { press(rig, keyer); });
+      rig.at(kReady + 1.0, [&] {
+        if (loss == "silent") rig.radio.faults.silent = true;
+        if (loss == "unplug") rig.port.unplug();
+      });
+      // Past "No Sync Response" (six keep-alives unanswered): the radio hears the "U".
+      rig.at(kReady + 20.0, [&] {
+        EXPECT_FALSE(loss == "silent" && rig.radio.state.transmitting);
+        rig.radio.faults = RadioFaults();
+        rig.port.plug();
+        rig.radio.commandLog.clear();
+      });
+      rig.runFor(kReady + 40.0);
+      Strings log = rig.commands();
+      auto first =
+          std::find_if(log.begin(), log.end(), [](const std::string& c) { return c != "?"; });
+      // The silent radio had its "U" before it was heard from again.
+      EXPECT_EQ(first == log.end() ? "nothing" : *first, loss == "unplug" ? "U" : "G00");
+      EXPECT_EQ(rig.control("cmdXmit").caption + " " + rig.control("cmdTune").caption,
+                "&XMT ON T&UNE ON");
+      EXPECT_TRUE(rig.control("cmdXmit").enabled && rig.control("cmdTune").enabled);
+      EXPECT_EQ(rig.link.gSyncChar, "U");
+      EXPECT_FALSE(rig.radio.state.transmitting);
+      EXPECT_EQ(rig.radio.state.mode, 1);  // USB
+    }
+  }
 }
 
 // TUNE from USB keys the radio in AME and locks XMT out; its stop unkeys and puts back what
