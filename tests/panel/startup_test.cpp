@@ -119,6 +119,19 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
     };
   };
   Script unanswered = at(8.0, [](Rig& r) { r.radio.faults.dropKeyAnswers = true; });
+  // The same with XMT keyed: the radio may still hear what it no longer answers, so it goes
+  // back to receive before the message, which the user is slow to close. The radio answers
+  // again by then, and the restart shows XMT ended.
+  Script unansweredKeyed = [&](Rig& r) {
+    at(7.0, [](Rig& r) { r.click("cmdXmit"); })(r);
+    unanswered(r);
+    r.ui.holdMessageBoxes(5.0);
+    r.ui.onMessageBox = [&r](const std::string&) {
+      EXPECT_FALSE(r.radio.state.transmitting);
+      r.radio.faults.dropKeyAnswers = false;
+    };
+    at(29.0, [](Rig& r) { EXPECT_EQ(r.frm.cmdXmit.caption, "&XMT ON"); })(r);
+  };
   Script tuning = at(6.0, [](Rig& r) {
     r.link.gSyncChar = "K";  // as tuneAmpCmd leaves it
     r.link.gAmpTuning = true;
@@ -206,6 +219,10 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       // A keep-alive 2.0 s after the last one's 0.1 s settle, answered or not; the sixth
       // unanswered since 8 s (an answer resets the count) restarts the link.
       {unanswered, 9, 21, "9.39 U, 11.49 U, 13.59 U, 15.69 U, 17.79 U, 19.89 U, 20.49 ?|", noSync},
+      {unansweredKeyed, 9, 30,
+       "9.26 K, 11.36 K, 13.46 K, 15.56 K, 17.66 K, 19.76 K, 19.86 U, 25.46 ?|, 26.12 ?|, 26.78 "
+       "G00|, 26.88 B100|, 26.99 ?|, 27.65 U, 29.75 U",
+       noSync},
       // An amplifier tune cycle more than 20 s old: unkeyed, then the status asked after OK.
       {tuning, 20, 27, "20.70 K, 22.80 K, 24.90 K, 26.00 U, 26.10 ?|, 26.70 U", {"Tune Cancelled"}},
       // No keep-alive in LOCAL operation; the REMOTE set-up once the radio is REMOTE again.
