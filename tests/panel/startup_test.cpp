@@ -191,6 +191,13 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
     r.ui.onMessageBox = [&r](const std::string&) { r.ui.requestEnd(); };
     at(6.0, [](Rig& r) { r.radio.faults.silent = true; })(r);
   };
+  // Keyed from the panel, the device gone at the signal: the port still counts as open, so the
+  // shutdown takes its steps and waits, and nothing reaches the line.
+  Script signalDeviceGone = [&](Rig& r) {
+    at(6.0, [](Rig& r) { r.click("cmdXmit"); })(r);
+    at(6.5, [](Rig& r) { r.port.unplug(); })(r);
+    signalAt(6.5)(r);
+  };
   Script missingPort = [&](Rig& r) {
     r.port.setPresentPorts({});
     at(7.0, [](Rig& r) { r.port.plug(); })(r);
@@ -236,6 +243,7 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       {signalInAWait, 6, 10, "6.00 A3|F1425000||, 6.05 G00|, end 6.35"},
       {signalInXmtsWait, 6, 10, "6.00 K, 6.05 U, 6.15 G00|, end 6.45"},
       {signalOverABandList, 6, 10, "6.00 G00|, end 6.30"},
+      {signalDeviceGone, 6.4, 10, ", end 6.90"},
       {signalInAMessageBox, 17, 30, "17.79 U, 17.89 G00|, end 18.19", noSync},
   };
   for (const auto& row : kRows) {
