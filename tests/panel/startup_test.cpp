@@ -198,6 +198,22 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
     at(6.5, [](Rig& r) { r.port.unplug(); })(r);
     signalAt(6.5)(r);
   };
+  // Port Setup applies another port (here one that is missing) while XMT keys the radio on
+  // this one: nothing would reach that radio again to end its transmission. Port 1 again
+  // finds it in receive, with XMT ended.
+  auto applyPort = [&](double t, const char* number) {
+    return at(t, [number](Rig& r) {
+      r.link.gPortNumber = number;
+      r.link.gPortSetupChanged = true;
+    });
+  };
+  Script otherPortKeyed = [&](Rig& r) {
+    at(6.0, [](Rig& r) { r.click("cmdXmit"); })(r);
+    applyPort(7.0, "2")(r);
+    at(9.0, [](Rig& r) { EXPECT_FALSE(r.radio.state.transmitting); })(r);
+    applyPort(9.0, "1")(r);
+    at(13.0, [](Rig& r) { EXPECT_EQ(r.frm.cmdXmit.caption, "&XMT ON"); })(r);
+  };
   Script missingPort = [&](Rig& r) {
     r.port.setPresentPorts({});
     at(7.0, [](Rig& r) { r.port.plug(); })(r);
@@ -244,6 +260,8 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       {signalInXmtsWait, 6, 10, "6.00 K, 6.05 U, 6.15 G00|, end 6.45"},
       {signalOverABandList, 6, 10, "6.00 G00|, end 6.30"},
       {signalDeviceGone, 6.4, 10, ", end 6.90"},
+      {otherPortKeyed, 6, 13,
+       "6.00 K, 6.16 K, 7.00 U, 9.90 ?|, 10.56 ?|, 11.22 G00|, 11.32 B100|, 11.43 ?|, 12.09 U"},
       {signalInAMessageBox, 17, 30, "17.79 U, 17.89 G00|, end 18.19", noSync},
   };
   for (const auto& row : kRows) {
