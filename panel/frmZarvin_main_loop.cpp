@@ -105,6 +105,9 @@ frmZarvin::Entry frmZarvin::mainLoopPass() {
       link.gXmitNew = false;
     }
     if (link.gSyncCount > kMaxUnansweredSyncs) {
+      // Answers that no longer arrive say nothing of what the radio still hears: it goes back
+      // to receive before the message waits for OK.
+      link.transmitter.unkey();
       platform.ui.messageBox("No Sync Response. OK to Restart.");
       return Entry::PortSetupFull;
     }

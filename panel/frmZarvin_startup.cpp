@@ -165,6 +165,9 @@ void frmZarvin::openPort() {
   };
   attempt([&] {
     if (!port.portOpen()) return;
+    // Once closed, nothing may reach this radio again (new settings may name another port, or
+    // none): a transmission the panel keyed ends here first.
+    link.transmitter.unkey();
     pendingInCount = port.inBufferCount();
     if (pendingInCount > 0) port.input();
     port.setPortOpen(false);

@@ -119,6 +119,19 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
     };
   };
   Script unanswered = at(8.0, [](Rig& r) { r.radio.faults.dropKeyAnswers = true; });
+  // The same with XMT keyed: the radio may still hear what it no longer answers, so it goes
+  // back to receive before the message, which the user is slow to close. The radio answers
+  // again by then, and the restart shows XMT ended.
+  Script unansweredKeyed = [&](Rig& r) {
+    at(7.0, [](Rig& r) { r.click("cmdXmit"); })(r);
+    unanswered(r);
+    r.ui.holdMessageBoxes(5.0);
+    r.ui.onMessageBox = [&r](const std::string&) {
+      EXPECT_FALSE(r.radio.state.transmitting);
+      r.radio.faults.dropKeyAnswers = false;
+    };
+    at(29.0, [](Rig& r) { EXPECT_EQ(r.frm.cmdXmit.caption, "&XMT ON"); })(r);
+  };
   Script tuning = at(6.0, [](Rig& r) {
     r.link.gSyncChar = "K";  // as tuneAmpCmd leaves it
     r.link.gAmpTuning = true;
@@ -178,6 +191,29 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
     r.ui.onMessageBox = [&r](const std::string&) { r.ui.requestEnd(); };
     at(6.0, [](Rig& r) { r.radio.faults.silent = true; })(r);
   };
+  // Keyed from the panel, the device gone at the signal: the port still counts as open, so the
+  // shutdown takes its steps and waits, and nothing reaches the line.
+  Script signalDeviceGone = [&](Rig& r) {
+    at(6.0, [](Rig& r) { r.click("cmdXmit"); })(r);
+    at(6.5, [](Rig& r) { r.port.unplug(); })(r);
+    signalAt(6.5)(r);
+  };
+  // Port Setup applies another port (here one that is missing) while XMT keys the radio on
+  // this one: nothing would reach that radio again to end its transmission. Port 1 again
+  // finds it in receive, with XMT ended.
+  auto applyPort = [&](double t, const char* number) {
+    return at(t, [number](Rig& r) {
+      r.link.gPortNumber = number;
+      r.link.gPortSetupChanged = true;
+    });
+  };
+  Script otherPortKeyed = [&](Rig& r) {
+    at(6.0, [](Rig& r) { r.click("cmdXmit"); })(r);
+    applyPort(7.0, "2")(r);
+    at(9.0, [](Rig& r) { EXPECT_FALSE(r.radio.state.transmitting); })(r);
+    applyPort(9.0, "1")(r);
+    at(13.0, [](Rig& r) { EXPECT_EQ(r.frm.cmdXmit.caption, "&XMT ON"); })(r);
+  };
   Script missingPort = [&](Rig& r) {
     r.port.setPresentPorts({});
     at(7.0, [](Rig& r) { r.port.plug(); })(r);
@@ -207,6 +243,10 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       // A keep-alive 2.0 s after the last one's 0.1 s settle, answered or not; the sixth
       // unanswered since 8 s (an answer resets the count) restarts the link.
       {unanswered, 9, 21, "9.39 U, 11.49 U, 13.59 U, 15.69 U, 17.79 U, 19.89 U, 20.49 ?|", noSync},
+      {unansweredKeyed, 9, 30,
+       "9.26 K, 11.36 K, 13.46 K, 15.56 K, 17.66 K, 19.76 K, 19.86 U, 25.46 ?|, 26.12 ?|, 26.78 "
+       "G00|, 26.88 B100|, 26.99 ?|, 27.65 U, 29.75 U",
+       noSync},
       // An amplifier tune cycle more than 20 s old: unkeyed, then the status asked after OK.
       {tuning, 20, 27, "20.70 K, 22.80 K, 24.90 K, 26.00 U, 26.10 ?|, 26.70 U", {"Tune Cancelled"}},
       // No keep-alive in LOCAL operation; the REMOTE set-up once the radio is REMOTE again.
@@ -220,6 +260,9 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       {signalInAWait, 6, 10, "6.00 A3|F1425000||, 6.05 G00|, end 6.35"},
       {signalInXmtsWait, 6, 10, "6.00 K, 6.05 U, 6.15 G00|, end 6.45"},
       {signalOverABandList, 6, 10, "6.00 G00|, end 6.30"},
+      {signalDeviceGone, 6.4, 10, ", end 6.90"},
+      {otherPortKeyed, 6, 13,
+       "6.00 K, 6.16 K, 7.00 U, 9.90 ?|, 10.56 ?|, 11.22 G00|, 11.32 B100|, 11.43 ?|, 12.09 U"},
       {signalInAMessageBox, 17, 30, "17.79 U, 17.89 G00|, end 18.19", noSync},
   };
   for (const auto& row : kRows) {
