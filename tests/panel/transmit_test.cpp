@@ -125,14 +125,7 @@ TEST(Transmit, ScanOrCloseInsideAKeyingWaitRunsUnkeyed) {
                                "@cmdScanUp;2 close frmScanBands"
                              : "0.5 text @txtFreq(0) 7.40;0.5 choose @Check1(0);0.5 click "
                                "@cmdScan;2 close frmScanFreqs";
-      std::istringstream steps(inWindow(menu.substr(3).insert(0, "frm"), scan));
-      for (std::string step; menu[0] == 'm' && std::getline(steps, step, ';');) {
-        double t = std::stod(step);
-        std::string verb = step.substr(step.find(' ') + 1);
-        std::string arg = verb.substr(verb.find(' ') + 1);
-        verb = verb.substr(0, verb.find(' '));
-        rig.at(kReady + t, [&rig, verb, arg] { act(rig, verb, arg); });
-      }
+      if (menu[0] == 'm') schedule(rig, inWindow(menu.substr(3).insert(0, "frm"), scan));
       rig.at(kReady + 0.05, [&] {
         if (menu[0] == 'm') return press(rig, menu);
         if (menu == "close") return rig.frm.form.close();
