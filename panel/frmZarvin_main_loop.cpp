@@ -156,7 +156,8 @@ void frmZarvin::showTransmitState() {
     lblXMTRCV.backColor = ui::kRed;
     lblXMTRCV.caption = "Transmit";
     link.gShowMeterFunction();
-    // Enter is locked from here on: an entry left running could never end.
+    // Enter, the only end of an entry, is locked from here on: one that an error abandoned
+    // half-way ends now (one under way ends by itself once the transmitter keys).
     if (!keypadDone) endKeypadEntry();
     cmdFreq.enabled = false;
     cmdEnter.enabled = false;

@@ -200,6 +200,8 @@ frmZarvin::Entry frmZarvin::remoteSetup() {
   step([&] { link.gReadResponse(); });
   step([&] { sendStatusRequest(); });
   step([&] { link.gReadResponse(); });
+  // REMOTE operation's keep-alive from here on: the unkey above sets it only when something was
+  // keyed, and LOCAL operation's blank (or none, at the start) must not be repeated.
   link.gSyncChar = "U";
   enableFrequencyEntry(*this);
   return Entry::LoopEntry;
