@@ -73,8 +73,12 @@ void stop(pid_t& pid) {
 /// An X server of the test's own (Xvfb on a free display number): a test can take it away,
 /// and its windows take no input from the tests that share the common display.
 struct PrivateDisplay {
-  /// Xvfb with the options given besides its own.
+  /// Xvfb with the options given besides its own. A server that dies once it has named its
+  /// display (it could not tell us whole, under a loaded machine) is started again.
   PrivateDisplay(const std::string& option = "", const std::string& value = "") {
+    for (int attempt = 0; attempt < 3 && name.empty(); ++attempt) start(option, value);
+  }
+  void start(const std::string& option, const std::string& value) {
     int ready[2];
     if (pipe(ready) != 0) return;
     server = fork();
@@ -89,14 +93,21 @@ struct PrivateDisplay {
       _exit(127);
     }
     close(ready[1]);
-    // Xvfb writes its display number once it takes connections.
-    char number[16] = "";
-    pollfd p{ready[0], POLLIN, 0};
-    if (server > 0 && poll(&p, 1, 5000) == 1) {
-      ssize_t n = read(ready[0], number, sizeof number - 1);
-      if (n > 0) name = ":" + std::string(number, std::strcspn(number, "\n"));
+    // Xvfb writes its display number once it takes connections, and then closes its end.
+    std::string number;
+    for (pollfd p{ready[0], POLLIN, 0}; server > 0 && poll(&p, 1, 20000) == 1;) {
+      char part[16];
+      ssize_t n = read(ready[0], part, sizeof part);
+      if (n <= 0) break;
+      number.append(part, n);
     }
     close(ready[0]);
+    bool alive = server > 0 && waitpid(server, nullptr, WNOHANG) == 0;
+    if (alive && !number.empty()) {
+      name = ":" + number.substr(0, number.find('\n'));
+    } else {
+      stop(server);
+    }
   }
   ~PrivateDisplay() { stop(server); }
 
