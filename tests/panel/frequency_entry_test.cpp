@@ -118,4 +118,38 @@ TEST(FrequencyEntry, KeypadStepsAndChannelTransfers) {
   for (const Scenario& s : scenarios) run(s);
 }
 
+// A Freq click still waiting when the LOCAL set-up has locked the keypad (firmware 1 and 3)
+// starts no entry: Enter could never end it, and the entry would hold the loop, which would
+// then never see the radio handed back.
+TEST(FrequencyEntry, AFreqClickLeftForALockedKeypadStartsNoEntry) {
+  const struct {
+    const char* when;
+    double unplugged;  // from then until 3 s (or never, at 0), the device is gone
+    double back;       // the radio hands control back
+  } kRows[] = {
+      {"in the LOCAL set-up's wait", 0, 4},
+      {"with the port closed", 1.1, 14},
+  };
+  for (int firmware : {1, 3}) {
+    for (const auto& row : kRows) {
+      SCOPED_TRACE(std::string(row.when) + ", firmware " + std::to_string(firmware));
+      Rig rig(firmware);
+      if (row.unplugged > 0) {
+        rig.at(kReady + row.unplugged, [&] { rig.port.unplug(); });
+        rig.at(kReady + 3, [&] { rig.port.plug(); });
+      }
+      schedule(rig, "1 local;1.2 click cmdFreq;" + std::to_string(row.back - 0.5) +
+                        " see lblREMOTE=LOCAL;" + std::to_string(row.back - 0.5) +
+                        " see cmdEnter.enabled=0");
+      rig.at(kReady + row.back - 0.5, [&] { EXPECT_FALSE(rig.frm.keypadActive); });
+      rig.at(kReady + row.back, [&] {
+        for (const RadioReply& r : rig.radio.switchRemote(true)) rig.port.deliver(r);
+      });
+      rig.runFor(kReady + row.back + 8);
+      EXPECT_EQ(look::of(rig.frm.form, "lblREMOTE"), "lblREMOTE=REMOTE");
+      EXPECT_EQ(rig.link.gSyncChar, "U");
+    }
+  }
+}
+
 }  // namespace
