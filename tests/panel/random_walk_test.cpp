@@ -368,14 +368,17 @@ void Walk::settle() {
       if (m_rig.frm.keypadActive) click("cmdEnter");
     });
   }
-  if (m_rig.link.gPortNumber == "1") return;
+  // The radio talks at 9600 baud only: at the rate a walk may have applied (1 baud, say) its
+  // answers would take minutes, so the operator puts the rate back with the port.
+  if (m_rig.link.gPortNumber == "1" && std::atoi(m_rig.link.gPortSettings.c_str()) == 9600) return;
   m_rig.at(now() + 1, [this] {
-    note("Port Setup back to port 1");
+    note("Port Setup back to port 1 at 9600 baud");
     ui::userClick(m_rig.frm.mnuPortSetup);
   });
   m_rig.at(now() + 1.5, [this] {
     if (!m_rig.ui.findForm("frmPortSetup")) return fail("I5 Port Setup does not open");
     ui::userSetText(m_rig.ui.control("frmPortSetup", "cmbSelectPort"), "1");
+    ui::userSetText(m_rig.ui.control("frmPortSetup", "cmbSelectBaudRate"), "9600");
     ui::userClick(m_rig.ui.control("frmPortSetup", "cmdApply"));
   });
 }
