@@ -119,27 +119,39 @@ TEST(FrequencyEntry, KeypadStepsAndChannelTransfers) {
 }
 
 // A Freq click still waiting when the LOCAL set-up has locked the keypad (firmware 1 and 3)
-// starts no entry: Enter could never end it, and the entry would hold the loop, which would
-// then never see the radio handed back.
+// starts no entry, and ends one that an error abandoned: Enter could never end it, and the
+// entry would hold the loop, which would then never see the radio handed back.
 TEST(FrequencyEntry, AFreqClickLeftForALockedKeypadStartsNoEntry) {
   const struct {
     const char* when;
-    double unplugged;  // from then until 3 s (or never, at 0), the device is gone
-    double back;       // the radio hands control back
+    std::string script;  // the radio goes LOCAL before Freq is served again
+    std::function<void(Rig&)> lose;
+    double back;  // the radio hands control back
   } kRows[] = {
-      {"in the LOCAL set-up's wait", 0, 4},
-      {"with the port closed", 1.1, 14},
+      {"in the LOCAL set-up's wait", "1 local;1.2 click cmdFreq", [](Rig&) {}, 4},
+      {"with the device gone", "1 local;2 click cmdFreq",
+       [](Rig& r) {
+         r.at(kReady + 1.1, [&r] { r.port.unplug(); });
+         r.at(kReady + 3, [&r] { r.port.plug(); });
+       },
+       14},
+      // The scan menu's band check meets the closed port inside the entry's wait.
+      {"an entry an error abandoned", "0.5 click cmdFreq;1.5 force mnuScanFreqs",
+       [](Rig& r) {
+         r.at(kReady + 1, [&r] {
+           r.port.setPortOpen(false);
+           r.radio.switchRemote(false);
+         });
+       },
+       6},
   };
   for (int firmware : {1, 3}) {
     for (const auto& row : kRows) {
       SCOPED_TRACE(std::string(row.when) + ", firmware " + std::to_string(firmware));
       Rig rig(firmware);
-      if (row.unplugged > 0) {
-        rig.at(kReady + row.unplugged, [&] { rig.port.unplug(); });
-        rig.at(kReady + 3, [&] { rig.port.plug(); });
-      }
-      schedule(rig, "1 local;1.2 click cmdFreq;" + std::to_string(row.back - 0.5) +
-                        " see lblREMOTE=LOCAL;" + std::to_string(row.back - 0.5) +
+      row.lose(rig);
+      std::string before = std::to_string(row.back - 0.5);
+      schedule(rig, row.script + ";" + before + " see lblREMOTE=LOCAL;" + before +
                         " see cmdEnter.enabled=0");
       rig.at(kReady + row.back - 0.5, [&] { EXPECT_FALSE(rig.frm.keypadActive); });
       rig.at(kReady + row.back, [&] {
@@ -148,6 +160,7 @@ TEST(FrequencyEntry, AFreqClickLeftForALockedKeypadStartsNoEntry) {
       rig.runFor(kReady + row.back + 8);
       EXPECT_EQ(look::of(rig.frm.form, "lblREMOTE"), "lblREMOTE=REMOTE");
       EXPECT_EQ(rig.link.gSyncChar, "U");
+      EXPECT_FALSE(rig.frm.keypadActive);
     }
   }
 }
