@@ -67,9 +67,14 @@ void runKeypadEntry(frmZarvin& frm) {
 }  // namespace
 
 void frmZarvin::freqCmd() {
-  // Never while transmitting: the entry could end only by Enter, which "Transmit" locks, and it
-  // holds the main loop, with the off click that would unkey.
-  if (!transmitting()) runKeypadEntry(*this);
+  // Never while transmitting, nor for a click made before the LOCAL set-up locked the keypad:
+  // the entry could end only by Enter, which is locked, and it holds the main loop, with the
+  // off click that would unkey and the report of the radio handed back.
+  if (!transmitting() && cmdEnter.enabled) {
+    runKeypadEntry(*this);
+  } else if (!keypadDone) {
+    endKeypadEntry();  // one that an error abandoned, before the lock
+  }
   // The radio's answer to the frequency sent is shown before any later flag is served: a keying
   // click made during the entry must find the transmit buttons as the band check leaves them
   // on the new frequency, or it would key out of band until the next pass.

@@ -55,6 +55,12 @@ void showTuneOff(frmZarvin& f, bool panelControls) {
   if (panelControls) f.cmdMode.enabled = true;
 }
 
+// A device that has gone answers no step back: each would wait for its answer in vain (a mode
+// step with its message), while the port waits for the loop to open it afresh.
+bool deviceThere(const DisplayZarvinStatus& link) {
+  return !link.MSComm1.deviceGone();
+}
+
 // Brings the mode back. Generation 2 sets it; the others can only step it round.
 void restoreMode(frmZarvin& f) {
   DisplayZarvinStatus& link = f.link;
@@ -63,7 +69,8 @@ void restoreMode(frmZarvin& f) {
     link.gSetMode(f.savedMode);
     return;
   }
-  for (int step = 0; step < kMaxModeSteps && link.gMode != f.savedMode; ++step) link.gNextMode();
+  for (int step = 0; step < kMaxModeSteps && link.gMode != f.savedMode && deviceThere(link); ++step)
+    link.gNextMode();
 }
 
 // Puts back the audio source, side tone and PTT enable that the tune changed, each only
@@ -71,7 +78,9 @@ void restoreMode(frmZarvin& f) {
 void restoreOtherSettings(frmZarvin& f) {
   DisplayZarvinStatus& link = f.link;
   if (isSourceCode(f.savedAudioSource)) {
-    for (int step = 0; step < kMaxSourceSteps && link.gAudioSource != f.savedAudioSource; ++step) {
+    for (int step = 0;
+         step < kMaxSourceSteps && link.gAudioSource != f.savedAudioSource && deviceThere(link);
+         ++step) {
       link.gSendCommand("H", true, kRestoreSettle);
       link.gReadResponse();
     }

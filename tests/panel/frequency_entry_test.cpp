@@ -118,4 +118,51 @@ TEST(FrequencyEntry, KeypadStepsAndChannelTransfers) {
   for (const Scenario& s : scenarios) run(s);
 }
 
+// A Freq click still waiting when the LOCAL set-up has locked the keypad (firmware 1 and 3)
+// starts no entry, and ends one that an error abandoned: Enter could never end it, and the
+// entry would hold the loop, which would then never see the radio handed back.
+TEST(FrequencyEntry, AFreqClickLeftForALockedKeypadStartsNoEntry) {
+  const struct {
+    const char* when;
+    std::string script;  // the radio goes LOCAL before Freq is served again
+    std::function<void(Rig&)> lose;
+    double back;  // the radio hands control back
+  } kRows[] = {
+      {"in the LOCAL set-up's wait", "1 local;1.2 click cmdFreq", [](Rig&) {}, 4},
+      {"with the device gone", "1 local;2 click cmdFreq",
+       [](Rig& r) {
+         r.at(kReady + 1.1, [&r] { r.port.unplug(); });
+         r.at(kReady + 3, [&r] { r.port.plug(); });
+       },
+       14},
+      // The scan menu's band check meets the closed port inside the entry's wait.
+      {"an entry an error abandoned", "0.5 click cmdFreq;1.5 force mnuScanFreqs",
+       [](Rig& r) {
+         r.at(kReady + 1, [&r] {
+           r.port.setPortOpen(false);
+           r.radio.switchRemote(false);
+         });
+       },
+       6},
+  };
+  for (int firmware : {1, 3}) {
+    for (const auto& row : kRows) {
+      SCOPED_TRACE(std::string(row.when) + ", firmware " + std::to_string(firmware));
+      Rig rig(firmware);
+      row.lose(rig);
+      std::string before = std::to_string(row.back - 0.5);
+      schedule(rig, row.script + ";" + before + " see lblREMOTE=LOCAL;" + before +
+                        " see cmdEnter.enabled=0");
+      rig.at(kReady + row.back - 0.5, [&] { EXPECT_FALSE(rig.frm.keypadActive); });
+      rig.at(kReady + row.back, [&] {
+        for (const RadioReply& r : rig.radio.switchRemote(true)) rig.port.deliver(r);
+      });
+      rig.runFor(kReady + row.back + 8);
+      EXPECT_EQ(look::of(rig.frm.form, "lblREMOTE"), "lblREMOTE=REMOTE");
+      EXPECT_EQ(rig.link.gSyncChar, "U");
+      EXPECT_FALSE(rig.frm.keypadActive);
+    }
+  }
+}
+
 }  // namespace

@@ -72,6 +72,8 @@ class Walk {
   void watch();
   void watchSpin(double maxSeconds);
   void settle();
+  bool portPutBack();
+  void putPortBack();
   void checkSettled();
 
   unsigned m_seed;
@@ -360,24 +362,38 @@ void Walk::settle() {
   // The operator hands the radio back, and says so (a LOCAL panel asks nothing).
   for (const RadioReply& r : m_rig.radio.switchRemote(true)) m_rig.port.deliver(r);
   // Flags raised before open their windows or start an entry later: each is ended as it comes.
-  // A keypad entry holds the main loop until its Enter, as it should.
+  // A keypad entry holds the main loop until its Enter, as it should. Between the rounds the
+  // operator puts the port back, once no window holds the panel.
   for (double t = 0; t < 16; t += 2) {
     m_rig.at(now() + t, [this] {
       for (ui::Form* f : m_rig.ui.forms())
         if (f != &m_rig.frm.form && f->visible) note("close " + f->name()), f->close();
       if (m_rig.frm.keypadActive) click("cmdEnter");
     });
+    m_rig.at(now() + t + 1, [this] { putPortBack(); });
   }
-  if (m_rig.link.gPortNumber == "1") return;
-  m_rig.at(now() + 1, [this] {
-    note("Port Setup back to port 1");
-    ui::userClick(m_rig.frm.mnuPortSetup);
+  m_rig.at(now() + 16, [this] {
+    if (!portPutBack()) fail("I5 Port Setup does not open");
   });
-  m_rig.at(now() + 1.5, [this] {
-    if (!m_rig.ui.findForm("frmPortSetup")) return fail("I5 Port Setup does not open");
+}
+
+// The radio talks at 9600 baud only: at the rate a walk may have applied (1 baud, say) its
+// answers would take minutes, so the operator puts the rate back with the port.
+bool Walk::portPutBack() {
+  return m_rig.link.gPortNumber == "1" && std::atoi(m_rig.link.gPortSettings.c_str()) == 9600;
+}
+
+void Walk::putPortBack() {
+  if (portPutBack() || !m_rig.frm.form.enabled) return;
+  note("Port Setup back to port 1 at 9600 baud");
+  // The dialog is modal: its steps are queued before the click that opens it.
+  m_rig.at(now() + 0.5, [this] {
+    if (!m_rig.ui.findForm("frmPortSetup")) return;
     ui::userSetText(m_rig.ui.control("frmPortSetup", "cmbSelectPort"), "1");
+    ui::userSetText(m_rig.ui.control("frmPortSetup", "cmbSelectBaudRate"), "9600");
     ui::userClick(m_rig.ui.control("frmPortSetup", "cmdApply"));
   });
+  ui::userClick(m_rig.frm.mnuPortSetup);
 }
 
 void Walk::checkSettled() {

@@ -232,6 +232,7 @@ TEST(Tune, StopPutsBackWhatChanged) {
     char ignored;        // a command the radio ignores from then on
     Strings stop;        // what the stop sends, and when
     int modeErrors;
+    double goneAt = 0;  // the device goes this long after the stop's click (0: never)
   } kRows[] = {
       {2, "", 0, {"0.16 M1\nF1425000\n"}, 0},  // the absolute mode code with the frequency
       // AME, CW, USB; then the PTT enable back; generation 3 never toggles it, even when it
@@ -254,6 +255,10 @@ TEST(Tune, StopPutsBackWhatChanged) {
       // cycle) only unkeys: the radio would ignore each step back, and Mode stays locked.
       {3, "R0\n", 0, {}, 0},
       {2, "R0\n", 0, {"0.16 M1\nF1425000\n"}, 0},  // but the absolute mode code is taken
+      // The device gone during the unkey's settle: no step back is tried on it, each with its
+      // message, while the port waits to be opened afresh.
+      {1, "", 0, {}, 0, 0.1},
+      {3, "H2\n", 0, {}, 0, 0.1},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(row.firmware);
@@ -275,6 +280,7 @@ TEST(Tune, StopPutsBackWhatChanged) {
       rig.port.deliver({0, row.during});
     });
     rig.at(kReady + 5.0, [&] { press(rig, "cmdTune"); });
+    if (row.goneAt > 0) rig.at(kReady + 5.0 + row.goneAt, [&] { rig.port.unplug(); });
     // Back to "U" from the stop's first step: an error in a later one must not re-key.
     rig.at(kReady + 8.0, [&] { EXPECT_EQ(rig.link.gSyncChar, "U"); });
     rig.runFor(kReady + 20.0);

@@ -9,6 +9,10 @@
 void SimSerialPort::openDevice(int portNumber, const SerialSettings&, int) {
   if (m_present.count(portNumber) == 0) throw errnoError(ENOENT);
   m_charSeconds = charSeconds();
+  // The radio talks at whatever rate the port is set to. Bytes still on their way to an
+  // earlier opening are dropped when they come (arrive), so they hold the line no longer:
+  // at a rate far too slow, they would hold it for minutes after the right rate is applied.
+  m_lineFreeAt = 0.0;
   ++m_generation;
   ++m_opens;
 }
