@@ -60,6 +60,11 @@ void Transmitter::unkey(double settle) {
   raiseKeyedOffClicks();
 }
 
+void Transmitter::unkeyOnHandOver() {
+  if (m_link.gXmit && lineOpen()) m_lineKeyed = true;
+  unkey();
+}
+
 void Transmitter::unkeyBeforeRetune(const std::string& digits) {
   if (keyed() && !mayKeyAt("F" + digits)) unkey();
 }

@@ -53,6 +53,11 @@ class Transmitter {
   /// With the port closed the line counts as keyed still, its "U" owed to the next unkey. Does
   /// nothing when nothing is keyed.
   void unkey(double settle = kKeepAliveSettle);
+  /// Back to receive when the radio comes back into the panel's hands (after LOCAL operation,
+  /// a lost link): as unkey(), and "U" goes on the line also when only the radio's own last
+  /// word says it transmits, since a "U" sent while it was LOCAL (not yet known to be) was
+  /// answered "K" and not obeyed.
+  void unkeyOnHandOver();
   /// Unkeys before the radio is retuned to `digits` (seven) where it may not key, so that the
   /// carrier never goes out of band.
   void unkeyBeforeRetune(const std::string& digits);

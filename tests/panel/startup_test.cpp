@@ -121,7 +121,8 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
   Script unanswered = at(8.0, [](Rig& r) { r.radio.faults.dropKeyAnswers = true; });
   // The same with XMT keyed: the radio may still hear what it no longer answers, so it goes
   // back to receive before the message, which the user is slow to close. The radio answers
-  // again by then, and the restart shows XMT ended.
+  // again by then, and the restart shows XMT ended. Its last word was "K" (the "U" went
+  // unanswered), so the REMOTE set-up says "U" once more before anything else.
   Script unansweredKeyed = [&](Rig& r) {
     at(7.0, [](Rig& r) { r.click("cmdXmit"); })(r);
     unanswered(r);
@@ -207,6 +208,8 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       r.link.gPortSetupChanged = true;
     });
   };
+  // XMT keyed, then another port applied and the first one again: the "U" goes out as the first
+  // port closes, its answer unread, so the REMOTE set-up on it says "U" again first.
   Script otherPortKeyed = [&](Rig& r) {
     at(6.0, [](Rig& r) { r.click("cmdXmit"); })(r);
     applyPort(7.0, "2")(r);
@@ -244,8 +247,8 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       // unanswered since 8 s (an answer resets the count) restarts the link.
       {unanswered, 9, 21, "9.39 U, 11.49 U, 13.59 U, 15.69 U, 17.79 U, 19.89 U, 20.49 ?|", noSync},
       {unansweredKeyed, 9, 30,
-       "9.26 K, 11.36 K, 13.46 K, 15.56 K, 17.66 K, 19.76 K, 19.86 U, 25.46 ?|, 26.12 ?|, 26.78 "
-       "G00|, 26.88 B100|, 26.99 ?|, 27.65 U, 29.75 U",
+       "9.26 K, 11.36 K, 13.46 K, 15.56 K, 17.66 K, 19.76 K, 19.86 U, 25.46 ?|, 26.12 U, 26.22 ?|, "
+       "26.88 G00|, 26.98 B100|, 27.09 ?|, 27.75 U, 29.85 U",
        noSync},
       // An amplifier tune cycle more than 20 s old: unkeyed, then the status asked after OK.
       {tuning, 20, 27, "20.70 K, 22.80 K, 24.90 K, 26.00 U, 26.10 ?|, 26.70 U", {"Tune Cancelled"}},
@@ -262,7 +265,8 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       {signalOverABandList, 6, 10, "6.00 G00|, end 6.30"},
       {signalDeviceGone, 6.4, 10, ", end 6.90"},
       {otherPortKeyed, 6, 13,
-       "6.00 K, 6.16 K, 7.00 U, 9.90 ?|, 10.56 ?|, 11.22 G00|, 11.32 B100|, 11.43 ?|, 12.09 U"},
+       "6.00 K, 6.16 K, 7.00 U, 9.90 ?|, 10.56 U, 10.66 ?|, 11.32 G00|, 11.42 B100|, 11.53 ?|, "
+       "12.19 U"},
       {signalInAMessageBox, 17, 30, "17.79 U, 17.89 G00|, end 18.19", noSync},
   };
   for (const auto& row : kRows) {
