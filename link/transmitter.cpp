@@ -36,6 +36,7 @@ void Transmitter::enableButtons(bool inBand) {
 Transmitter::Keying Transmitter::beginKeying() {
   m_link.gSyncChar = "K";
   m_lineKeyed = true;
+  m_handOverOwed = true;
   return Keying(m_ends);
 }
 
@@ -61,7 +62,8 @@ void Transmitter::unkey(double settle) {
 }
 
 void Transmitter::unkeyOnHandOver() {
-  if (m_link.gXmit && lineOpen()) m_lineKeyed = true;
+  // The radio's "K" has its "U" once: its answer may still be unread at the next hand-over.
+  if (m_link.gXmit && m_handOverOwed && lineOpen()) m_lineKeyed = true, m_handOverOwed = false;
   unkey();
 }
 

@@ -224,28 +224,33 @@ TEST(Transmit, LostLinkEndsTheTransmissionFirst) {
 }
 
 // The radio's own panel takes over just as the off click's "U" goes out: the radio, LOCAL, answers
-// it "K" and keeps its carrier. Handed back, the REMOTE set-up unkeys it before anything else.
+// it "K" and keeps its carrier. Handed back, it is unkeyed before anything else, also when a band
+// list's window holds the panel then (its loop reads the report), and only once.
 TEST(Transmit, BackFromLocalUnkeysWhatTheRadioStillHolds) {
   for (std::string keyer : {"cmdXmit", "cmdTune"}) {
-    SCOPED_TRACE(keyer);
-    Rig rig;
-    rig.at(kReady, [&] { press(rig, keyer); });
-    rig.at(kReady + 2.0, [&] {
-      rig.radio.switchRemote(false);  // its R line still to come
-      press(rig, keyer);
-    });
-    rig.at(kReady + 3.0, [&] { rig.port.deliver({0, "R0\n"}); });
-    rig.at(kReady + 6.0, [&] {
-      EXPECT_TRUE(rig.radio.state.transmitting);
-      rig.radio.commandLog.clear();
-      rig.port.deliver(rig.radio.switchRemote(true).at(0));
-    });
-    rig.at(kReady + 6.4, [&] { EXPECT_FALSE(rig.radio.state.transmitting); });
-    rig.runFor(kReady + 7.0);
-    Strings log = rig.commands();
-    auto first =
-        std::find_if(log.begin(), log.end(), [](const std::string& c) { return c != "?"; });
-    EXPECT_EQ(first == log.end() ? "nothing" : *first, "U");
+    for (std::string window : {"", "cmd40M"}) {
+      SCOPED_TRACE(keyer + " " + window);
+      Rig rig;
+      rig.at(kReady, [&] { press(rig, keyer); });
+      rig.at(kReady + 2.0, [&] {
+        rig.radio.switchRemote(false);  // its R line still to come
+        press(rig, keyer);
+      });
+      rig.at(kReady + 3.0, [&] { rig.port.deliver({0, "R0\n"}); });
+      if (!window.empty()) rig.at(kReady + 5.0, [&] { press(rig, window); });
+      rig.at(kReady + 6.0, [&] {
+        EXPECT_TRUE(rig.radio.state.transmitting);
+        rig.radio.commandLog.clear();
+        rig.port.deliver(rig.radio.switchRemote(true).at(0));
+      });
+      rig.at(kReady + 6.4, [&] { EXPECT_FALSE(rig.radio.state.transmitting); });
+      rig.runFor(kReady + 7.0);
+      Strings log = rig.commands();
+      auto first =
+          std::find_if(log.begin(), log.end(), [](const std::string& c) { return c != "?"; });
+      EXPECT_EQ(first == log.end() ? "nothing" : *first, "U");
+      EXPECT_EQ(std::count(log.begin(), log.end(), "U"), 1);
+    }
   }
 }
 
