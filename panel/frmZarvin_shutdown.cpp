@@ -33,8 +33,10 @@ void frmZarvin::endLink(const std::function<void(double)>& wait) {
   try {
     // A transmitter keyed from the panel goes back to receive before the link ends, also one
     // kept keyed through LOCAL operation or still in a keying click's wait, and nothing that
-    // runs inside the waits below keys it again.
-    if (link.transmitter.keyed()) {
+    // runs inside the waits below keys it again. So does one whose last word was "K": its
+    // "U" may have been answered "K" under its own front panel, which may have just handed it
+    // back.
+    if (link.transmitter.keyed() || link.gXmit) {
       port.output("U");
       link.gSyncChar = "U";
       link.gAmpTuning = false;

@@ -167,6 +167,20 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
     r.link.gSyncChar = "K";
     r.click("mnuFileExit");
   });
+  // XMT's off click answered "K" by a radio that had just gone LOCAL, which keeps the carrier;
+  // it is handed back just as the close box is clicked, which still says "U" first.
+  Script closeBoxKeptLocal = [&](Rig& r) {
+    at(6.0, [](Rig& r) { r.click("cmdXmit"); })(r);
+    at(7.0, [](Rig& r) {
+      r.radio.switchRemote(false);
+      r.click("cmdXmit");
+    })(r);
+    at(8.0, [](Rig& r) { r.port.deliver({0, "R0\n"}); })(r);
+    at(10.0, [](Rig& r) {
+      r.radio.switchRemote(true);
+      r.frm.form.close();
+    })(r);
+  };
   // A signal, wherever it arrives: in the main loop keyed, inside a click's own wait, over a
   // band list, while a message box is open.
   auto signalAt = [&](double t) { return at(t, [](Rig& r) { r.ui.requestEnd(); }); };
@@ -258,6 +272,7 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       {askedFor(false), 0, 32, "30.80 ?|, 31.46 ?|"},
       // Shutdown by the close box, and by File > Exit with the transmitter keyed from the panel.
       {closeBox, 6, 10, "6.00 G00|, end 6.30"},
+      {closeBoxKeptLocal, 9.5, 12, "10.00 U, 10.10 G00|, end 10.40"},
       {exitKeyed, 6, 10, "6.00 U, 6.10 G00|, end 6.40"},
       {signalKeyed, 6, 10, "6.00 U, 6.10 G00|, end 6.40"},
       {signalInAWait, 6, 10, "6.00 A3|F1425000||, 6.05 G00|, end 6.35"},
