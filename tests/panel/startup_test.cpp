@@ -206,12 +206,21 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
     r.ui.onMessageBox = [&r](const std::string&) { r.ui.requestEnd(); };
     at(6.0, [](Rig& r) { r.radio.faults.silent = true; })(r);
   };
-  // Keyed from the panel, the device gone at the signal: the port still counts as open, so the
-  // shutdown takes its steps and waits, and nothing reaches the line.
+  // Keyed from the panel, the device gone at the signal: the shutdown tries it afresh, which it
+  // refuses, and ends without waiting on a line that reaches nothing.
   Script signalDeviceGone = [&](Rig& r) {
     at(6.0, [](Rig& r) { r.click("cmdXmit"); })(r);
     at(6.5, [](Rig& r) { r.port.unplug(); })(r);
     signalAt(6.5)(r);
+  };
+  // The same with the device back just as the signal comes, before the panel has reopened it.
+  Script signalDeviceBack = [&](Rig& r) {
+    at(6.0, [](Rig& r) { r.click("cmdXmit"); })(r);
+    at(6.5, [](Rig& r) {
+      r.port.unplug();
+      r.port.plug();
+      r.ui.requestEnd();
+    })(r);
   };
   // Port Setup applies another port (here one that is missing) while XMT keys the radio on
   // this one: nothing would reach that radio again to end its transmission. Port 1 again
@@ -278,7 +287,8 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       {signalInAWait, 6, 10, "6.00 A3|F1425000||, 6.05 G00|, end 6.35"},
       {signalInXmtsWait, 6, 10, "6.00 K, 6.05 U, 6.15 G00|, end 6.45"},
       {signalOverABandList, 6, 10, "6.00 G00|, end 6.30"},
-      {signalDeviceGone, 6.4, 10, ", end 6.90"},
+      {signalDeviceGone, 6.4, 10, ", end 6.50"},
+      {signalDeviceBack, 6.4, 10, "6.50 U, 6.60 G00|, end 6.90"},
       {otherPortKeyed, 6, 13,
        "6.00 K, 6.16 K, 7.00 U, 9.90 ?|, 10.56 U, 10.66 ?|, 11.32 G00|, 11.42 B100|, 11.53 ?|, "
        "12.19 U"},
