@@ -222,6 +222,17 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       r.ui.requestEnd();
     })(r);
   };
+  // Or back once the panel has closed the port, failing to reopen it: the "U" it owes still
+  // goes out.
+  Script signalPortClosedDeviceBack = [&](Rig& r) {
+    at(6.0, [](Rig& r) { r.click("cmdXmit"); })(r);
+    at(6.5, [](Rig& r) { r.port.unplug(); })(r);
+    at(8.0, [](Rig& r) {
+      EXPECT_FALSE(r.port.portOpen());
+      r.port.plug();
+      r.ui.requestEnd();
+    })(r);
+  };
   // Port Setup applies another port (here one that is missing) while XMT keys the radio on
   // this one: nothing would reach that radio again to end its transmission. Port 1 again
   // finds it in receive, with XMT ended.
@@ -289,6 +300,7 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       {signalOverABandList, 6, 10, "6.00 G00|, end 6.30"},
       {signalDeviceGone, 6.4, 10, ", end 6.50"},
       {signalDeviceBack, 6.4, 10, "6.50 U, 6.60 G00|, end 6.90"},
+      {signalPortClosedDeviceBack, 6.4, 10, "8.00 U, 8.10 G00|, end 8.40"},
       {otherPortKeyed, 6, 13,
        "6.00 K, 6.16 K, 7.00 U, 9.90 ?|, 10.56 U, 10.66 ?|, 11.32 G00|, 11.42 B100|, 11.53 ?|, "
        "12.19 U"},
