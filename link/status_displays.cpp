@@ -121,8 +121,12 @@ void DisplayZarvinStatus::gUpdateDisplay() {
 }
 
 void DisplayZarvinStatus::gShowRemote() {
+  bool wasLocal = frm.lblREMOTE.caption == "LOCAL";
   frm.lblREMOTE.foreColor = ui::kSysButtonText;
   showCaption(frm.lblREMOTE, gRemote, {{"R1", "REMOTE"}, {"R0", "LOCAL"}});
+  // Handed back with the carrier LOCAL operation kept on: it ends as soon as any loop reads the
+  // report (a band list's, a scan window's), not only when the REMOTE set-up comes.
+  if (wasLocal && frm.lblREMOTE.caption == "REMOTE") transmitter.unkeyOnHandOver();
 }
 
 void DisplayZarvinStatus::gShowAGC() {

@@ -36,6 +36,7 @@ void Transmitter::enableButtons(bool inBand) {
 Transmitter::Keying Transmitter::beginKeying() {
   m_link.gSyncChar = "K";
   m_lineKeyed = true;
+  m_handOverOwed = true;
   return Keying(m_ends);
 }
 
@@ -58,6 +59,12 @@ void Transmitter::unkey(double settle) {
   m_link.gSyncChar = "U";
   if (lineKeyed) m_link.putKeepAlive("U", settle);
   raiseKeyedOffClicks();
+}
+
+void Transmitter::unkeyOnHandOver() {
+  // The radio's "K" has its "U" once: its answer may still be unread at the next hand-over.
+  if (m_link.gXmit && m_handOverOwed && lineOpen()) m_lineKeyed = true, m_handOverOwed = false;
+  unkey();
 }
 
 void Transmitter::unkeyBeforeRetune(const std::string& digits) {

@@ -53,6 +53,11 @@ class Transmitter {
   /// With the port closed the line counts as keyed still, its "U" owed to the next unkey. Does
   /// nothing when nothing is keyed.
   void unkey(double settle = kKeepAliveSettle);
+  /// Back to receive when the radio comes back into the panel's hands (after LOCAL operation,
+  /// a lost link): as unkey(), and "U" goes on the line also when only the radio's own last
+  /// word says it transmits, since a "U" sent while it was LOCAL (not yet known to be) was
+  /// answered "K" and not obeyed. That "U" goes out once for each keying the panel began.
+  void unkeyOnHandOver();
   /// Unkeys before the radio is retuned to `digits` (seven) where it may not key, so that the
   /// carrier never goes out of band.
   void unkeyBeforeRetune(const std::string& digits);
@@ -66,6 +71,7 @@ class Transmitter {
 
   DisplayZarvinStatus& m_link;
   FrontPanel& m_frm;
-  int m_ends = 0;            // transmissions ended so far
-  bool m_lineKeyed = false;  // from a keying's start to the next "U"
+  int m_ends = 0;               // transmissions ended so far
+  bool m_lineKeyed = false;     // from a keying's start to the next "U"
+  bool m_handOverOwed = false;  // since a keying's start, until a hand-over's "U" went out
 };

@@ -29,12 +29,20 @@ void frmZarvin::endWithoutWindows() {
 
 void frmZarvin::endLink(const std::function<void(double)>& wait) {
   SerialPort& port = link.MSComm1;
-  if (!port.portOpen()) return;
+  // A closed port owes nothing, unless the transmitter is still keyed: its device went away
+  // and the panel has not reopened it yet.
+  if (!port.portOpen() && !link.transmitter.keyed()) return;
   try {
+    // A device that went away and is back is reached only through a fresh opening; one still
+    // away refuses it, and nothing goes on the line.
+    if (port.deviceGone()) port.setPortOpen(false);
+    if (!port.portOpen()) port.setPortOpen(true);
     // A transmitter keyed from the panel goes back to receive before the link ends, also one
     // kept keyed through LOCAL operation or still in a keying click's wait, and nothing that
-    // runs inside the waits below keys it again.
-    if (link.transmitter.keyed()) {
+    // runs inside the waits below keys it again. So does one whose last word was "K": its
+    // "U" may have been answered "K" under its own front panel, which may have just handed it
+    // back.
+    if (link.transmitter.keyed() || link.gXmit) {
       port.output("U");
       link.gSyncChar = "U";
       link.gAmpTuning = false;

@@ -81,6 +81,7 @@ class Walk {
   Rig m_rig;
   std::string m_log, m_failures, m_shown;
   bool m_unplugged = false, m_ended = false;
+  bool m_remoteUntold = false;  // handed back REMOTE with no report the panel could read
   double m_keyedSince = -1, m_outOfBandSince = -1, m_hiddenSince = -1, m_scanKeyedSince = -1;
   double m_offClickAt = -1;  // a delivered off click that no keying click followed
   double m_dialMovedAt = -1;
@@ -211,6 +212,7 @@ void Walk::radioEvent() {
     case 0: {
       bool remote = !radio.state.remote;
       note(remote ? "radio REMOTE" : "radio LOCAL");
+      m_remoteUntold = remote && (radio.faults.silent || m_unplugged);
       for (const RadioReply& r : radio.switchRemote(remote)) say(r);
       return;
     }
@@ -327,7 +329,12 @@ void Walk::watch() {
   m_shown = shown;
   since(m_keyedSince, keyed, t);
   since(m_outOfBandSince, keyed && !inBand(s.freq), t);
-  since(m_hiddenSince, keyed && !(showsKeyed(m_rig) && unkeyReachable(m_rig)), t);
+  // A hand-back that no report told the panel of (a LOCAL panel asks nothing) and a link it
+  // shows lost and is still finding again are not the panel hiding a carrier: its first word
+  // once it knows is "U", and the link must come back (checked once settled).
+  if (m_rig.frm.lblREMOTE.caption == "REMOTE") m_remoteUntold = false;
+  bool known = !m_remoteUntold && m_rig.frm.lblComStat.caption == "Com OK";
+  since(m_hiddenSince, keyed && known && !(showsKeyed(m_rig) && unkeyReachable(m_rig)), t);
   since(m_scanKeyedSince, keyed && scanOpen(m_rig), t);
   if (m_outOfBandSince >= 0 && t - m_outOfBandSince > 0.4)
     fail("I1 keyed out of band at " + std::to_string(s.freq));
@@ -359,6 +366,7 @@ void Walk::settle() {
   m_rig.ui.holdMessageBoxes(0);
   m_rig.radio.faults = RadioFaults();
   if (m_unplugged) m_unplugged = false, m_rig.port.plug();
+  m_remoteUntold = false;
   // The operator hands the radio back, and says so (a LOCAL panel asks nothing).
   for (const RadioReply& r : m_rig.radio.switchRemote(true)) m_rig.port.deliver(r);
   // Flags raised before open their windows or start an entry later: each is ended as it comes.

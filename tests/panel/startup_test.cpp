@@ -121,7 +121,8 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
   Script unanswered = at(8.0, [](Rig& r) { r.radio.faults.dropKeyAnswers = true; });
   // The same with XMT keyed: the radio may still hear what it no longer answers, so it goes
   // back to receive before the message, which the user is slow to close. The radio answers
-  // again by then, and the restart shows XMT ended.
+  // again by then, and the restart shows XMT ended. Its last word was "K" (the "U" went
+  // unanswered), so the REMOTE set-up says "U" once more before anything else.
   Script unansweredKeyed = [&](Rig& r) {
     at(7.0, [](Rig& r) { r.click("cmdXmit"); })(r);
     unanswered(r);
@@ -166,6 +167,20 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
     r.link.gSyncChar = "K";
     r.click("mnuFileExit");
   });
+  // XMT's off click answered "K" by a radio that had just gone LOCAL, which keeps the carrier;
+  // it is handed back just as the close box is clicked, which still says "U" first.
+  Script closeBoxKeptLocal = [&](Rig& r) {
+    at(6.0, [](Rig& r) { r.click("cmdXmit"); })(r);
+    at(7.0, [](Rig& r) {
+      r.radio.switchRemote(false);
+      r.click("cmdXmit");
+    })(r);
+    at(8.0, [](Rig& r) { r.port.deliver({0, "R0\n"}); })(r);
+    at(10.0, [](Rig& r) {
+      r.radio.switchRemote(true);
+      r.frm.form.close();
+    })(r);
+  };
   // A signal, wherever it arrives: in the main loop keyed, inside a click's own wait, over a
   // band list, while a message box is open.
   auto signalAt = [&](double t) { return at(t, [](Rig& r) { r.ui.requestEnd(); }); };
@@ -191,12 +206,32 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
     r.ui.onMessageBox = [&r](const std::string&) { r.ui.requestEnd(); };
     at(6.0, [](Rig& r) { r.radio.faults.silent = true; })(r);
   };
-  // Keyed from the panel, the device gone at the signal: the port still counts as open, so the
-  // shutdown takes its steps and waits, and nothing reaches the line.
+  // Keyed from the panel, the device gone at the signal: the shutdown tries it afresh, which it
+  // refuses, and ends without waiting on a line that reaches nothing.
   Script signalDeviceGone = [&](Rig& r) {
     at(6.0, [](Rig& r) { r.click("cmdXmit"); })(r);
     at(6.5, [](Rig& r) { r.port.unplug(); })(r);
     signalAt(6.5)(r);
+  };
+  // The same with the device back just as the signal comes, before the panel has reopened it.
+  Script signalDeviceBack = [&](Rig& r) {
+    at(6.0, [](Rig& r) { r.click("cmdXmit"); })(r);
+    at(6.5, [](Rig& r) {
+      r.port.unplug();
+      r.port.plug();
+      r.ui.requestEnd();
+    })(r);
+  };
+  // Or back once the panel has closed the port, failing to reopen it: the "U" it owes still
+  // goes out.
+  Script signalPortClosedDeviceBack = [&](Rig& r) {
+    at(6.0, [](Rig& r) { r.click("cmdXmit"); })(r);
+    at(6.5, [](Rig& r) { r.port.unplug(); })(r);
+    at(8.0, [](Rig& r) {
+      EXPECT_FALSE(r.port.portOpen());
+      r.port.plug();
+      r.ui.requestEnd();
+    })(r);
   };
   // Port Setup applies another port (here one that is missing) while XMT keys the radio on
   // this one: nothing would reach that radio again to end its transmission. Port 1 again
@@ -207,6 +242,8 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       r.link.gPortSetupChanged = true;
     });
   };
+  // XMT keyed, then another port applied and the first one again: the "U" goes out as the first
+  // port closes, its answer unread, so the REMOTE set-up on it says "U" again first.
   Script otherPortKeyed = [&](Rig& r) {
     at(6.0, [](Rig& r) { r.click("cmdXmit"); })(r);
     applyPort(7.0, "2")(r);
@@ -244,8 +281,8 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       // unanswered since 8 s (an answer resets the count) restarts the link.
       {unanswered, 9, 21, "9.39 U, 11.49 U, 13.59 U, 15.69 U, 17.79 U, 19.89 U, 20.49 ?|", noSync},
       {unansweredKeyed, 9, 30,
-       "9.26 K, 11.36 K, 13.46 K, 15.56 K, 17.66 K, 19.76 K, 19.86 U, 25.46 ?|, 26.12 ?|, 26.78 "
-       "G00|, 26.88 B100|, 26.99 ?|, 27.65 U, 29.75 U",
+       "9.26 K, 11.36 K, 13.46 K, 15.56 K, 17.66 K, 19.76 K, 19.86 U, 25.46 ?|, 26.12 U, 26.22 ?|, "
+       "26.88 G00|, 26.98 B100|, 27.09 ?|, 27.75 U, 29.85 U",
        noSync},
       // An amplifier tune cycle more than 20 s old: unkeyed, then the status asked after OK.
       {tuning, 20, 27, "20.70 K, 22.80 K, 24.90 K, 26.00 U, 26.10 ?|, 26.70 U", {"Tune Cancelled"}},
@@ -255,14 +292,18 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       {askedFor(false), 0, 32, "30.80 ?|, 31.46 ?|"},
       // Shutdown by the close box, and by File > Exit with the transmitter keyed from the panel.
       {closeBox, 6, 10, "6.00 G00|, end 6.30"},
+      {closeBoxKeptLocal, 9.5, 12, "10.00 U, 10.10 G00|, end 10.40"},
       {exitKeyed, 6, 10, "6.00 U, 6.10 G00|, end 6.40"},
       {signalKeyed, 6, 10, "6.00 U, 6.10 G00|, end 6.40"},
       {signalInAWait, 6, 10, "6.00 A3|F1425000||, 6.05 G00|, end 6.35"},
       {signalInXmtsWait, 6, 10, "6.00 K, 6.05 U, 6.15 G00|, end 6.45"},
       {signalOverABandList, 6, 10, "6.00 G00|, end 6.30"},
-      {signalDeviceGone, 6.4, 10, ", end 6.90"},
+      {signalDeviceGone, 6.4, 10, ", end 6.50"},
+      {signalDeviceBack, 6.4, 10, "6.50 U, 6.60 G00|, end 6.90"},
+      {signalPortClosedDeviceBack, 6.4, 10, "8.00 U, 8.10 G00|, end 8.40"},
       {otherPortKeyed, 6, 13,
-       "6.00 K, 6.16 K, 7.00 U, 9.90 ?|, 10.56 ?|, 11.22 G00|, 11.32 B100|, 11.43 ?|, 12.09 U"},
+       "6.00 K, 6.16 K, 7.00 U, 9.90 ?|, 10.56 U, 10.66 ?|, 11.32 G00|, 11.42 B100|, 11.53 ?|, "
+       "12.19 U"},
       {signalInAMessageBox, 17, 30, "17.79 U, 17.89 G00|, end 18.19", noSync},
   };
   for (const auto& row : kRows) {

@@ -189,7 +189,8 @@ TEST(Transmit, RetunedOutOfBandUnkeysFirst) {
 // The link lost while XMT or TUNE keys (the radio silent but still hearing, or the device gone
 // and back): the synchronisation ends the transmission, and its "U" reaches the radio before
 // anything else of the set-up once the port is back, rather than leaving the carrier on while
-// no radio answers, where no off click is served. Afterwards the panel shows nothing keyed.
+// no radio answers, where no off click is served. The radio's last word was "K", so the REMOTE
+// set-up says "U" first once more. Afterwards the panel shows nothing keyed.
 TEST(Transmit, LostLinkEndsTheTransmissionFirst) {
   for (std::string keyer : {"cmdXmit", "cmdTune"}) {
     for (std::string loss : {"silent", "unplug"}) {
@@ -211,14 +212,44 @@ TEST(Transmit, LostLinkEndsTheTransmissionFirst) {
       Strings log = rig.commands();
       auto first =
           std::find_if(log.begin(), log.end(), [](const std::string& c) { return c != "?"; });
-      // The silent radio had its "U" before it was heard from again.
-      EXPECT_EQ(first == log.end() ? "nothing" : *first, loss == "unplug" ? "U" : "G00");
+      EXPECT_EQ(first == log.end() ? "nothing" : *first, "U");
       EXPECT_EQ(rig.control("cmdXmit").caption + " " + rig.control("cmdTune").caption,
                 "&XMT ON T&UNE ON");
       EXPECT_TRUE(rig.control("cmdXmit").enabled && rig.control("cmdTune").enabled);
       EXPECT_EQ(rig.link.gSyncChar, "U");
       EXPECT_FALSE(rig.radio.state.transmitting);
       EXPECT_EQ(rig.radio.state.mode, 1);  // USB
+    }
+  }
+}
+
+// The radio's own panel takes over just as the off click's "U" goes out: the radio, LOCAL, answers
+// it "K" and keeps its carrier. Handed back, it is unkeyed before anything else, also when a band
+// list's window holds the panel then (its loop reads the report), and only once.
+TEST(Transmit, BackFromLocalUnkeysWhatTheRadioStillHolds) {
+  for (std::string keyer : {"cmdXmit", "cmdTune"}) {
+    for (std::string window : {"", "cmd40M"}) {
+      SCOPED_TRACE(keyer + " " + window);
+      Rig rig;
+      rig.at(kReady, [&] { press(rig, keyer); });
+      rig.at(kReady + 2.0, [&] {
+        rig.radio.switchRemote(false);  // its R line still to come
+        press(rig, keyer);
+      });
+      rig.at(kReady + 3.0, [&] { rig.port.deliver({0, "R0\n"}); });
+      if (!window.empty()) rig.at(kReady + 5.0, [&] { press(rig, window); });
+      rig.at(kReady + 6.0, [&] {
+        EXPECT_TRUE(rig.radio.state.transmitting);
+        rig.radio.commandLog.clear();
+        rig.port.deliver(rig.radio.switchRemote(true).at(0));
+      });
+      rig.at(kReady + 6.4, [&] { EXPECT_FALSE(rig.radio.state.transmitting); });
+      rig.runFor(kReady + 7.0);
+      Strings log = rig.commands();
+      auto first =
+          std::find_if(log.begin(), log.end(), [](const std::string& c) { return c != "?"; });
+      EXPECT_EQ(first == log.end() ? "nothing" : *first, "U");
+      EXPECT_EQ(std::count(log.begin(), log.end(), "U"), 1);
     }
   }
 }
