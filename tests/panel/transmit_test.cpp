@@ -109,6 +109,25 @@ TEST(Transmit, FreqClickedAsTheTransmitterKeysNeverHoldsItKeyed) {
   }
 }
 
+// The off click made inside the keying click's own waits (TUNE's mode change, the settle of
+// its "K") is the user's next click, not lost with the one being served: it unkeys once that
+// click is done.
+TEST(Transmit, OffClickInsideTheKeyingWaitUnkeys) {
+  for (std::string keyer : {"cmdXmit", "cmdTune", "cmdTuneAmp"}) {
+    SCOPED_TRACE(keyer);
+    Rig rig;
+    endlessTune(rig);
+    rig.at(kReady, [&] { press(rig, keyer); });
+    rig.at(kReady + 0.05, [&] { press(rig, keyer); });
+    rig.at(kReady + 1.5, [&] {
+      EXPECT_FALSE(rig.radio.state.transmitting || rig.link.gAmpTuning);
+      EXPECT_EQ(rig.frm.cmdXmit.caption + " " + rig.frm.cmdTune.caption, "&XMT ON T&UNE ON");
+    });
+    rig.runFor(kReady + 2.0);
+    EXPECT_EQ(rig.link.gSyncChar, "U");
+  }
+}
+
 // A scan menu or the close box inside a keying click's own wait (menus act at once): the
 // transmission that click began ends first, its "U" on the line before the scan's first command
 // (or the shutdown's "G00"), and the click keys nothing after its wait. Nor after a LOCAL report
