@@ -80,8 +80,9 @@ class Walk {
   std::string m_log, m_failures, m_shown;
   bool m_unplugged = false, m_ended = false;
   double m_keyedSince = -1, m_outOfBandSince = -1, m_hiddenSince = -1, m_scanKeyedSince = -1;
-  double m_offClickAt = -1;  // a delivered off click that no keying click followed
-  double m_dialMovedAt = -1;
+  double m_offClickAt = -1;   // a delivered off click that no keying click followed
+  double m_dialHeardAt = -1;  // the radio's own dial: its report has arrived
+  bool m_dialLost = false;    // its report went nowhere
   double m_spinSecond = 0;
   size_t m_writesSeen = 0;
   int m_yieldsThisSecond = 0, m_maxYields = 0;
@@ -250,10 +251,13 @@ void Walk::radioEvent() {
       int freq = std::vector<int>{715000, 740000, 1425000, 1440000, 500000, 2850000}[pick(6)];
       note("radio dial to " + std::to_string(freq));
       radio.state.freq = freq;
-      m_dialMovedAt = now();
       char line[16];
       std::snprintf(line, sizeof line, "F%07d\n", freq);
       m_rig.port.deliver({0, line});
+      m_dialHeardAt = now() + m_rig.port.quietAt() - m_rig.scheduler.time();
+      // With no live line the report is lost: the panel learns the frequency when it next
+      // reads the radio's state.
+      m_dialLost = m_unplugged || !m_rig.link.MSComm1.portOpen();
       return;
     }
     case 7:
@@ -292,6 +296,14 @@ bool showsKeyed(Rig& rig) {
          rig.link.gAmpTuning;
 }
 
+/// Whether a modal window that reads nothing from the radio holds the main loop: until it
+/// closes the panel cannot hear what the radio's own dial did.
+bool deaf(Rig& rig) {
+  for (const char* name : {"frmPortSetup", "frmAudioSetup", "frmHelp"})
+    if (rig.ui.findForm(name)) return true;
+  return false;
+}
+
 bool scanOpen(Rig& rig) {
   return rig.link.gScanning || rig.ui.findForm("frmScanFreqs") || rig.ui.findForm("frmScanBands");
 }
@@ -307,6 +319,9 @@ void Walk::watch() {
   const RadioState& s = m_rig.radio.state;
   bool ours = s.remote && !m_unplugged && !m_ended;  // the panel can reach the radio
   bool keyed = s.transmitting && ours;
+  // With its device gone only the main loop reopens the port: while a modal window holds it
+  // (a scan window too, which then sweeps nothing), the panel has no line to unkey through.
+  bool lineLive = m_rig.link.MSComm1.portOpen() && !m_rig.link.MSComm1.deviceGone();
   std::string shown = std::string(s.transmitting ? "radio keyed" : "radio unkeyed") + " at " +
                       std::to_string(s.freq) + (s.remote ? "" : " LOCAL") + ", panel " +
                       m_rig.frm.lblREMOTE.caption + " " + m_rig.frm.cmdXmit.caption + " " +
@@ -324,14 +339,24 @@ void Walk::watch() {
   if (shown != m_shown) note("  = " + shown);
   m_shown = shown;
   since(m_keyedSince, keyed, t);
-  since(m_outOfBandSince, keyed && !inBand(s.freq), t);
+  // The radio's own dial moved out of band while keyed: the panel can only unkey once the
+  // report has come through (it may wait behind other replies on the line) and the panel reads
+  // it (not while a modal window that reads nothing holds the loop, nor with the line gone, when
+  // the report is lost until the next full status). Nor can it unkey a radio handed back to it
+  // before it has heard so (its sync may first flush that report and ask again).
+  if (m_rig.frm.lblComStat.caption == "Com OK") m_dialLost = false;
+  bool heard = t >= m_dialHeardAt && !m_dialLost && !deaf(m_rig) && lineLive &&
+               m_rig.frm.lblREMOTE.caption != "LOCAL";
+  since(m_outOfBandSince, keyed && !inBand(s.freq) && heard, t);
   since(m_hiddenSince, keyed && !(showsKeyed(m_rig) && unkeyReachable(m_rig)), t);
-  since(m_scanKeyedSince, keyed && scanOpen(m_rig), t);
+  since(m_scanKeyedSince, keyed && scanOpen(m_rig) && lineLive, t);
   if (m_outOfBandSince >= 0 && t - m_outOfBandSince > 0.4)
     fail("I1 keyed out of band at " + std::to_string(s.freq));
   if (m_hiddenSince >= 0 && t - m_hiddenSince > 1.0)
     fail("I2 keyed, the panel hides it or cannot end it");
   if (m_scanKeyedSince >= 0 && t - m_scanKeyedSince > 0.4) fail("I3 keyed while scanning");
+  // An off click with no line to the radio owes its "U" until the port is open again.
+  if (m_offClickAt >= 0 && !lineLive) m_offClickAt = t;
   if (m_offClickAt >= 0 && t - m_offClickAt > 3.0) {
     if (keyed) fail("I6 keyed 3 s after the off click");
     m_offClickAt = -1;
