@@ -13,7 +13,8 @@ bool Transmitter::keyed() const {
 
 bool Transmitter::mayKey() const {
   // Without a valid frequency nothing may be transmitted, whatever the permissions say.
-  return m_link.gFreqValid && mayKeyAt(m_link.gFreq);
+  return m_link.gFreqValid && mayKeyAt(m_link.gFreq) &&
+         (m_sentFreq.empty() || mayKeyAt(m_sentFreq));
 }
 
 bool Transmitter::mayKeyAt(const std::string& freq) const {
@@ -61,7 +62,8 @@ void Transmitter::unkey(double settle) {
 }
 
 void Transmitter::unkeyBeforeRetune(const std::string& digits) {
-  if (keyed() && !mayKeyAt("F" + digits)) unkey();
+  m_sentFreq = "F" + digits;
+  if (keyed() && !mayKeyAt(m_sentFreq)) unkey();
 }
 
 bool Transmitter::lineOpen() const {

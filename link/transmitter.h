@@ -30,7 +30,9 @@ class Transmitter {
   /// runs.
   bool keyed() const;
   /// Whether the panel may key the transmitter now: REMOTE operation, no scan, and a valid
-  /// frequency that the band check passes. A frequency that is no number counts as out of band.
+  /// frequency that the band check passes, both the radio's last reported and, until the radio
+  /// reports one again, the one the panel last sent it to (an answer may be lost or late). A
+  /// frequency that is no number counts as out of band.
   bool mayKey() const;
   /// Whether it may key on the frequency item `freq` ("F" and seven digits).
   bool mayKeyAt(const std::string& freq) const;
@@ -54,8 +56,10 @@ class Transmitter {
   /// nothing when nothing is keyed.
   void unkey(double settle = kKeepAliveSettle);
   /// Unkeys before the radio is retuned to `digits` (seven) where it may not key, so that the
-  /// carrier never goes out of band.
+  /// carrier never goes out of band; every retune the panel sends comes here first.
   void unkeyBeforeRetune(const std::string& digits);
+  /// The radio has reported its frequency: the panel's own last retune is confirmed or refused.
+  void frequencyReported() { m_sentFreq.clear(); }
 
   static constexpr double kKeepAliveSettle = 0.1;
 
@@ -68,4 +72,5 @@ class Transmitter {
   FrontPanel& m_frm;
   int m_ends = 0;            // transmissions ended so far
   bool m_lineKeyed = false;  // from a keying's start to the next "U"
+  std::string m_sentFreq;    // "F" and the digits of a retune the radio has not answered yet
 };

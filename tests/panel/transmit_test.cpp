@@ -201,6 +201,14 @@ TEST(Transmit, RetunedOutOfBandUnkeysFirst) {
        nullptr,
        2,
        true},
+      // Nor when the radio, silent, never confirms it: where the panel last sent the radio
+      // counts until the radio reports a frequency again. The click's "U" ends what it began.
+      {"0 click cmdFreq;0.2 force cmdXmit;0.5 keys 0740000;4.4 silent;4.5 click cmdEnter;6 see "
+       "cmdXmit=&XMT ON;6 see cmdXmit.enabled=0",
+       {"4.5 F0740000\n", "5.5 U"},
+       nullptr,
+       2,
+       true},
   };
   for (const Scenario& s : scenarios) run(s);
 }
