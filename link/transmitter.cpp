@@ -42,6 +42,14 @@ Transmitter::Keying Transmitter::beginKeying() {
 
 bool Transmitter::key(const Keying& keying, double settle) {
   auto on = [&] { return keying.m_ends == m_ends; };
+  // What the radio reported while an earlier action held the main loop (a keypad entry, a
+  // message box) is shown first: its band check ends this keying where it may not key.
+  try {
+    m_link.readWaitingResponse();
+  } catch (const RuntimeError&) {
+    // The port gone: nothing more is known, and the "K" below copes with the port itself.
+  }
+  m_link.gUpdateDisplay();
   if (on() && mayKey()) m_link.putKeepAlive("K", settle, on);
   // A LOCAL report or a retune out of band during the waits: no carrier there.
   if (on() && !mayKey()) unkey();

@@ -43,8 +43,9 @@ class Transmitter {
 
   /// Marks the transmitter keyed (gSyncChar "K"). A keying action calls it before any wait.
   Keying beginKeying();
-  /// Puts "K" on the line at once and waits `settle`, unless the transmission `keying` began
-  /// has ended meanwhile; ends it when it may not key here (before or after that wait).
+  /// Shows what the radio reported and nothing has read yet, then puts "K" on the line and waits
+  /// `settle`, unless the transmission `keying` began has ended meanwhile; ends it when it may
+  /// not key here (before or after that wait).
   /// Returns whether the transmission is still on.
   bool key(const Keying& keying, double settle);
   /// Back to receive: the tune cycle is over, the keep-alive character becomes "U", and "U" goes

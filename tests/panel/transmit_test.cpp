@@ -209,6 +209,14 @@ TEST(Transmit, RetunedOutOfBandUnkeysFirst) {
        nullptr,
        2,
        true},
+      // Nor when an entry that sent nothing held the main loop while the radio's own dial went
+      // out of band: what the radio reported meanwhile is read before the click is served.
+      {"0 click cmdFreq;0.2 force cmdXmit;0.5 line F0500000;2 click cmdEnter;3 see cmdXmit=&XMT "
+       "ON;3 see cmdXmit.enabled=0",
+       {"2.06 U", "2.16 '0\n"},
+       nullptr,
+       2,
+       true},
   };
   for (const Scenario& s : scenarios) run(s);
 }
