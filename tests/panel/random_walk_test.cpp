@@ -255,9 +255,10 @@ void Walk::radioEvent() {
       std::snprintf(line, sizeof line, "F%07d\n", freq);
       m_rig.port.deliver({0, line});
       m_dialHeardAt = now() + m_rig.port.quietAt() - m_rig.scheduler.time();
-      // With no live line the report is lost: the panel learns the frequency when it next
-      // reads the radio's state.
-      m_dialLost = m_unplugged || !m_rig.link.MSComm1.portOpen();
+      // With no live line, or while the panel synchronises again (flushing what arrives), the
+      // report is lost: the panel learns the frequency when it next reads the radio's state.
+      m_dialLost =
+          m_unplugged || !m_rig.link.MSComm1.portOpen() || m_rig.frm.lblComStat.caption != "Com OK";
       return;
     }
     case 7:
@@ -296,16 +297,18 @@ bool showsKeyed(Rig& rig) {
          rig.link.gAmpTuning;
 }
 
-/// Whether a modal window that reads nothing from the radio holds the main loop: until it
-/// closes the panel cannot hear what the radio's own dial did.
+/// Whether a modal window that reads nothing from the radio, or a channel digit held down, holds
+/// the main loop: until it ends the panel cannot hear what the radio's own dial did.
 bool deaf(Rig& rig) {
   for (const char* name : {"frmPortSetup", "frmAudioSetup", "frmHelp"})
     if (rig.ui.findForm(name)) return true;
-  return false;
+  return rig.frm.chanButtonDown;
 }
 
+/// Whether a scan window is open: only they sweep the radio. (A scan menu that an error ends with
+/// the port closed may leave gScanning raised, with no window, until the main loop's next entry.)
 bool scanOpen(Rig& rig) {
-  return rig.link.gScanning || rig.ui.findForm("frmScanFreqs") || rig.ui.findForm("frmScanBands");
+  return rig.ui.findForm("frmScanFreqs") || rig.ui.findForm("frmScanBands");
 }
 
 /// Since when `on` has held (-1: not now).
