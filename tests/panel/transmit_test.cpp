@@ -224,30 +224,36 @@ TEST(Transmit, RetunedOutOfBandUnkeysFirst) {
 // The link lost while XMT or TUNE keys (the radio silent but still hearing, or the device gone
 // and back): the synchronisation ends the transmission, and its "U" reaches the radio before
 // anything else of the set-up once the port is back, rather than leaving the carrier on while
-// no radio answers, where no off click is served. Afterwards the panel shows nothing keyed.
+// no radio answers, where no off click is served; the "U" owed since the device went goes out
+// as the port opens again, also while the radio does not answer yet. Afterwards the panel shows
+// nothing keyed.
 TEST(Transmit, LostLinkEndsTheTransmissionFirst) {
   for (std::string keyer : {"cmdXmit", "cmdTune"}) {
-    for (std::string loss : {"silent", "unplug"}) {
+    for (std::string loss : {"silent", "unplug", "unplug, back silent"}) {
       SCOPED_TRACE(keyer + " " + loss);
+      bool backSilent = loss == "unplug, back silent";
       Rig rig;
       rig.at(kReady, [&] { press(rig, keyer); });
       rig.at(kReady + 1.0, [&] {
         if (loss == "silent") rig.radio.faults.silent = true;
-        if (loss == "unplug") rig.port.unplug();
+        if (loss != "silent") rig.port.unplug();
       });
       // Past "No Sync Response" (six keep-alives unanswered): the radio hears the "U".
       rig.at(kReady + 20.0, [&] {
         EXPECT_FALSE(loss == "silent" && rig.radio.state.transmitting);
         rig.radio.faults = RadioFaults();
+        rig.radio.faults.silent = backSilent;
         rig.port.plug();
         rig.radio.commandLog.clear();
       });
+      rig.at(kReady + 26.0, [&] { EXPECT_FALSE(rig.radio.state.transmitting); });
+      rig.at(kReady + 28.0, [&] { rig.radio.faults.silent = false; });
       rig.runFor(kReady + 40.0);
       Strings log = rig.commands();
       auto first =
           std::find_if(log.begin(), log.end(), [](const std::string& c) { return c != "?"; });
       // The silent radio had its "U" before it was heard from again.
-      EXPECT_EQ(first == log.end() ? "nothing" : *first, loss == "unplug" ? "U" : "G00");
+      EXPECT_EQ(first == log.end() ? "nothing" : *first, loss == "silent" ? "G00" : "U");
       EXPECT_EQ(rig.control("cmdXmit").caption + " " + rig.control("cmdTune").caption,
                 "&XMT ON T&UNE ON");
       EXPECT_TRUE(rig.control("cmdXmit").enabled && rig.control("cmdTune").enabled);
