@@ -27,6 +27,7 @@ void DisplayZarvinStatus::storeLine(const std::string& line) {
       gFreq = line;
       gFreqNew = true;
       gFreqValid = isFrequencyItem(line);
+      transmitter.frequencyReported();
       break;
     case 'A': gAGC = line; gAGCNew = true; break;
     case 'M': gMode = line; gModeNew = true; break;

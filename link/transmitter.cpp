@@ -13,7 +13,8 @@ bool Transmitter::keyed() const {
 
 bool Transmitter::mayKey() const {
   // Without a valid frequency nothing may be transmitted, whatever the permissions say.
-  return m_link.gFreqValid && mayKeyAt(m_link.gFreq);
+  return m_link.gFreqValid && mayKeyAt(m_link.gFreq) &&
+         (m_sentFreq.empty() || mayKeyAt(m_sentFreq));
 }
 
 bool Transmitter::mayKeyAt(const std::string& freq) const {
@@ -42,6 +43,14 @@ Transmitter::Keying Transmitter::beginKeying() {
 
 bool Transmitter::key(const Keying& keying, double settle) {
   auto on = [&] { return keying.m_ends == m_ends; };
+  // What the radio reported while an earlier action held the main loop (a keypad entry, a
+  // message box) is shown first: its band check ends this keying where it may not key.
+  try {
+    m_link.readWaitingResponse();
+  } catch (const RuntimeError&) {
+    // The port gone: nothing more is known, and the "K" below copes with the port itself.
+  }
+  m_link.gUpdateDisplay();
   if (on() && mayKey()) m_link.putKeepAlive("K", settle, on);
   // A LOCAL report or a retune out of band during the waits: no carrier there.
   if (on() && !mayKey()) unkey();
@@ -71,7 +80,8 @@ void Transmitter::unkeyOnHandOver() {
 }
 
 void Transmitter::unkeyBeforeRetune(const std::string& digits) {
-  if (keyed() && !mayKeyAt("F" + digits)) unkey();
+  m_sentFreq = "F" + digits;
+  if (keyed() && !mayKeyAt(m_sentFreq)) unkey();
 }
 
 bool Transmitter::lineOpen() const {

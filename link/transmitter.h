@@ -30,7 +30,9 @@ class Transmitter {
   /// runs.
   bool keyed() const;
   /// Whether the panel may key the transmitter now: REMOTE operation, no scan, and a valid
-  /// frequency that the band check passes. A frequency that is no number counts as out of band.
+  /// frequency that the band check passes, both the radio's last reported and, until the radio
+  /// reports one again, the one the panel last sent it to (an answer may be lost or late). A
+  /// frequency that is no number counts as out of band.
   bool mayKey() const;
   /// Whether it may key on the frequency item `freq` ("F" and seven digits).
   bool mayKeyAt(const std::string& freq) const;
@@ -41,8 +43,9 @@ class Transmitter {
 
   /// Marks the transmitter keyed (gSyncChar "K"). A keying action calls it before any wait.
   Keying beginKeying();
-  /// Puts "K" on the line at once and waits `settle`, unless the transmission `keying` began
-  /// has ended meanwhile; ends it when it may not key here (before or after that wait).
+  /// Shows what the radio reported and nothing has read yet, then puts "K" on the line and waits
+  /// `settle`, unless the transmission `keying` began has ended meanwhile; ends it when it may
+  /// not key here (before or after that wait).
   /// Returns whether the transmission is still on.
   bool key(const Keying& keying, double settle);
   /// Back to receive: the tune cycle is over, the keep-alive character becomes "U", and "U" goes
@@ -59,8 +62,10 @@ class Transmitter {
   /// answered "K" and not obeyed. That "U" goes out once for each keying the panel began.
   void unkeyOnHandOver();
   /// Unkeys before the radio is retuned to `digits` (seven) where it may not key, so that the
-  /// carrier never goes out of band.
+  /// carrier never goes out of band; every retune the panel sends comes here first.
   void unkeyBeforeRetune(const std::string& digits);
+  /// The radio has reported its frequency: the panel's own last retune is confirmed or refused.
+  void frequencyReported() { m_sentFreq.clear(); }
 
   static constexpr double kKeepAliveSettle = 0.1;
 
@@ -74,4 +79,5 @@ class Transmitter {
   int m_ends = 0;               // transmissions ended so far
   bool m_lineKeyed = false;     // from a keying's start to the next "U"
   bool m_handOverOwed = false;  // since a keying's start, until a hand-over's "U" went out
+  std::string m_sentFreq;       // "F" and the digits of a retune the radio has not answered yet
 };

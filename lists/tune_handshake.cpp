@@ -15,6 +15,7 @@ Outcome sendAndWait(DisplayZarvinStatus& link, const std::string& command,
                     const std::function<bool()>& abandoned) {
   link.gFreqNew = false;
   double start = link.now();
+  link.transmitter.unkeyBeforeRetune(command.substr(1));
   link.gSendCommand(command, true, kSendSettle);
   // The radio's answer can be short of the frequency line (other lines first), so reading
   // goes on until one comes or the time is up.

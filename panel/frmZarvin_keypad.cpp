@@ -146,7 +146,10 @@ void frmZarvin::cmdEnter_Click() {
   // The keyed frequency until the main loop shows the radio's answer, or the radio's own when
   // refused.
   showDigitsOf(*this, send ? keyed : link.gFreq.str());
-  if (send) link.gSendCommand(keyed, true, kEnterSettle);
+  if (send) {
+    link.transmitter.unkeyBeforeRetune(keyed.substr(1));
+    link.gSendCommand(keyed, true, kEnterSettle);
+  }
   keypadSent = send;
   keypadActive = false;
 }

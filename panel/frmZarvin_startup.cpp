@@ -195,6 +195,11 @@ void frmZarvin::openPort() {
   // Emptied once open: a closed port has no buffer to empty.
   attempt([&] { port.clearInBuffer(); });
   attempt([&] { port.setRTSEnable(true); });
+  // A "U" owed since the device went goes out before any question: the radio may hear it
+  // without answering yet.
+  attempt([&] {
+    if (port.portOpen()) link.transmitter.unkey();
+  });
   if (!port.portOpen()) {
     // Not fatal: the synchronisation keeps trying, and Port Setup can correct the settings.
     lblComStat.caption = "Com Error";

@@ -107,8 +107,8 @@ void putBackAfterTune(frmZarvin& f) {
 
 // Keys the transmitter in AME for tuning; the settings that the tune changes are kept for its
 // end. Shown keyed before the mode's waits, which may see the transmission ended (a scan menu):
-// then nothing keys after them, and what the tune changed goes back.
-void startTune(frmZarvin& f) {
+// then nothing keys after them, and what the tune changed goes back. Returns whether it keyed.
+bool startTune(frmZarvin& f) {
   DisplayZarvinStatus& link = f.link;
   f.savedMode = link.gMode;
   f.savedSideTone = link.gSideTone;
@@ -119,7 +119,9 @@ void startTune(frmZarvin& f) {
   f.cmdXmit.enabled = false;
   f.cmdMode.enabled = false;
   link.gSetMode("M3");
-  if (!link.transmitter.key(keying, Transmitter::kKeepAliveSettle)) putBackAfterTune(f);
+  if (link.transmitter.key(keying, Transmitter::kKeepAliveSettle)) return true;
+  putBackAfterTune(f);
+  return false;
 }
 
 // Unkeys, then puts back what the tune changed. A stop raised by an end that has unkeyed
@@ -137,13 +139,18 @@ void stopTune(frmZarvin& f) {
 // keying meanwhile) keys nothing: the lock is the one rule for where the transmitter may key.
 // XMT shows keyed before the wait of its "K": whatever ends the transmission inside that wait
 // finds it keyed, and XMT then shows it ended.
+// A keying click lowers its flag before its waits, so that a click made in them, on the button
+// that shows keyed, is the user's off click and is served next. Ended in its waits, it lowers
+// the flag again: that end raised the off click already, and is the same click.
 void frmZarvin::xmitCmd() {
   Transmitter& transmitter = link.transmitter;
   if (cmdXmit.caption == kXmitOn && cmdXmit.enabled) {
+    xmitFlag = false;
     Transmitter::Keying keying = transmitter.beginKeying();
     cmdXmit.caption = kXmitOff;
     cmdTune.enabled = false;
-    if (!transmitter.key(keying, Transmitter::kKeepAliveSettle)) showXmitOff(*this);
+    if (transmitter.key(keying, Transmitter::kKeepAliveSettle)) return;
+    showXmitOff(*this);
   } else if (cmdXmit.caption == kXmitOff) {
     transmitter.unkey();
     showXmitOff(*this);
@@ -153,7 +160,8 @@ void frmZarvin::xmitCmd() {
 
 void frmZarvin::tuneCmd() {
   if (cmdTune.caption == kTuneOn && cmdTune.enabled) {
-    startTune(*this);
+    tuneFlag = false;
+    if (startTune(*this)) return;
   } else if (cmdTune.caption == kTuneOff) {
     stopTune(*this);
   }
@@ -188,10 +196,11 @@ void frmZarvin::tuneAmpCmd() {
     transmitter.unkey(kAmpSettle);
   } else if (lblAmpTuned.caption == "Start Tune" && transmitter.mayKey()) {
     // The cycle keys the transmitter, so only where XMT and TUNE may key it.
+    tuneAmpFlag = false;
     lblAmpTuned.caption = kSwitchingUp;
     link.gAmpTuning = true;
     link.gAmpTuneStart = link.now();
-    transmitter.key(transmitter.beginKeying(), kAmpSettle);
+    if (transmitter.key(transmitter.beginKeying(), kAmpSettle)) return;
   }
   tuneAmpFlag = false;
 }

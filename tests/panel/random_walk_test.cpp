@@ -83,8 +83,9 @@ class Walk {
   bool m_unplugged = false, m_ended = false;
   bool m_remoteUntold = false;  // handed back REMOTE with no report the panel could read
   double m_keyedSince = -1, m_outOfBandSince = -1, m_hiddenSince = -1, m_scanKeyedSince = -1;
-  double m_offClickAt = -1;  // a delivered off click that no keying click followed
-  double m_dialMovedAt = -1;
+  double m_offClickAt = -1;   // a delivered off click that no keying click followed
+  double m_dialHeardAt = -1;  // the radio's own dial: its report has arrived
+  bool m_dialLost = false;    // its report went nowhere
   double m_spinSecond = 0;
   size_t m_writesSeen = 0;
   int m_yieldsThisSecond = 0, m_maxYields = 0;
@@ -254,10 +255,14 @@ void Walk::radioEvent() {
       int freq = std::vector<int>{715000, 740000, 1425000, 1440000, 500000, 2850000}[pick(6)];
       note("radio dial to " + std::to_string(freq));
       radio.state.freq = freq;
-      m_dialMovedAt = now();
       char line[16];
       std::snprintf(line, sizeof line, "F%07d\n", freq);
       m_rig.port.deliver({0, line});
+      m_dialHeardAt = now() + m_rig.port.quietAt() - m_rig.scheduler.time();
+      // With no live line, or while the panel synchronises again (flushing what arrives), the
+      // report is lost: the panel learns the frequency when it next reads the radio's state.
+      m_dialLost =
+          m_unplugged || !m_rig.link.MSComm1.portOpen() || m_rig.frm.lblComStat.caption != "Com OK";
       return;
     }
     case 7:
@@ -296,8 +301,18 @@ bool showsKeyed(Rig& rig) {
          rig.link.gAmpTuning;
 }
 
+/// Whether a modal window that reads nothing from the radio, or a channel digit held down, holds
+/// the main loop: until it ends the panel cannot hear what the radio's own dial did.
+bool deaf(Rig& rig) {
+  for (const char* name : {"frmPortSetup", "frmAudioSetup", "frmHelp"})
+    if (rig.ui.findForm(name)) return true;
+  return rig.frm.chanButtonDown;
+}
+
+/// Whether a scan window is open: only they sweep the radio. (A scan menu that an error ends with
+/// the port closed may leave gScanning raised, with no window, until the main loop's next entry.)
 bool scanOpen(Rig& rig) {
-  return rig.link.gScanning || rig.ui.findForm("frmScanFreqs") || rig.ui.findForm("frmScanBands");
+  return rig.ui.findForm("frmScanFreqs") || rig.ui.findForm("frmScanBands");
 }
 
 /// Since when `on` has held (-1: not now).
@@ -311,6 +326,9 @@ void Walk::watch() {
   const RadioState& s = m_rig.radio.state;
   bool ours = s.remote && !m_unplugged && !m_ended;  // the panel can reach the radio
   bool keyed = s.transmitting && ours;
+  // With its device gone only the main loop reopens the port: while a modal window holds it
+  // (a scan window too, which then sweeps nothing), the panel has no line to unkey through.
+  bool lineLive = m_rig.link.MSComm1.portOpen() && !m_rig.link.MSComm1.deviceGone();
   std::string shown = std::string(s.transmitting ? "radio keyed" : "radio unkeyed") + " at " +
                       std::to_string(s.freq) + (s.remote ? "" : " LOCAL") + ", panel " +
                       m_rig.frm.lblREMOTE.caption + " " + m_rig.frm.cmdXmit.caption + " " +
@@ -328,19 +346,29 @@ void Walk::watch() {
   if (shown != m_shown) note("  = " + shown);
   m_shown = shown;
   since(m_keyedSince, keyed, t);
-  since(m_outOfBandSince, keyed && !inBand(s.freq), t);
+  // The radio's own dial moved out of band while keyed: the panel can only unkey once the
+  // report has come through (it may wait behind other replies on the line) and the panel reads
+  // it (not while a modal window that reads nothing holds the loop, nor with the line gone, when
+  // the report is lost until the next full status). Nor can it unkey a radio handed back to it
+  // before it has heard so (its sync may first flush that report and ask again).
+  if (m_rig.frm.lblComStat.caption == "Com OK") m_dialLost = false;
+  bool heard = t >= m_dialHeardAt && !m_dialLost && !deaf(m_rig) && lineLive &&
+               m_rig.frm.lblREMOTE.caption != "LOCAL";
+  since(m_outOfBandSince, keyed && !inBand(s.freq) && heard, t);
   // A hand-back that no report told the panel of (a LOCAL panel asks nothing) and a link it
   // shows lost and is still finding again are not the panel hiding a carrier: its first word
   // once it knows is "U", and the link must come back (checked once settled).
   if (m_rig.frm.lblREMOTE.caption == "REMOTE") m_remoteUntold = false;
   bool known = !m_remoteUntold && m_rig.frm.lblComStat.caption == "Com OK";
   since(m_hiddenSince, keyed && known && !(showsKeyed(m_rig) && unkeyReachable(m_rig)), t);
-  since(m_scanKeyedSince, keyed && scanOpen(m_rig), t);
+  since(m_scanKeyedSince, keyed && scanOpen(m_rig) && lineLive, t);
   if (m_outOfBandSince >= 0 && t - m_outOfBandSince > 0.4)
     fail("I1 keyed out of band at " + std::to_string(s.freq));
   if (m_hiddenSince >= 0 && t - m_hiddenSince > 1.0)
     fail("I2 keyed, the panel hides it or cannot end it");
   if (m_scanKeyedSince >= 0 && t - m_scanKeyedSince > 0.4) fail("I3 keyed while scanning");
+  // An off click with no line to the radio owes its "U" until the port is open again.
+  if (m_offClickAt >= 0 && !lineLive) m_offClickAt = t;
   if (m_offClickAt >= 0 && t - m_offClickAt > 3.0) {
     if (keyed) fail("I6 keyed 3 s after the off click");
     m_offClickAt = -1;

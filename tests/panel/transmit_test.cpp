@@ -109,6 +109,25 @@ TEST(Transmit, FreqClickedAsTheTransmitterKeysNeverHoldsItKeyed) {
   }
 }
 
+// The off click made inside the keying click's own waits (TUNE's mode change, the settle of
+// its "K") is the user's next click, not lost with the one being served: it unkeys once that
+// click is done.
+TEST(Transmit, OffClickInsideTheKeyingWaitUnkeys) {
+  for (std::string keyer : {"cmdXmit", "cmdTune", "cmdTuneAmp"}) {
+    SCOPED_TRACE(keyer);
+    Rig rig;
+    endlessTune(rig);
+    rig.at(kReady, [&] { press(rig, keyer); });
+    rig.at(kReady + 0.05, [&] { press(rig, keyer); });
+    rig.at(kReady + 1.5, [&] {
+      EXPECT_FALSE(rig.radio.state.transmitting || rig.link.gAmpTuning);
+      EXPECT_EQ(rig.frm.cmdXmit.caption + " " + rig.frm.cmdTune.caption, "&XMT ON T&UNE ON");
+    });
+    rig.runFor(kReady + 2.0);
+    EXPECT_EQ(rig.link.gSyncChar, "U");
+  }
+}
+
 // A scan menu or the close box inside a keying click's own wait (menus act at once): the
 // transmission that click began ends first, its "U" on the line before the scan's first command
 // (or the shutdown's "G00"), and the click keys nothing after its wait. Nor after a LOCAL report
@@ -182,6 +201,22 @@ TEST(Transmit, RetunedOutOfBandUnkeysFirst) {
        nullptr,
        2,
        true},
+      // Nor when the radio, silent, never confirms it: where the panel last sent the radio
+      // counts until the radio reports a frequency again. The click's "U" ends what it began.
+      {"0 click cmdFreq;0.2 force cmdXmit;0.5 keys 0740000;4.4 silent;4.5 click cmdEnter;6 see "
+       "cmdXmit=&XMT ON;6 see cmdXmit.enabled=0",
+       {"4.5 F0740000\n", "5.5 U"},
+       nullptr,
+       2,
+       true},
+      // Nor when an entry that sent nothing held the main loop while the radio's own dial went
+      // out of band: what the radio reported meanwhile is read before the click is served.
+      {"0 click cmdFreq;0.2 force cmdXmit;0.5 line F0500000;2 click cmdEnter;3 see cmdXmit=&XMT "
+       "ON;3 see cmdXmit.enabled=0",
+       {"2.06 U", "2.16 '0\n"},
+       nullptr,
+       2,
+       true},
   };
   for (const Scenario& s : scenarios) run(s);
 }
@@ -189,25 +224,30 @@ TEST(Transmit, RetunedOutOfBandUnkeysFirst) {
 // The link lost while XMT or TUNE keys (the radio silent but still hearing, or the device gone
 // and back): the synchronisation ends the transmission, and its "U" reaches the radio before
 // anything else of the set-up once the port is back, rather than leaving the carrier on while
-// no radio answers, where no off click is served. The radio's last word was "K", so the REMOTE
-// set-up says "U" first once more. Afterwards the panel shows nothing keyed.
+// no radio answers, where no off click is served; the "U" owed since the device went goes out
+// as the port opens again, also while the radio does not answer yet. The radio's last word was
+// "K", so the REMOTE set-up says "U" first once more. Afterwards the panel shows nothing keyed.
 TEST(Transmit, LostLinkEndsTheTransmissionFirst) {
   for (std::string keyer : {"cmdXmit", "cmdTune"}) {
-    for (std::string loss : {"silent", "unplug"}) {
+    for (std::string loss : {"silent", "unplug", "unplug, back silent"}) {
       SCOPED_TRACE(keyer + " " + loss);
+      bool backSilent = loss == "unplug, back silent";
       Rig rig;
       rig.at(kReady, [&] { press(rig, keyer); });
       rig.at(kReady + 1.0, [&] {
         if (loss == "silent") rig.radio.faults.silent = true;
-        if (loss == "unplug") rig.port.unplug();
+        if (loss != "silent") rig.port.unplug();
       });
       // Past "No Sync Response" (six keep-alives unanswered): the radio hears the "U".
       rig.at(kReady + 20.0, [&] {
         EXPECT_FALSE(loss == "silent" && rig.radio.state.transmitting);
         rig.radio.faults = RadioFaults();
+        rig.radio.faults.silent = backSilent;
         rig.port.plug();
         rig.radio.commandLog.clear();
       });
+      rig.at(kReady + 26.0, [&] { EXPECT_FALSE(rig.radio.state.transmitting); });
+      rig.at(kReady + 28.0, [&] { rig.radio.faults.silent = false; });
       rig.runFor(kReady + 40.0);
       Strings log = rig.commands();
       auto first =

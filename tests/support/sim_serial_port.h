@@ -32,6 +32,8 @@ class SimSerialPort final : public SerialPort {
   void setStuckOutput(int count) { m_stuckOutput = count; }
   /// Delivers an unsolicited reply from the radio (a report, a break).
   void deliver(const RadioReply& reply);
+  /// When the replies scheduled so far have all arrived.
+  double quietAt() const { return m_lineFreeAt; }
   /// Number of times the device was opened.
   int opens() const { return m_opens; }
 
