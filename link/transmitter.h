@@ -59,7 +59,8 @@ class Transmitter {
   /// Back to receive when the radio comes back into the panel's hands (after LOCAL operation,
   /// a lost link): as unkey(), and "U" goes on the line also when only the radio's own last
   /// word says it transmits, since a "U" sent while it was LOCAL (not yet known to be) was
-  /// answered "K" and not obeyed. That "U" goes out once for each keying the panel began.
+  /// answered "K" and not obeyed. That "U" goes out once for each keying the panel began. A
+  /// scan menu unkeys so too, as a hand-back may have gone unheard.
   void unkeyOnHandOver();
   /// Unkeys before the radio is retuned to `digits` (seven) where it may not key, so that the
   /// carrier never goes out of band; every retune the panel sends comes here first.

@@ -31,9 +31,11 @@ bool inBandAfterScan(DisplayZarvinStatus& link) {
 // The scanners keep the radio in receive, so a transmission that the keep-alive keys (XMT,
 // TUNE or the amplifier's tune cycle) ends first, as the cycle's ends end it (XMT and TUNE
 // by their off clicks, served once the scan is over): otherwise the main loop's keep-alive
-// would key the radio again on the scan's last frequency.
+// would key the radio again on the scan's last frequency. A radio whose last word still says it
+// transmits (its own panel held it when the "U" went out, and its hand-back went unheard) has
+// its "U" too, as when it comes back into the panel's hands: no scan sweeps a carrier.
 void showScanning(DisplayZarvinStatus& link) {
-  link.transmitter.unkey();
+  link.transmitter.unkeyOnHandOver();
   link.gScanning = true;
   bool inBand = false;
   link.gShowInBand(inBand);

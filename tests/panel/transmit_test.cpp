@@ -263,6 +263,17 @@ TEST(Transmit, LostLinkEndsTheTransmissionFirst) {
   }
 }
 
+// The keyer keys; two seconds on, the radio's own panel takes over just as the keyer's off click
+// sends "U", which the radio, LOCAL, answers "K", keeping its carrier. Its R line comes later.
+void keyThenGoLocalAtTheOffClick(Rig& rig, const std::string& keyer) {
+  rig.at(kReady, [&rig, keyer] { press(rig, keyer); });
+  rig.at(kReady + 2.0, [&rig, keyer] {
+    rig.radio.switchRemote(false);
+    press(rig, keyer);
+  });
+  rig.at(kReady + 3.0, [&rig] { rig.port.deliver({0, "R0\n"}); });
+}
+
 // The radio's own panel takes over just as the off click's "U" goes out: the radio, LOCAL, answers
 // it "K" and keeps its carrier. Handed back, it is unkeyed before anything else, also when a band
 // list's window holds the panel then (its loop reads the report), and only once.
@@ -271,12 +282,7 @@ TEST(Transmit, BackFromLocalUnkeysWhatTheRadioStillHolds) {
     for (std::string window : {"", "cmd40M"}) {
       SCOPED_TRACE(keyer + " " + window);
       Rig rig;
-      rig.at(kReady, [&] { press(rig, keyer); });
-      rig.at(kReady + 2.0, [&] {
-        rig.radio.switchRemote(false);  // its R line still to come
-        press(rig, keyer);
-      });
-      rig.at(kReady + 3.0, [&] { rig.port.deliver({0, "R0\n"}); });
+      keyThenGoLocalAtTheOffClick(rig, keyer);
       if (!window.empty()) rig.at(kReady + 5.0, [&] { press(rig, window); });
       rig.at(kReady + 6.0, [&] {
         EXPECT_TRUE(rig.radio.state.transmitting);
@@ -290,6 +296,28 @@ TEST(Transmit, BackFromLocalUnkeysWhatTheRadioStillHolds) {
           std::find_if(log.begin(), log.end(), [](const std::string& c) { return c != "?"; });
       EXPECT_EQ(first == log.end() ? "nothing" : *first, "U");
       EXPECT_EQ(std::count(log.begin(), log.end(), "U"), 1);
+    }
+  }
+}
+
+// The radio's own panel took over as the off click's "U" went out, and its hand-back was never
+// reported (the radio silent then): a scan menu chosen later still finds the radio's last word
+// "K" and unkeys it before the scan window opens.
+TEST(Transmit, ScanMenuUnkeysWhatTheRadioLastSaidItHolds) {
+  for (std::string keyer : {"cmdXmit", "cmdTune"}) {
+    for (std::string menu : {"mnuScanBands", "mnuScanFreqs"}) {
+      SCOPED_TRACE(keyer + " " + menu);
+      Rig rig;
+      keyThenGoLocalAtTheOffClick(rig, keyer);
+      rig.at(kReady + 5.0, [&] { rig.radio.switchRemote(true); });  // its report lost
+      rig.at(kReady + 6.0, [&] {
+        EXPECT_TRUE(rig.radio.state.transmitting);
+        press(rig, menu);
+      });
+      rig.at(kReady + 6.4, [&] { EXPECT_FALSE(rig.radio.state.transmitting); });
+      schedule(rig, "7 close " + menu.substr(3).insert(0, "frm"));
+      rig.runFor(kReady + 8.0);
+      EXPECT_FALSE(rig.radio.state.transmitting);
     }
   }
 }
