@@ -79,6 +79,11 @@ void Transmitter::unkeyOnHandOver() {
   unkey();
 }
 
+void Transmitter::unkeyBeforeScan() {
+  if (m_link.gXmit && lineOpen()) m_lineKeyed = true;
+  unkey();
+}
+
 void Transmitter::unkeyBeforeRetune(const std::string& digits) {
   m_sentFreq = "F" + digits;
   if (keyed() && !mayKeyAt(m_sentFreq)) unkey();

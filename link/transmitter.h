@@ -59,9 +59,12 @@ class Transmitter {
   /// Back to receive when the radio comes back into the panel's hands (after LOCAL operation,
   /// a lost link): as unkey(), and "U" goes on the line also when only the radio's own last
   /// word says it transmits, since a "U" sent while it was LOCAL (not yet known to be) was
-  /// answered "K" and not obeyed. That "U" goes out once for each keying the panel began. A
-  /// scan menu unkeys so too, as a hand-back may have gone unheard.
+  /// answered "K" and not obeyed. That "U" goes out once for each keying the panel began.
   void unkeyOnHandOver();
+  /// Back to receive before a scan: as unkey(), and "U" goes on the line also when the radio's
+  /// own last word says it transmits, as its hand-back may have gone unheard. The hand-over's
+  /// own "U" stays owed: the radio may still be LOCAL, and deaf to this one.
+  void unkeyBeforeScan();
   /// Unkeys before the radio is retuned to `digits` (seven) where it may not key, so that the
   /// carrier never goes out of band; every retune the panel sends comes here first.
   void unkeyBeforeRetune(const std::string& digits);

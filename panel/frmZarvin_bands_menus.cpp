@@ -33,9 +33,9 @@ bool inBandAfterScan(DisplayZarvinStatus& link) {
 // by their off clicks, served once the scan is over): otherwise the main loop's keep-alive
 // would key the radio again on the scan's last frequency. A radio whose last word still says it
 // transmits (its own panel held it when the "U" went out, and its hand-back went unheard) has
-// its "U" too, as when it comes back into the panel's hands: no scan sweeps a carrier.
+// its "U" too: no scan sweeps a carrier.
 void showScanning(DisplayZarvinStatus& link) {
-  link.transmitter.unkeyOnHandOver();
+  link.transmitter.unkeyBeforeScan();
   link.gScanning = true;
   bool inBand = false;
   link.gShowInBand(inBand);
