@@ -81,7 +81,8 @@ class Walk {
   Rig m_rig;
   std::string m_log, m_failures, m_shown;
   bool m_unplugged = false, m_ended = false;
-  bool m_remoteUntold = false;  // handed back REMOTE with no report the panel could read
+  bool m_remoteUntold = false;      // handed back REMOTE with no report the panel could read
+  bool m_keptThroughLocal = false;  // handed back with the carrier it kept against a "U" in LOCAL
   double m_keyedSince = -1, m_outOfBandSince = -1, m_hiddenSince = -1, m_scanKeyedSince = -1;
   double m_offClickAt = -1;   // a delivered off click that no keying click followed
   double m_dialHeardAt = -1;  // the radio's own dial: its report has arrived
@@ -207,13 +208,27 @@ void Walk::childEvent() {
   if (!delivered) m_log += "  (not reached)\n";
 }
 
+/// Whether a scan window is open: only they sweep the radio. (A scan menu that an error ends with
+/// the port closed may leave gScanning raised, with no window, until the main loop's next entry.)
+bool scanOpen(Rig& rig) {
+  return rig.ui.findForm("frmScanFreqs") || rig.ui.findForm("frmScanBands");
+}
+
+/// Whether a scan window is open and idle: it sends and reads nothing until a sweep starts.
+bool idleScan(Rig& rig) {
+  if (rig.ui.findForm("frmScanFreqs")) return !rig.ui.control("frmScanFreqs", "cmdStop").visible;
+  return rig.ui.findForm("frmScanBands") && rig.ui.control("frmScanBands", "cmdScanUp").enabled;
+}
+
 void Walk::radioEvent() {
   SimRadio& radio = m_rig.radio;
   switch (pick(10)) {
     case 0: {
       bool remote = !radio.state.remote;
       note(remote ? "radio REMOTE" : "radio LOCAL");
-      m_remoteUntold = remote && (radio.faults.silent || m_unplugged);
+      // An idle scan window reads nothing either: the report waits until it closes.
+      m_remoteUntold = remote && (radio.faults.silent || m_unplugged || idleScan(m_rig));
+      if (remote) m_keptThroughLocal = radio.state.transmitting;
       for (const RadioReply& r : radio.switchRemote(remote)) say(r);
       return;
     }
@@ -301,18 +316,13 @@ bool showsKeyed(Rig& rig) {
          rig.link.gAmpTuning;
 }
 
-/// Whether a modal window that reads nothing from the radio, or a channel digit held down, holds
-/// the main loop: until it ends the panel cannot hear what the radio's own dial did.
+/// Whether a modal window that reads nothing from the radio (an idle scan window too), or a
+/// channel digit held down, holds the main loop: until it ends the panel cannot hear what the
+/// radio's own dial did.
 bool deaf(Rig& rig) {
   for (const char* name : {"frmPortSetup", "frmAudioSetup", "frmHelp"})
     if (rig.ui.findForm(name)) return true;
-  return rig.frm.chanButtonDown;
-}
-
-/// Whether a scan window is open: only they sweep the radio. (A scan menu that an error ends with
-/// the port closed may leave gScanning raised, with no window, until the main loop's next entry.)
-bool scanOpen(Rig& rig) {
-  return rig.ui.findForm("frmScanFreqs") || rig.ui.findForm("frmScanBands");
+  return idleScan(rig) || rig.frm.chanButtonDown;
 }
 
 /// Since when `on` has held (-1: not now).
@@ -361,7 +371,13 @@ void Walk::watch() {
   if (m_rig.frm.lblREMOTE.caption == "REMOTE") m_remoteUntold = false;
   bool known = !m_remoteUntold && m_rig.frm.lblComStat.caption == "Com OK";
   since(m_hiddenSince, keyed && known && !(showsKeyed(m_rig) && unkeyReachable(m_rig)), t);
-  since(m_scanKeyedSince, keyed && scanOpen(m_rig) && lineLive, t);
+  // A carrier that the radio kept through LOCAL operation, though the panel's "U" went out (the
+  // scan menu's too), may come back with its hand-back while an idle scan window holds the loop:
+  // that window hears nothing, and the panel's first word once it hears is "U". A sweep sends
+  // its own "U" and reads the radio, so it must not run with that carrier.
+  if (!s.transmitting) m_keptThroughLocal = false;
+  bool unheard = m_keptThroughLocal && idleScan(m_rig);
+  since(m_scanKeyedSince, keyed && scanOpen(m_rig) && lineLive && !unheard, t);
   if (m_outOfBandSince >= 0 && t - m_outOfBandSince > 0.4)
     fail("I1 keyed out of band at " + std::to_string(s.freq));
   if (m_hiddenSince >= 0 && t - m_hiddenSince > 1.0)
