@@ -72,11 +72,15 @@ void Transmitter::unkey(double settle) {
 
 void Transmitter::unkeyOnHandOver() {
   // The radio's "K" has its "U" once: its answer may still be unread at the next hand-over.
-  if (m_link.gXmit && m_handOverOwed && lineOpen()) {
+  if (m_handOverOwed && lineOpen()) {
     m_lineKeyed = true;
     m_handOverOwed = false;
   }
   unkey();
+}
+
+void Transmitter::receiveReported() {
+  if (!keyed()) m_handOverOwed = false;
 }
 
 void Transmitter::unkeyBeforeRetune(const std::string& digits) {
