@@ -277,18 +277,22 @@ TEST(Transmit, LostLinkEndsTheTransmissionFirst) {
 
 // The radio's own panel takes over just as the off click's "U" goes out: the radio, LOCAL, answers
 // it "K" and keeps its carrier. Handed back, it is unkeyed before anything else, also when a band
-// list's window holds the panel then (its loop reads the report), and only once.
+// list's window holds the panel then (its loop reads the report), and only once; also when its
+// LOCAL report was lost and the panel still shows REMOTE: the report of the hand-back, while the
+// radio's last word is "K" and the panel keys nothing, is one.
 TEST(Transmit, BackFromLocalUnkeysWhatTheRadioStillHolds) {
   for (std::string keyer : {"cmdXmit", "cmdTune"}) {
-    for (std::string window : {"", "cmd40M"}) {
+    for (std::string window : {"", "cmd40M", "R0 lost", "R0 lost, cmd40M"}) {
       SCOPED_TRACE(keyer + " " + window);
+      bool lost = window.find("R0 lost") == 0;
+      if (lost) window = window.substr(std::min(window.size(), size_t{9}));
       Rig rig;
       rig.at(kReady, [&] { press(rig, keyer); });
       rig.at(kReady + 2.0, [&] {
         rig.radio.switchRemote(false);  // its R line still to come
         press(rig, keyer);
       });
-      rig.at(kReady + 3.0, [&] { rig.port.deliver({0, "R0\n"}); });
+      if (!lost) rig.at(kReady + 3.0, [&] { rig.port.deliver({0, "R0\n"}); });
       if (!window.empty()) rig.at(kReady + 5.0, [&] { press(rig, window); });
       rig.at(kReady + 6.0, [&] {
         EXPECT_TRUE(rig.radio.state.transmitting);
