@@ -306,6 +306,9 @@ bool showsKeyed(Rig& rig) {
 bool deaf(Rig& rig) {
   for (const char* name : {"frmPortSetup", "frmAudioSetup", "frmHelp"})
     if (rig.ui.findForm(name)) return true;
+  // Scan Freqs reads the radio only while its scan runs (its Stop shown).
+  if (rig.ui.findForm("frmScanFreqs") && !rig.ui.control("frmScanFreqs", "cmdStop").visible)
+    return true;
   return rig.frm.chanButtonDown;
 }
 
