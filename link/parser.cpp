@@ -37,6 +37,7 @@ void DisplayZarvinStatus::storeLine(const std::string& line) {
       gXmitNew = true;
       gXmit = false;
       m_keepAliveUnanswered = false;
+      transmitter.receiveReported();
       break;
     case 'K':
       gXmitNew = true;

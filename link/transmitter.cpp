@@ -72,7 +72,7 @@ void Transmitter::unkey(double settle) {
 
 void Transmitter::unkeyOnHandOver() {
   // The radio's "K" has its "U" once: its answer may still be unread at the next hand-over.
-  if (m_link.gXmit && m_handOverOwed && lineOpen()) {
+  if (m_handOverOwed && lineOpen()) {
     m_lineKeyed = true;
     m_handOverOwed = false;
   }
@@ -82,6 +82,10 @@ void Transmitter::unkeyOnHandOver() {
 void Transmitter::unkeyBeforeScan() {
   if (m_link.gXmit && lineOpen()) m_lineKeyed = true;
   unkey();
+}
+
+void Transmitter::receiveReported() {
+  if (!keyed()) m_handOverOwed = false;
 }
 
 void Transmitter::unkeyBeforeRetune(const std::string& digits) {

@@ -57,14 +57,18 @@ class Transmitter {
   /// nothing when nothing is keyed.
   void unkey(double settle = kKeepAliveSettle);
   /// Back to receive when the radio comes back into the panel's hands (after LOCAL operation,
-  /// a lost link): as unkey(), and "U" goes on the line also when only the radio's own last
-  /// word says it transmits, since a "U" sent while it was LOCAL (not yet known to be) was
-  /// answered "K" and not obeyed. That "U" goes out once for each keying the panel began.
+  /// a lost link): as unkey(), and "U" goes on the line also when the radio has not said it
+  /// receives since the panel began keying, since a "U" sent while it was LOCAL (not yet known
+  /// to be) was answered "K" and not obeyed, and one sent while it was silent may have been
+  /// too. That "U" goes out once for each keying the panel began.
   void unkeyOnHandOver();
   /// Back to receive before a scan: as unkey(), and "U" goes on the line also when the radio's
   /// own last word says it transmits, as its hand-back may have gone unheard. The hand-over's
   /// own "U" stays owed: the radio may still be LOCAL, and deaf to this one.
   void unkeyBeforeScan();
+  /// The radio has answered "U": it receives. A "U" read while a keying is on may answer a
+  /// keep-alive sent before it, and says nothing of the "K".
+  void receiveReported();
   /// Unkeys before the radio is retuned to `digits` (seven) where it may not key, so that the
   /// carrier never goes out of band; every retune the panel sends comes here first.
   void unkeyBeforeRetune(const std::string& digits);
@@ -82,6 +86,6 @@ class Transmitter {
   FrontPanel& m_frm;
   int m_ends = 0;               // transmissions ended so far
   bool m_lineKeyed = false;     // from a keying's start to the next "U"
-  bool m_handOverOwed = false;  // since a keying's start, until a hand-over's "U" went out
+  bool m_handOverOwed = false;  // from a keying's start until the radio says it receives
   std::string m_sentFreq;       // "F" and the digits of a retune the radio has not answered yet
 };

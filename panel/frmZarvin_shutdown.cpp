@@ -29,9 +29,9 @@ void frmZarvin::endWithoutWindows() {
 
 void frmZarvin::endLink(const std::function<void(double)>& wait) {
   SerialPort& port = link.MSComm1;
-  // A closed port owes nothing, unless the transmitter is still keyed: its device went away
-  // and the panel has not reopened it yet.
-  if (!port.portOpen() && !link.transmitter.keyed()) return;
+  // A closed port owes nothing, unless the transmitter is still keyed, or the radio's last word
+  // was that it transmits: its device went away and the panel has not reopened it yet.
+  if (!port.portOpen() && !link.transmitter.keyed() && !link.gXmit) return;
   try {
     // A device that went away and is back is reached only through a fresh opening; one still
     // away refuses it, and nothing goes on the line.

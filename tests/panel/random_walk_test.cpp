@@ -409,8 +409,11 @@ void Walk::settle() {
   note("settle");
   m_rig.ui.holdMessageBoxes(0);
   m_rig.radio.faults = RadioFaults();
+  // The hand-back's report below reaches the panel only through a port it has open on a device
+  // that is there: else it learns of it when it next asks.
+  SerialPort& port = m_rig.link.MSComm1;
+  m_remoteUntold = !port.portOpen() || port.deviceGone();
   if (m_unplugged) m_unplugged = false, m_rig.port.plug();
-  m_remoteUntold = false;
   // The operator hands the radio back, and says so (a LOCAL panel asks nothing).
   for (const RadioReply& r : m_rig.radio.switchRemote(true)) m_rig.port.deliver(r);
   // Flags raised before open their windows or start an entry later: each is ended as it comes.

@@ -169,16 +169,31 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
   });
   // XMT's off click answered "K" by a radio that had just gone LOCAL, which keeps the carrier;
   // it is handed back just as the close box is clicked, which still says "U" first.
-  Script closeBoxKeptLocal = [&](Rig& r) {
+  Script keptLocal = [&](Rig& r) {
     at(6.0, [](Rig& r) { r.click("cmdXmit"); })(r);
     at(7.0, [](Rig& r) {
       r.radio.switchRemote(false);
       r.click("cmdXmit");
     })(r);
     at(8.0, [](Rig& r) { r.port.deliver({0, "R0\n"}); })(r);
+  };
+  Script closeBoxKeptLocal = [&](Rig& r) {
+    keptLocal(r);
     at(10.0, [](Rig& r) {
       r.radio.switchRemote(true);
       r.frm.form.close();
+    })(r);
+  };
+  // The same, the device gone meanwhile and back, handed back, just as a signal comes, the
+  // port still closed: the radio's last word was "K", so the shutdown opens it to say "U".
+  Script signalKeptLocalPortClosed = [&](Rig& r) {
+    keptLocal(r);
+    at(8.5, [](Rig& r) { r.port.unplug(); })(r);
+    at(12.0, [](Rig& r) {
+      EXPECT_FALSE(r.port.portOpen());
+      r.port.plug();
+      r.radio.switchRemote(true);
+      r.ui.requestEnd();
     })(r);
   };
   // A signal, wherever it arrives: in the main loop keyed, inside a click's own wait, over a
@@ -293,6 +308,7 @@ TEST(StartUpAndMainLoop, WriteAtTheirTimes) {
       // Shutdown by the close box, and by File > Exit with the transmitter keyed from the panel.
       {closeBox, 6, 10, "6.00 G00|, end 6.30"},
       {closeBoxKeptLocal, 9.5, 12, "10.00 U, 10.10 G00|, end 10.40"},
+      {signalKeptLocalPortClosed, 11.5, 14, "12.00 U, 12.10 G00|, end 12.40"},
       {exitKeyed, 6, 10, "6.00 U, 6.10 G00|, end 6.40"},
       {signalKeyed, 6, 10, "6.00 U, 6.10 G00|, end 6.40"},
       {signalInAWait, 6, 10, "6.00 A3|F1425000||, 6.05 G00|, end 6.35"},

@@ -225,25 +225,37 @@ TEST(Transmit, RetunedOutOfBandUnkeysFirst) {
 // and back): the synchronisation ends the transmission, and its "U" reaches the radio before
 // anything else of the set-up once the port is back, rather than leaving the carrier on while
 // no radio answers, where no off click is served; the "U" owed since the device went goes out
-// as the port opens again, also while the radio does not answer yet. The radio's last word was
-// "K", so the REMOTE set-up says "U" first once more. Afterwards the panel shows nothing keyed.
+// as the port opens again, also while the radio does not answer yet. The radio has not said it
+// receives since the "K" (it said "K", or nothing at all, taken LOCAL as the "K" came), so the
+// REMOTE set-up says "U" first once more. Afterwards the panel shows nothing keyed.
 TEST(Transmit, LostLinkEndsTheTransmissionFirst) {
   for (std::string keyer : {"cmdXmit", "cmdTune"}) {
-    for (std::string loss : {"silent", "unplug", "unplug, back silent"}) {
+    for (std::string loss : {"silent", "unplug", "unplug, back silent", "silent first, LOCAL"}) {
       SCOPED_TRACE(keyer + " " + loss);
       bool backSilent = loss == "unplug, back silent";
+      bool local = loss == "silent first, LOCAL";
       Rig rig;
-      rig.at(kReady, [&] { press(rig, keyer); });
+      rig.at(kReady, [&] {
+        rig.radio.faults.silent = local;
+        press(rig, keyer);
+      });
       rig.at(kReady + 1.0, [&] {
         if (loss == "silent") rig.radio.faults.silent = true;
-        if (loss != "silent") rig.port.unplug();
+        if (loss == "unplug" || backSilent) rig.port.unplug();
       });
+      // Its own panel taken just as the "K" arrives, unheard: "U" is ignored from then on.
+      for (double t = 0; local && t < 3; t += 0.02)
+        rig.at(kReady + t, [&] {
+          if (rig.radio.state.transmitting) rig.radio.switchRemote(false);
+        });
       // Past "No Sync Response" (six keep-alives unanswered): the radio hears the "U".
       rig.at(kReady + 20.0, [&] {
         EXPECT_FALSE(loss == "silent" && rig.radio.state.transmitting);
+        EXPECT_TRUE(!local || rig.radio.state.transmitting);  // LOCAL ignored the "U"
         rig.radio.faults = RadioFaults();
         rig.radio.faults.silent = backSilent;
         rig.port.plug();
+        rig.radio.switchRemote(true);
         rig.radio.commandLog.clear();
       });
       rig.at(kReady + 26.0, [&] { EXPECT_FALSE(rig.radio.state.transmitting); });
@@ -264,25 +276,30 @@ TEST(Transmit, LostLinkEndsTheTransmissionFirst) {
 }
 
 // The keyer keys; two seconds on, the radio's own panel takes over just as the keyer's off click
-// sends "U", which the radio, LOCAL, answers "K", keeping its carrier. Its R line comes later.
-void keyThenGoLocalAtTheOffClick(Rig& rig, const std::string& keyer) {
+// sends "U", which the radio, LOCAL, answers "K", keeping its carrier. Its R line comes later,
+// unless it is lost.
+void keyThenGoLocalAtTheOffClick(Rig& rig, const std::string& keyer, bool reported = true) {
   rig.at(kReady, [&rig, keyer] { press(rig, keyer); });
   rig.at(kReady + 2.0, [&rig, keyer] {
     rig.radio.switchRemote(false);
     press(rig, keyer);
   });
-  rig.at(kReady + 3.0, [&rig] { rig.port.deliver({0, "R0\n"}); });
+  if (reported) rig.at(kReady + 3.0, [&rig] { rig.port.deliver({0, "R0\n"}); });
 }
 
 // The radio's own panel takes over just as the off click's "U" goes out: the radio, LOCAL, answers
 // it "K" and keeps its carrier. Handed back, it is unkeyed before anything else, also when a band
-// list's window holds the panel then (its loop reads the report), and only once.
+// list's window holds the panel then (its loop reads the report), and only once; also when its
+// LOCAL report was lost and the panel still shows REMOTE: the report of the hand-back, while the
+// radio's last word is "K" and the panel keys nothing, is one.
 TEST(Transmit, BackFromLocalUnkeysWhatTheRadioStillHolds) {
   for (std::string keyer : {"cmdXmit", "cmdTune"}) {
-    for (std::string window : {"", "cmd40M"}) {
+    for (std::string window : {"", "cmd40M", "R0 lost", "R0 lost, cmd40M"}) {
       SCOPED_TRACE(keyer + " " + window);
+      bool lost = window.find("R0 lost") == 0;
+      if (lost) window = window.substr(std::min(window.size(), size_t{9}));
       Rig rig;
-      keyThenGoLocalAtTheOffClick(rig, keyer);
+      keyThenGoLocalAtTheOffClick(rig, keyer, !lost);
       if (!window.empty()) rig.at(kReady + 5.0, [&] { press(rig, window); });
       rig.at(kReady + 6.0, [&] {
         EXPECT_TRUE(rig.radio.state.transmitting);

@@ -39,7 +39,8 @@ void SimSerialPort::deliver(const RadioReply& reply) {
 }
 
 void SimSerialPort::arrive(char c, unsigned generation) {
-  if (generation != m_generation || !portOpen()) return;
+  // Nothing comes through a device that has gone away.
+  if (generation != m_generation || !portOpen() || deviceGone()) return;
   // The radio sends ":" only where it garbles a character, as a parity error leaves it.
   received(c, c == ':');
   ++m_arrivals;
