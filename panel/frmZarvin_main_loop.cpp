@@ -174,6 +174,11 @@ void frmZarvin::showTransmitState() {
 }
 
 void frmZarvin::serveRequestFlags() {
+  // An off click made is served before anything else: an action earlier in the order may hold
+  // the loop (a band list, until the user closes it) with the transmitter keyed meanwhile.
+  if (xmitFlag && cmdXmit.caption == kXmitOff) xmitCmd();
+  if (tuneFlag && cmdTune.caption == kTuneOff) tuneCmd();
+  if (tuneAmpFlag && link.gAmpTuning) tuneAmpCmd();
   for (const RequestFlag& r : kRequestFlags) {
     if (this->*r.flag) (this->*r.action)();
   }

@@ -111,13 +111,18 @@ TEST(Transmit, FreqClickedAsTheTransmitterKeysNeverHoldsItKeyed) {
 
 // The off click made inside the keying click's own waits (TUNE's mode change, the settle of
 // its "K") is the user's next click, not lost with the one being served: it unkeys once that
-// click is done.
+// click is done, also when a band button clicked just before it opens its list, which holds
+// the main loop until the user closes it.
 TEST(Transmit, OffClickInsideTheKeyingWaitUnkeys) {
-  for (std::string keyer : {"cmdXmit", "cmdTune", "cmdTuneAmp"}) {
+  for (std::string keyer :
+       {"cmdXmit", "cmdTune", "cmdTuneAmp", "cmdXmit 160M", "cmdTune 160M", "cmdTuneAmp 160M"}) {
     SCOPED_TRACE(keyer);
     Rig rig;
     endlessTune(rig);
+    bool band = keyer.find(" 160M") != std::string::npos;
+    keyer = keyer.substr(0, keyer.find(' '));
     rig.at(kReady, [&] { press(rig, keyer); });
+    if (band) rig.at(kReady + 0.04, [&] { press(rig, "cmd160M"); });
     rig.at(kReady + 0.05, [&] { press(rig, keyer); });
     rig.at(kReady + 1.5, [&] {
       EXPECT_FALSE(rig.radio.state.transmitting || rig.link.gAmpTuning);
