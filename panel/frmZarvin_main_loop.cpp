@@ -112,6 +112,9 @@ frmZarvin::Entry frmZarvin::mainLoopPass() {
       return Entry::PortSetupFull;
     }
   }
+  // A report read here while keyed is shown before any click puts its command on the line: a
+  // retune out of band ends the transmission first.
+  if (link.transmitter.keyed()) link.gUpdateDisplay();
   showTransmitState();
   serveRequestFlags();
   if (link.gPortSetupChanged) return Entry::PortSetupFull;
