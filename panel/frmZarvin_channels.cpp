@@ -35,6 +35,9 @@ std::string channelDisplayDigits(const std::vector<ui::Control*>& buttons) {
 
 void frmZarvin::m2vCmd() {
   std::string channel = freqdigits::channelNumber(txtLoadCh.caption);
+  // The channel's frequency is unknown here, so it counts as one where nothing may key until
+  // the radio reports it: a carrier ends before the radio is retuned there.
+  link.transmitter.unkeyBeforeRetune("");
   link.gSendCommand("C" + channel, true, kChannelSettle);
   lblInfo.caption = "Channel " + channel;
   m2vFlag = false;

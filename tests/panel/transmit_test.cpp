@@ -222,6 +222,13 @@ TEST(Transmit, RetunedOutOfBandUnkeysFirst) {
        nullptr,
        2,
        true},
+      // Nor to a memory channel, whose frequency the panel does not know: it may be out of band,
+      // and the radio's report of it may be lost.
+      {"0 force cmdXmit;1 force cmdM2V;2 see cmdXmit=&XMT ON",
+       {"0 K", "0.16 K", "1 U", "1.1 C00\n", "1.26 U"},
+       nullptr,
+       2,
+       true},
       // Nor when a channel digit held down kept the report unread, and a click made meanwhile
       // is served in the pass that reads it: the report is shown before that click's command.
       {"0 force cmdXmit;0.5 hold cmdChanF(0) R 1.5;1 line F0500000;1.2 click cmdMute;3 see "
