@@ -220,14 +220,24 @@ bool idleScan(Rig& rig) {
   return rig.ui.findForm("frmScanBands") && rig.ui.control("frmScanBands", "cmdScanUp").enabled;
 }
 
+/// Whether a modal window that reads nothing from the radio (an idle scan window too), or a
+/// channel digit held down, holds the main loop: until it ends the panel cannot hear what the
+/// radio's own dial did.
+bool deaf(Rig& rig) {
+  for (const char* name : {"frmPortSetup", "frmAudioSetup", "frmHelp"})
+    if (rig.ui.findForm(name)) return true;
+  return idleScan(rig) || rig.frm.chanButtonDown;
+}
+
 void Walk::radioEvent() {
   SimRadio& radio = m_rig.radio;
   switch (pick(10)) {
     case 0: {
       bool remote = !radio.state.remote;
       note(remote ? "radio REMOTE" : "radio LOCAL");
-      // An idle scan window reads nothing either: the report waits until it closes.
-      m_remoteUntold = remote && (radio.faults.silent || m_unplugged || idleScan(m_rig));
+      // A modal window that reads nothing (an idle scan window, Port or Audio Setup) or a
+      // channel digit held down hears nothing either: the report waits until it ends.
+      m_remoteUntold = remote && (radio.faults.silent || m_unplugged || deaf(m_rig));
       if (remote) m_keptThroughLocal = radio.state.transmitting;
       for (const RadioReply& r : radio.switchRemote(remote)) say(r);
       return;
@@ -314,15 +324,6 @@ bool unkeyReachable(Rig& rig) {
 bool showsKeyed(Rig& rig) {
   return rig.frm.cmdXmit.caption == "&XMT OFF" || rig.frm.cmdTune.caption == "T&UNE OFF" ||
          rig.link.gAmpTuning;
-}
-
-/// Whether a modal window that reads nothing from the radio (an idle scan window too), or a
-/// channel digit held down, holds the main loop: until it ends the panel cannot hear what the
-/// radio's own dial did.
-bool deaf(Rig& rig) {
-  for (const char* name : {"frmPortSetup", "frmAudioSetup", "frmHelp"})
-    if (rig.ui.findForm(name)) return true;
-  return idleScan(rig) || rig.frm.chanButtonDown;
 }
 
 /// Since when `on` has held (-1: not now).
