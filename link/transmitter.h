@@ -7,8 +7,9 @@ class FrontPanel;
 /// The transmitter as the panel keys it, in one place. Three keyers may hold it keyed: XMT and
 /// TUNE, whose captions show it, and the amplifier's tune cycle (gAmpTuning); the keep-alive
 /// character gSyncChar is "K" from the moment one begins to key. Every keying action and every
-/// end of a transmission goes through here, because other events run inside their waits (a
-/// scan menu, the band check, a LOCAL report, a lost link, the close box):
+/// end of a transmission goes through here (save the program's end, which says its last "U"
+/// itself), because other events run inside their waits (a scan menu, the band check, a LOCAL
+/// report, a lost link, the close box):
 /// - a keying action marks the transmitter keyed before its first wait, so that an end running
 ///   inside that wait finds it keyed;
 /// - an end puts "U" on the line at once, never held back by the keep-alive's period;
@@ -70,7 +71,9 @@ class Transmitter {
   /// keep-alive sent before it, and says nothing of the "K".
   void receiveReported();
   /// Unkeys before the radio is retuned to `digits` (seven) where it may not key, so that the
-  /// carrier never goes out of band; every retune the panel sends comes here first.
+  /// carrier never goes out of band; every retune the panel sends comes here first. Until the
+  /// radio reports a frequency, mayKey() counts `digits` as where it is; empty `digits` stand
+  /// for a frequency the panel does not know (a memory channel), where nothing may key.
   void unkeyBeforeRetune(const std::string& digits);
   /// The radio has reported its frequency: the panel's own last retune is confirmed or refused.
   void frequencyReported() { m_sentFreq.clear(); }
@@ -85,7 +88,8 @@ class Transmitter {
   DisplayZarvinStatus& m_link;
   FrontPanel& m_frm;
   int m_ends = 0;               // transmissions ended so far
-  bool m_lineKeyed = false;     // from a keying's start to the next "U"
-  bool m_handOverOwed = false;  // from a keying's start until the radio says it receives
+  bool m_lineKeyed = false;     // from a keying's start to the next "U" on an open line
+  bool m_handOverOwed = false;  // from a keying's start until the radio says it receives or
+                                // the hand-over's "U" goes out
   std::string m_sentFreq;       // "F" and the digits of a retune the radio has not answered yet
 };
