@@ -88,7 +88,8 @@ class frmZarvin : public FrontPanel {
   FixedText<2> wantedPTT;
   FixedText<2> wantedAudioInput;
 
-  // ---- The 36 request flags, in the main loop's order.
+  // ---- The 36 request flags, in the main loop's order (a keyed transmitter's off clicks
+  // are served first).
   bool audioSourceFlag = false;
   bool agcFlag = false;
   bool audioFlag = false;
@@ -165,7 +166,7 @@ class frmZarvin : public FrontPanel {
   void cmdGetStatus_Click();
 
   // ---- Actions, called by the main loop while their flag is raised; each lowers its own
-  // flag as its last step.
+  // flag as its last step, but XMT, TUNE and TUN lower it before the waits of their keying.
   void audioSourceCmd();
   void agcCmd();
   void audioCmd();

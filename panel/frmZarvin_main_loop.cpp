@@ -1,5 +1,6 @@
 // The main loop: one pass after the other, each showing what the radio reported, keeping the
-// link alive, keeping the transmit indicator right and serving the request flags in order.
+// link alive, keeping the transmit indicator right and serving the request flags in order,
+// a keyed transmitter's off clicks first.
 #include <algorithm>
 
 #include "link/panel_keying.h"
@@ -15,7 +16,8 @@ struct RequestFlag {
   void (frmZarvin::*action)();
 };
 
-// The order in which a pass serves the flags.
+// The order in which a pass serves the flags, once the off clicks of a keyed transmitter have
+// been served (serveRequestFlags).
 constexpr RequestFlag kRequestFlags[] = {
     {&frmZarvin::audioSourceFlag, &frmZarvin::audioSourceCmd},
     {&frmZarvin::agcFlag, &frmZarvin::agcCmd},
