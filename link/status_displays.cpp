@@ -125,8 +125,8 @@ void DisplayZarvinStatus::gShowRemote() {
   frm.lblREMOTE.foreColor = ui::kSysButtonText;
   showCaption(frm.lblREMOTE, gRemote, {{"R1", "REMOTE"}, {"R0", "LOCAL"}});
   // Handed back with the carrier LOCAL operation kept on: it ends as soon as any loop reads the
-  // report (a band list's, a scan window's), not only when the REMOTE set-up comes. A radio that
-  // says it transmits while the panel keys nothing was LOCAL too, its report lost.
+  // report (a band list's, a sweeping scan window's), not only when the REMOTE set-up comes. A
+  // radio that says it transmits while the panel keys nothing was LOCAL too, its report lost.
   bool handedBack = wasLocal || (gXmit && !transmitter.keyed());
   if (handedBack && frm.lblREMOTE.caption == "REMOTE") transmitter.unkeyOnHandOver();
 }

@@ -40,9 +40,8 @@ class frmZarvin : public FrontPanel {
   void Form_Load();
   /// The window's close request: the shutdown. Never cancels.
   void Form_QueryUnload(bool& cancel);
-  /// The shutdown's steps on the line ("U" when keyed, "G00", the port closed), for when the
-  /// windows are gone: it waits without running window events. The caller then ends the
-  /// program.
+  /// The shutdown's steps on the line (as endLink), for when the windows are gone: it waits
+  /// without running window events. The caller then ends the program.
   void endWithoutWindows();
 
   // ---- Fields of the window.
@@ -247,7 +246,9 @@ class frmZarvin : public FrontPanel {
   void detectFirmware();
 
  private:
-  /// "U" when keyed, "G00", and the port closed, with `wait` for the pauses between them.
+  /// "U" when keyed or the radio's last word was "K", "G00", and the port closed, with `wait`
+  /// for the pauses between them. A port its device left is opened afresh first, and so is a
+  /// closed one while a "U" may be owed.
   void endLink(const std::function<void(double)>& wait);
   /// Where the load event goes next. Each step returns the next one, so switching between
   /// the set-ups and the loop never grows the stack.
@@ -289,8 +290,9 @@ class frmZarvin : public FrontPanel {
   /// Lowers the XMT, TUNE and TUN requests that would key the transmitter; those that would
   /// end a transmission stay.
   void lowerKeyingFlags();
-  /// Closes the port if open, dropping what waits, and opens it with the current settings.
-  /// A port that cannot be opened shows "Com Error" and the reason.
+  /// Closes the port if open, dropping what waits, and opens it with the current settings;
+  /// a transmitter still counted keyed (its "U" owed since the device went) goes back to
+  /// receive at once. A port that cannot be opened shows "Com Error" and the reason.
   void openPort();
   /// Characters waiting, or 0 when the port cannot tell.
   int waitingChars();

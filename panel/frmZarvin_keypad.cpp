@@ -77,7 +77,7 @@ void frmZarvin::freqCmd() {
   }
   // The radio's answer to the frequency sent is shown before any later flag is served: a keying
   // click made during the entry must find the transmit buttons as the band check leaves them
-  // on the new frequency, or it would key out of band until the next pass.
+  // on the new frequency, rather than begin a keying there that the band check then refuses.
   if (keypadSent) {
     keypadSent = false;
     link.gReadResponse();

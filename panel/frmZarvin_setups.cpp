@@ -179,8 +179,9 @@ frmZarvin::Entry frmZarvin::remoteSetup() {
   // Back to receive before anything is set: a cycle still running ends, and what XMT or TUNE
   // had keyed before the set-up (kept through LOCAL operation, owed since the device went, or
   // keyed when Audio Setup's Save arrived) ends as its off click ends it, so that nothing shows
-  // keyed and TUNE puts back the mode it changed. A radio whose last word was "K" hears "U"
-  // too: one that went LOCAL before the panel knew answered the off click's "U" with "K".
+  // keyed and TUNE puts back the mode it changed. A radio that has not said it receives since
+  // the panel keyed it hears "U" again, once for that keying: one that went LOCAL before the
+  // panel knew answered the off click's "U" with "K", and a silent one may not have obeyed it.
   link.transmitter.unkeyOnHandOver();
   link.gAudioSetupChanged = false;
   // Both files are looked at afresh each time, so edits take effect at the next set-up.
