@@ -102,9 +102,10 @@ class DisplayZarvinStatus {
   void gReadResponse();
   /// Takes and parses whatever is waiting.
   void gFlushInput();
-  /// The child windows' read: a response only once one has begun to arrive, so that a timer
-  /// tick never stalls for the first-character wait. With nothing waiting, a K or U
-  /// keep-alive unanswered for longer than that wait shows "No Com", as a read would have.
+  /// The child windows' read, and a keying's before its "K": a response only once one has begun
+  /// to arrive, so that a timer tick never stalls for the first-character wait. With nothing
+  /// waiting, a K or U keep-alive unanswered for longer than that wait shows "No Com", as a read
+  /// would have.
   void readWaitingResponse();
   /// The keep-alive: sends syncChar every 2.0 s, or at once when it changes the transmit
   /// state the panel shows.
