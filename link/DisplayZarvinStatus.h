@@ -129,6 +129,8 @@ class DisplayZarvinStatus {
   void gUpdateDisplay();
   /// Whether gUpdateDisplay has a new status item to show.
   bool hasStatusToShow() const;
+  /// Shows REMOTE or LOCAL. A radio handed back (from LOCAL, or saying it transmits while the
+  /// panel keys nothing) goes back to receive as Transmitter::unkeyOnHandOver has it.
   void gShowRemote();
   void gShowAGC();
   void gShowMode();
