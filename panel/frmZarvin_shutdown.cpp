@@ -29,20 +29,21 @@ void frmZarvin::endWithoutWindows() {
 
 void frmZarvin::endLink(const std::function<void(double)>& wait) {
   SerialPort& port = link.MSComm1;
-  // A closed port owes nothing, unless the transmitter is still keyed, or the radio's last word
-  // was that it transmits: its device went away and the panel has not reopened it yet.
-  if (!port.portOpen() && !link.transmitter.keyed() && !link.gXmit) return;
+  // A transmitter keyed from the panel goes back to receive before the link ends, also one kept
+  // keyed through LOCAL operation or still in a keying click's wait. So does one whose last word
+  // was "K": its "U" may have been answered "K" under its own front panel, which may have just
+  // handed it back.
+  bool owesReceive = link.transmitter.keyed() || link.gXmit;
+  // A closed port owes nothing, unless that "U" is owed: its device went away and the panel has
+  // not reopened it yet.
+  if (!port.portOpen() && !owesReceive) return;
   try {
     // A device that went away and is back is reached only through a fresh opening; one still
     // away refuses it, and nothing goes on the line.
     if (port.deviceGone()) port.setPortOpen(false);
     if (!port.portOpen()) port.setPortOpen(true);
-    // A transmitter keyed from the panel goes back to receive before the link ends, also one
-    // kept keyed through LOCAL operation or still in a keying click's wait, and nothing that
-    // runs inside the waits below keys it again. So does one whose last word was "K": its
-    // "U" may have been answered "K" under its own front panel, which may have just handed it
-    // back.
-    if (link.transmitter.keyed() || link.gXmit) {
+    // Nothing that runs inside the waits below keys it again.
+    if (owesReceive) {
       port.output("U");
       link.gSyncChar = "U";
       link.gAmpTuning = false;
